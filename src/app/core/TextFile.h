@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace orvane {
+
+inline constexpr char CrLf[] = "\r\n";
+
+// Joins the lines with CR LF, each line (the last too) ending in CR LF.
+QString crlfJoin(const QStringList& lines);
+
+// Writes the text whole and atomically: a crash mid-save leaves the old file in place.
+bool writeTextFile(const QString& path, const QString& text, QString* error = nullptr);
+bool appendTextFile(const QString& path, const QString& text, QString* error = nullptr);
+
+// Lines of a text file with CR LF or LF ends; a final line end does not add an empty line.
+std::optional<QStringList> readTextLines(const QString& path, QString* error = nullptr);
+QStringList splitTextLines(const QString& text);
+
+} // namespace orvane

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+#include <optional>
+
+namespace orvane {
+
+// What a capture driver says about itself (the first five fields the program reads).
+struct DriverCaps {
+    int deviceIndex = 0;
+    bool hasOverlay = false;
+    bool hasSourceDialog = false;
+    bool hasFormatDialog = false;
+    bool hasDisplayDialog = false;
+};
+
+// A camera reached by driver index; grabs deliver one still frame synchronously.
+class FrameSource {
+public:
+    virtual ~FrameSource() = default;
+    // Name of driver `index`, or nothing when there is no such driver.
+    virtual std::optional<QString> driverName(int index) const = 0;
+    virtual bool connectDriver(int index) = 0;
+    // Capabilities of the connected driver; nothing when no driver is connected.
+    virtual std::optional<DriverCaps> capabilities() const = 0;
+    // Puts the newest frame (320 x 240) into `picture`; on failure `picture` keeps its content.
+    virtual bool grab(QImage& picture) = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QTemporaryDir>
+#include <QString>
+
+namespace orvane::testkit {
+
+// A fresh program folder per test, removed afterwards.
+class TempFolder {
+public:
+    QString path() const { return dir_.path(); }
+    QString file(const QString& name) const { return dir_.filePath(name); }
+
+private:
+    QTemporaryDir dir_;
+};
+
+} // namespace orvane::testkit
