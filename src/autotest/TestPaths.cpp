@@ -1,0 +1,36 @@
+#include "autotest/TestPaths.h"
+
+#include "app/core/NumberText.h"
+#include "app/core/ProgramFolder.h"
+
+namespace orvane {
+
+QString zoneSoundPath(const QString& programFolder, int zone) {
+    return findPathIgnoringCase(joinPath(
+        programFolder, {QStringLiteral("Sound"), QStringLiteral("Z%1.wav").arg(numberText(zone))}));
+}
+
+QString endSoundPath(const QString& programFolder) {
+    return findPathIgnoringCase(
+        joinPath(programFolder, {QStringLiteral("Sound"), QStringLiteral("transpec.wav")}));
+}
+
+QString debugLogPath(const QString& programFolder) {
+    return findPathIgnoringCase(joinPath(programFolder, {QStringLiteral("Debug.txt")}));
+}
+
+QString prepareImageFolder(const QString& textpath, const QString& workFile, int workNum) {
+    if (textpath.isEmpty())
+        return {};
+    QString folder = textpath;
+    ensureFolder(folder);
+    const QString names[] = {workFile, QStringLiteral("Images"),
+                             QStringLiteral("Test") + numberText(workNum)};
+    for (const QString& name : names) {
+        folder = findPathIgnoringCase(joinPath(folder, {name}));
+        ensureFolder(folder);
+    }
+    return folder;
+}
+
+} // namespace orvane

@@ -1,0 +1,258 @@
+#include "autotest/TestRun.h"
+
+#include "app/core/NumberText.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/TextFile.h"
+#include "autotest/AxisRewind.h"
+#include "autotest/ReadingsTable.h"
+#include "autotest/TestPaths.h"
+#include "autotest/TestStatistics.h"
+
+#include <QTime>
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+constexpr double MmPerInch = 25.4;
+constexpr double NsPerSecond = 1e9;
+const QString NewLine = QStringLiteral("\r\n");
+} // namespace
+
+TestRun::TestRun(TestEnvironment env) : env_(std::move(env)) {}
+
+bool TestRun::start() {
+    if (running())
+        return false;
+    if (!env_.flags.ZoneOn) {
+        env_.messages.show(
+            {QStringLiteral("Do the Zones!"), QStringLiteral("Please setup zones first ;)")});
+        return false;
+    }
+    env_.flags.abort = false;
+    env_.flags.Manual = false;
+    call(env_.hooks.setTimer1Enabled, false);
+    testStartNs_ = env_.clock.nowNs();
+    env_.rig.writeMotorOutput();
+    env_.outputs.Text1.clear();
+    env_.readings.clear();
+    call(env_.hooks.setCommandsEnabled, false);
+    call(env_.hooks.setPicture3Visible, false);
+    call(env_.hooks.relayout);
+
+    // The table holds 16 zones and four sets whatever a settings or mirror file says.
+    zones_ = std::clamp(env_.mirror.NZ, 0, MaxZones);
+    lastSet_ = std::clamp(env_.settings.Reps, 0, MaxSets - 1);
+    set_ = 0;
+    zone_ = 1;
+    zoneStarted_ = false;
+    previousReadings_.clear();
+    debugLogFailed_ = false;
+    phase_ = zones_ > 0 ? Phase::Searching : Phase::AnnouncingRewind;
+    return true;
+}
+
+void TestRun::step() {
+    if (stepping_ || !running())
+        return;
+    stepping_ = true;
+    switch (phase_) {
+    case Phase::Searching:
+        searchFrame();
+        break;
+    case Phase::AnnouncingRewind:
+        announceRewind();
+        break;
+    case Phase::Rewinding:
+        rewindAndLog();
+        break;
+    case Phase::Idle:
+    case Phase::Finished:
+        break;
+    }
+    stepping_ = false;
+}
+
+void TestRun::searchFrame() {
+    if (!zoneStarted_)
+        beginZone();
+    if (search_.finished()) {
+        endZone();
+        return;
+    }
+    TestRig& rig = env_.rig;
+    rig.grabFrame();
+    rig.setFramesToAverage(search_.framesToAverage());
+    rig.measureZones();
+    const SearchStep step = search_.onFrame(rig.lzv(zone_), rig.rzv(zone_),
+                                            env_.settings.KnifeRight, env_.settings.autoTest);
+    if (!step.message.isEmpty())
+        prependText1(step.message);
+    for (const AxisMove& move : step.moves)
+        makeMove(move);
+    if (step.nullFound)
+        recordNull();
+    if (env_.flags.abort || env_.flags.ExitRequested) {
+        finishTest();
+        return;
+    }
+    if (step.zoneEnded)
+        endZone();
+}
+
+void TestRun::beginZone() {
+    env_.sounds.playAsync(zoneSoundPath(env_.programFolder, zone_));
+    prependText1(QStringLiteral("Now working on Zone ") + numberText(zone_) + NewLine);
+    env_.outputs.MotorStatus = QStringLiteral("Testing Zone ") + numberText(zone_);
+    search_.start(zone_, env_.settings.autoTest);
+    zoneStarted_ = true;
+}
+
+void TestRun::endZone() {
+    zoneStarted_ = false;
+    if (++zone_ > zones_)
+        phase_ = Phase::AnnouncingRewind;
+}
+
+void TestRun::makeMove(const AxisMove& move) {
+    for (int i = 0; i < move.count; ++i) {
+        if (move.axis == Axis::Knife)
+            env_.rig.stepKnife(move.phase);
+        else
+            env_.rig.stepPlatform(move.phase);
+        env_.rig.stepWait(move.waitFactor);
+    }
+}
+
+void TestRun::recordNull() {
+    TestRig& rig = env_.rig;
+    if (zone_ == 1 && set_ == 0) {
+        // Zone 1's first null is the origin of every reading of the test.
+        rig.zeroPositions();
+        previousReadings_ = env_.outputs.Text2;
+        rig.grabStill();
+        rig.measureZones();
+    }
+    const double factor = env_.settings.Metric ? MmPerInch : 1.0;
+    env_.readings.at(zone_, set_) = roundHalfEven(rig.ypos() * env_.settings.StepSize * factor, 4);
+    env_.outputs.Text2 = readingsTableText(env_.readings, zones_, lastSet_, previousReadings_);
+    if (env_.settings.SavePicture == 1)
+        savePictures();
+    prependText1(QStringLiteral("Found Zone ") + numberText(zone_) + QStringLiteral(" @ ") +
+                 QTime::currentTime().toString() + QStringLiteral(" LZV =") +
+                 numberText(rig.lzv(zone_)) + QStringLiteral(" RZV = ") +
+                 numberText(rig.rzv(zone_)) + NewLine);
+}
+
+void TestRun::savePictures() {
+    const QString folder =
+        prepareImageFolder(env_.settings.textpath, env_.mirror.WorkFile, env_.mirror.WorkNum);
+    if (folder.isEmpty())
+        return;
+    const QString name = QStringLiteral("Zone%1rep%2.bmp").arg(zone_).arg(set_);
+    env_.rig.savePictures(joinPath(folder, {name}), joinPath(folder, {"Raw_" + name}));
+}
+
+void TestRun::announceRewind() {
+    const int ypos = env_.rig.ypos();
+    prependText1(QStringLiteral("Rewinding ") + numberText(ypos) + QStringLiteral(" Steps to ") +
+                 numberText(rewindDirection(ypos)) + QStringLiteral("steps") + NewLine);
+    phase_ = Phase::Rewinding;
+}
+
+void TestRun::rewindAndLog() {
+    rewindPlatform(env_.rig);
+    rewindKnife(env_.rig);
+    writeDebugLog();
+    if (++set_ > lastSet_) {
+        finishTest();
+        return;
+    }
+    zone_ = 1;
+    phase_ = Phase::Searching;
+}
+
+void TestRun::finishTest() {
+    RunFlags& flags = env_.flags;
+    env_.outputs.MotorStatus =
+        flags.abort ? QStringLiteral("Test Aborted!") : QStringLiteral("Test Complete! :)");
+    env_.rig.grabStill();
+    env_.rig.measureZones();
+    env_.rig.releaseMotors();
+    if (flags.ExitRequested)
+        call(env_.hooks.closeWindow);
+    flags.Manual = true;
+    call(env_.hooks.setCommandsEnabled, true);
+    call(env_.hooks.setTimer1Enabled, true);
+    const qint64 endNs = env_.clock.nowNs();
+    env_.rig.restartFrameTiming();
+    reportElapsedTime(endNs);
+    call(env_.hooks.uncheckTrack);
+    if (!flags.abort)
+        env_.sounds.playWait(endSoundPath(env_.programFolder));
+    if (!flags.abort && !flags.ExitRequested && flags.ZoneOn) {
+        reportStatistics();
+        call(env_.hooks.saveData);
+    }
+    writeDebugLog();
+    env_.rig.restartFrameTiming();
+    call(env_.hooks.setPicture3Visible, true);
+    call(env_.hooks.relayout);
+    phase_ = Phase::Finished;
+}
+
+void TestRun::reportElapsedTime(qint64 endNs) {
+    const qint64 secs = roundToInt(static_cast<double>(endNs - testStartNs_) / NsPerSecond);
+    const QString line = QStringLiteral("Elapsed Test Time, ") + numberText(secs / 60) +
+                         QStringLiteral(" Minutes ") + numberText(secs % 60) +
+                         QStringLiteral(" seconds");
+    TestOutputs& out = env_.outputs;
+    out.Text2 = line + NewLine + out.Text2;
+    out.Text1 = line + NewLine + out.Text1 + out.Text2;
+}
+
+void TestRun::reportStatistics() {
+    TestOutputs& out = env_.outputs;
+    if (lastSet_ == 0) {
+        // One set has no spread; the exports still need a figure.
+        out.TestStdDeviation = 0.01;
+        return;
+    }
+    double deviation = testStandardDeviation(env_.readings, zones_, lastSet_);
+    const QString line = QStringLiteral("Standard Deviation for this test was: ") +
+                         numberText(roundHalfEven(deviation, 5)) + env_.settings.units() + NewLine;
+    out.Text1 = line + out.Text1;
+    out.Text2 = line + out.Text2;
+    if (!env_.settings.Metric)
+        deviation *= MmPerInch; // the sixtests export takes millimetres
+    out.TestStdDeviation = deviation;
+}
+
+void TestRun::writeDebugLog() {
+    if (env_.settings.DebugDisplay) {
+        const QString path = debugLogPath(env_.programFolder);
+        if (!appendTextFile(path, env_.outputs.Text1 + NewLine) && !debugLogFailed_) {
+            debugLogFailed_ = true; // once per test is enough to tell
+            env_.messages.show({QStringLiteral("Debug Log Problem"),
+                                QStringLiteral("Unable to write the debug log ") + path,
+                                MessageIcon::Critical});
+        }
+    }
+    env_.outputs.Text1.clear();
+}
+
+void TestRun::prependText1(const QString& line) {
+    env_.outputs.Text1.prepend(line);
+}
+
+void TestRun::call(const std::function<void()>& hook) {
+    if (hook)
+        hook();
+}
+
+void TestRun::call(const std::function<void(bool)>& hook, bool value) {
+    if (hook)
+        hook(value);
+}
+
+} // namespace orvane

@@ -1,0 +1,66 @@
+#pragma once
+
+#include "autotest/NullSearch.h"
+#include "autotest/TestRig.h"
+
+namespace orvane {
+
+// The automatic test ("Do the Magic"): for every set and zone the null search, the reading at
+// the null and the growing table; after every set the rewind to the origin and the debug log;
+// at the end the elapsed time, the statistics and Save Data.
+//
+// It runs one unit of work per step() so a window can give each frame its own event-loop turn
+// and a headless run can drive it in virtual time. Pending events are expected to run between
+// calls; step() itself never lets them run, and a nested call while a step runs does nothing.
+class TestRun {
+  public:
+    explicit TestRun(TestEnvironment env);
+
+    // Shows "Please setup zones first ;)" and returns false when no zones are set up; otherwise
+    // stops the live loop, energises the motors and returns true. Ignored while running.
+    bool start();
+    // One measured frame of the current zone's search, or the rewind message, or the rewind
+    // with its debug log; the end sequence runs in the step that reaches it (last set, abort or
+    // window closing).
+    void step();
+
+    bool running() const { return phase_ != Phase::Idle && phase_ != Phase::Finished; }
+    bool finished() const { return phase_ == Phase::Finished; }
+    int currentSet() const { return set_; }
+    int currentZone() const { return zone_; }
+    const NullSearch& search() const { return search_; }
+
+  private:
+    enum class Phase { Idle, Searching, AnnouncingRewind, Rewinding, Finished };
+
+    void searchFrame();
+    void beginZone();
+    void endZone();
+    void makeMove(const AxisMove& move);
+    void recordNull();
+    void savePictures();
+    void announceRewind();
+    void rewindAndLog();
+    void finishTest();
+    void reportElapsedTime(qint64 endNs);
+    void reportStatistics();
+    void writeDebugLog();
+    void prependText1(const QString& line);
+    static void call(const std::function<void()>& hook);
+    static void call(const std::function<void(bool)>& hook, bool value);
+
+    TestEnvironment env_;
+    NullSearch search_;
+    Phase phase_ = Phase::Idle;
+    bool stepping_ = false;
+    int zones_ = 0;
+    int lastSet_ = 0;
+    int set_ = 0;
+    int zone_ = 1;
+    bool zoneStarted_ = false;
+    qint64 testStartNs_ = 0;
+    QString previousReadings_;
+    bool debugLogFailed_ = false;
+};
+
+} // namespace orvane
