@@ -6,6 +6,10 @@
 
 namespace orvane {
 
+// Size of the picture every grab delivers and the analysis reads (`Picture1`).
+inline constexpr int PictureWidth = 320;
+inline constexpr int PictureHeight = 240;
+
 // What a capture driver says about itself (the first five fields the program reads).
 struct DriverCaps {
     int deviceIndex = 0;
