@@ -20,16 +20,13 @@ class CaptureDrivers : public FrameSource {
     bool grab(QImage& picture) override;
     void disconnectDriver() override;
 
-    // Index of the connected driver, or -1.
-    int connectedDriver() const { return connected_; }
-
   private:
     FrameSource* sourceOf(int index) const;
     static int indexInSource(int index);
 
     FrameSource& bench_;
     FrameSource& cameras_;
-    int connected_ = -1;
+    int connected_ = -1; // no driver
 };
 
 } // namespace orvane

@@ -26,6 +26,8 @@ struct QtCameraSource::Connection {
 namespace {
 
 bool startCamera(QCamera& camera) {
+    if (!camera.isAvailable())
+        return false;
     camera.start();
     if (!camera.isActive() && camera.error() == QCamera::NoError) {
         EventWait wait(CameraStartTimeoutMs);
