@@ -6,6 +6,10 @@
 
 namespace orvane {
 
+// Size of the picture every grab delivers and the analysis reads (`Picture1`).
+inline constexpr int PictureWidth = 320;
+inline constexpr int PictureHeight = 240;
+
 // What a capture driver says about itself (the first five fields the program reads).
 struct DriverCaps {
     int deviceIndex = 0;
@@ -17,7 +21,7 @@ struct DriverCaps {
 
 // A camera reached by driver index; grabs deliver one still frame synchronously.
 class FrameSource {
-public:
+  public:
     virtual ~FrameSource() = default;
     // Name of driver `index`, or nothing when there is no such driver.
     virtual std::optional<QString> driverName(int index) const = 0;
@@ -26,6 +30,8 @@ public:
     virtual std::optional<DriverCaps> capabilities() const = 0;
     // Puts the newest frame (320 x 240) into `picture`; on failure `picture` keeps its content.
     virtual bool grab(QImage& picture) = 0;
+    // Lets go of the connected driver (if any); connecting another one does this first.
+    virtual void disconnectDriver() {}
 };
 
 } // namespace orvane

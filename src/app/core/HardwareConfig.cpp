@@ -1,0 +1,78 @@
+#include "app/core/HardwareConfig.h"
+
+#include "app/core/ProgramFolder.h"
+
+#include <QFile>
+#include <QSettings>
+
+namespace orvane {
+
+namespace {
+
+QString backendName(PortBackend backend) {
+    return backend == PortBackend::Ppdev ? PpdevBackendName : BenchBackendName;
+}
+
+QString unreadableFileWarning(const QString& path) {
+    return QStringLiteral("The hardware file \"%1\" could not be read; the simulated bench is "
+                          "used.")
+        .arg(path);
+}
+
+void readBackend(const QSettings& file, HardwareConfigLoad& load) {
+    if (!file.contains(hardwarekeys::PortBackend))
+        return;
+    const QString value = file.value(hardwarekeys::PortBackend).toString().trimmed();
+    if (value.compare(PpdevBackendName, Qt::CaseInsensitive) == 0)
+        load.config.portBackend = PortBackend::Ppdev;
+    else if (value.compare(BenchBackendName, Qt::CaseInsensitive) != 0)
+        load.warnings << QStringLiteral("%1 is \"%2\" in \"%3\"; it must be \"%4\" or \"%5\". "
+                                        "The simulated bench is used.")
+                             .arg(hardwarekeys::PortBackend, value, file.fileName(),
+                                  BenchBackendName, PpdevBackendName);
+}
+
+void readDevice(const QSettings& file, HardwareConfigLoad& load) {
+    if (!file.contains(hardwarekeys::PortDevice))
+        return;
+    const QString value = file.value(hardwarekeys::PortDevice).toString().trimmed();
+    if (value.isEmpty())
+        load.warnings << QStringLiteral("%1 is empty in \"%2\"; \"%3\" is used.")
+                             .arg(hardwarekeys::PortDevice, file.fileName(), DefaultPortDevice);
+    else
+        load.config.portDevice = value;
+}
+
+} // namespace
+
+QString hardwareConfigPath(const QString& programFolder) {
+    return findPathIgnoringCase(joinPath(programFolder, {HardwareConfigFileName}));
+}
+
+HardwareConfigLoad loadHardwareConfig(const QString& programFolder) {
+    HardwareConfigLoad load;
+    const QString path = hardwareConfigPath(programFolder);
+    const QSettings file(path, QSettings::IniFormat);
+    if (file.status() != QSettings::NoError) {
+        load.warnings << unreadableFileWarning(path);
+        return load;
+    }
+    readBackend(file, load);
+    readDevice(file, load);
+    load.config.benchFile = file.value(hardwarekeys::BenchFile).toString().trimmed();
+    return load;
+}
+
+bool saveHardwareConfig(const QString& programFolder, const HardwareConfig& config) {
+    const QString path = hardwareConfigPath(programFolder);
+    // QSettings refuses to rewrite a file it could not parse; the file is written whole anyway.
+    QFile::remove(path);
+    QSettings file(path, QSettings::IniFormat);
+    file.setValue(hardwarekeys::PortBackend, backendName(config.portBackend));
+    file.setValue(hardwarekeys::PortDevice, config.portDevice);
+    file.setValue(hardwarekeys::BenchFile, config.benchFile);
+    file.sync();
+    return file.status() == QSettings::NoError;
+}
+
+} // namespace orvane

@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace orvane {
+
+// Which hardware the program drives, kept apart from the settings file so that file keeps its
+// fixed line layout. Lives beside the settings file in the program folder.
+inline const QString HardwareConfigFileName = QStringLiteral("orvane-hardware.ini");
+
+namespace hardwarekeys {
+inline const QString PortBackend = QStringLiteral("port/backend");
+inline const QString PortDevice = QStringLiteral("port/device");
+inline const QString BenchFile = QStringLiteral("bench/file");
+} // namespace hardwarekeys
+
+enum class PortBackend { Bench, Ppdev };
+
+inline const QString BenchBackendName = QStringLiteral("bench");
+inline const QString PpdevBackendName = QStringLiteral("ppdev");
+inline const QString DefaultPortDevice = QStringLiteral("/dev/parport0");
+
+struct HardwareConfig {
+    PortBackend portBackend = PortBackend::Bench; // the simulated bench, or a real printer port
+    QString portDevice = DefaultPortDevice;       // the ppdev device node
+    QString benchFile; // the simulated bench's INI; empty for the built-in example bench
+
+    bool operator==(const HardwareConfig&) const = default;
+};
+
+// What loading found: the values to use, and a sentence per problem for the operator.
+struct HardwareConfigLoad {
+    HardwareConfig config;
+    QStringList warnings;
+};
+
+QString hardwareConfigPath(const QString& programFolder);
+
+// A missing file gives the defaults silently; an unreadable file or a bad value gives the
+// default for what it spoils, with a warning.
+HardwareConfigLoad loadHardwareConfig(const QString& programFolder);
+
+// False when the file could not be written.
+bool saveHardwareConfig(const QString& programFolder, const HardwareConfig& config);
+
+} // namespace orvane

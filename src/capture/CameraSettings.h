@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <QStringList>
+
+namespace orvane {
+
+enum class CameraControlId { ExposureCompensation, IsoSensitivity, ExposureTime, ColorTemperature };
+
+// One adjustable camera value as the source dialog shows it, in the unit its label names.
+struct CameraControl {
+    CameraControlId id = CameraControlId::ExposureCompensation;
+    QString label;
+    double minimum = 0;
+    double maximum = 0;
+    double step = 1;
+    int decimals = 0;
+    double value = 0;
+};
+
+// What the camera's format and source dialogs read and change. Without a connected camera the
+// lists are empty.
+class CameraSettings {
+  public:
+    virtual ~CameraSettings() = default;
+    virtual QStringList formatNames() const = 0;
+    // Position of the format in use in formatNames(), or -1 when it is none of them.
+    virtual int currentFormat() const = 0;
+    virtual bool applyFormat(int index) = 0;
+    virtual QList<CameraControl> controls() const = 0;
+    virtual void setControl(CameraControlId id, double value) = 0;
+};
+
+} // namespace orvane

@@ -1,0 +1,82 @@
+#include "capture/CaptureController.h"
+
+namespace orvane {
+
+CaptureController::CaptureController(FrameSource& drivers, RunFlags& flags, int& VidSource,
+                                     EventPump& pump, CaptureWindowHooks hooks)
+    : drivers_(drivers), flags_(flags), VidSource_(VidSource), pump_(pump),
+      hooks_(std::move(hooks)) {}
+
+VideoMenus CaptureController::menusWithDialogs(const DriverCaps& caps) {
+    return {caps.hasSourceDialog, caps.hasFormatDialog, caps.hasDisplayDialog};
+}
+
+StartupConnection CaptureController::connectAtStartup() {
+    StartupConnection result;
+    result.driverName = drivers_.driverName(VidSource_).value_or(QString());
+    result.connected = drivers_.connectDriver(VidSource_);
+    if (!result.connected)
+        return result;
+    // Overlay, preview scaling and preview rate need no switching off: frames are only ever
+    // pulled one at a time.
+    if (const std::optional<DriverCaps> caps = drivers_.capabilities()) {
+        const VideoMenus present = menusWithDialogs(*caps);
+        result.toDisable = {!present.mnuSource, !present.mnuFormat, !present.mnuDisplay};
+    }
+    return result;
+}
+
+bool CaptureController::grabInto(QImage& Picture1) {
+    return drivers_.grab(Picture1);
+}
+
+void CaptureController::runBlockingDialog(const std::function<void()>& show) {
+    flags_.Manual = false;
+    pump_.processEvents(); // lets the live loop see the flag and stop grabbing
+    if (show)
+        show();
+    flags_.Manual = true;
+}
+
+void CaptureController::onDisplay() {
+    // The live loop keeps running behind this one.
+    if (hooks_.showDisplayDialog)
+        hooks_.showDisplayDialog();
+}
+
+void CaptureController::onFormat() {
+    runBlockingDialog(hooks_.showFormatDialog);
+}
+
+void CaptureController::onSource() {
+    runBlockingDialog(hooks_.showSourceDialog);
+}
+
+void CaptureController::onSelect() {
+    flags_.Manual = false;
+    pump_.processEvents();
+    if (hooks_.showSelectDialog)
+        hooks_.showSelectDialog();
+}
+
+bool CaptureController::selectDriver(int index) {
+    const bool connected = index >= 0 && drivers_.connectDriver(index);
+    if (connected) {
+        VidSource_ = index;
+        const std::optional<DriverCaps> caps = drivers_.capabilities();
+        if (caps && hooks_.setMenusEnabled)
+            hooks_.setMenusEnabled(menusWithDialogs(*caps));
+    }
+    flags_.Manual = true;
+    return connected;
+}
+
+void CaptureController::cancelSelection() {
+    flags_.Manual = true;
+}
+
+void CaptureController::shutdown() {
+    drivers_.disconnectDriver();
+}
+
+} // namespace orvane

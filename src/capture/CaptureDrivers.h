@@ -1,0 +1,32 @@
+#pragma once
+
+#include "capture/FrameSource.h"
+
+namespace orvane {
+
+inline const QString BenchDriverName = QStringLiteral("ORVANE Simulated Foucault Bench");
+
+// The program's driver list: driver 0 is the simulated bench, drivers 1, 2, ... are the
+// cameras' drivers 0, 1, ... At most one driver is connected; connecting another first lets go
+// of the current one, so after a failed connection no driver delivers frames.
+class CaptureDrivers : public FrameSource {
+  public:
+    CaptureDrivers(FrameSource& bench, FrameSource& cameras);
+
+    std::optional<QString> driverName(int index) const override;
+    bool connectDriver(int index) override;
+    // The connected driver's capabilities, its device index counted in this list.
+    std::optional<DriverCaps> capabilities() const override;
+    bool grab(QImage& picture) override;
+    void disconnectDriver() override;
+
+  private:
+    FrameSource* sourceOf(int index) const;
+    static int indexInSource(int index);
+
+    FrameSource& bench_;
+    FrameSource& cameras_;
+    int connected_ = -1; // no driver
+};
+
+} // namespace orvane

@@ -1,0 +1,104 @@
+#include "capture/QtCameraSource.h"
+
+#include "capture/CameraAdjustments.h"
+#include "capture/EventWait.h"
+#include "capture/VideoSinkGrabber.h"
+
+#include <QCamera>
+#include <QMediaCaptureSession>
+#include <QMediaDevices>
+
+namespace orvane {
+
+// Member order matters: the session goes first, while its camera and sink still exist.
+struct QtCameraSource::Connection {
+    explicit Connection(const QCameraDevice& device, int index) : camera(device), index(index) {
+        session.setCamera(&camera);
+        session.setVideoSink(grabber.sink());
+    }
+
+    QCamera camera;
+    VideoSinkGrabber grabber;
+    QMediaCaptureSession session;
+    int index;
+};
+
+namespace {
+
+bool startCamera(QCamera& camera) {
+    if (!camera.isAvailable())
+        return false;
+    camera.start();
+    if (!camera.isActive() && camera.error() == QCamera::NoError) {
+        EventWait wait(CameraStartTimeoutMs);
+        wait.quitOn(&camera, &QCamera::activeChanged);
+        wait.quitOn(&camera, &QCamera::errorOccurred);
+        wait.exec();
+    }
+    return camera.isActive();
+}
+
+} // namespace
+
+QtCameraSource::QtCameraSource() = default;
+QtCameraSource::~QtCameraSource() = default;
+
+std::optional<QString> QtCameraSource::driverName(int index) const {
+    const QList<QCameraDevice> cameras = QMediaDevices::videoInputs();
+    if (index < 0 || index >= cameras.size())
+        return std::nullopt;
+    return cameras.at(index).description();
+}
+
+bool QtCameraSource::connectDriver(int index) {
+    disconnectDriver();
+    const QList<QCameraDevice> cameras = QMediaDevices::videoInputs();
+    if (index < 0 || index >= cameras.size())
+        return false;
+    auto connection = std::make_unique<Connection>(cameras.at(index), index);
+    if (!startCamera(connection->camera))
+        return false;
+    connection_ = std::move(connection);
+    return true;
+}
+
+std::optional<DriverCaps> QtCameraSource::capabilities() const {
+    if (!connection_)
+        return std::nullopt;
+    DriverCaps caps;
+    caps.deviceIndex = connection_->index;
+    caps.hasSourceDialog = true;
+    caps.hasFormatDialog = true;
+    return caps;
+}
+
+bool QtCameraSource::grab(QImage& picture) {
+    return connection_ && connection_->grabber.grabNext(picture);
+}
+
+void QtCameraSource::disconnectDriver() {
+    connection_.reset();
+}
+
+QStringList QtCameraSource::formatNames() const {
+    return connection_ ? cameraFormatNames(connection_->camera) : QStringList();
+}
+
+int QtCameraSource::currentFormat() const {
+    return connection_ ? currentCameraFormat(connection_->camera) : -1;
+}
+
+bool QtCameraSource::applyFormat(int index) {
+    return connection_ && applyCameraFormat(connection_->camera, index);
+}
+
+QList<CameraControl> QtCameraSource::controls() const {
+    return connection_ ? cameraControls(connection_->camera) : QList<CameraControl>();
+}
+
+void QtCameraSource::setControl(CameraControlId id, double value) {
+    if (connection_)
+        applyCameraControl(connection_->camera, id, value);
+}
+
+} // namespace orvane

@@ -1,0 +1,39 @@
+#include "capture/VideoSinkGrabber.h"
+
+#include "capture/EventWait.h"
+#include "capture/FrameSource.h"
+
+namespace orvane {
+
+QImage pictureFromVideoFrame(const QVideoFrame& frame) {
+    const QImage image = frame.toImage();
+    if (image.isNull())
+        return {};
+    return image
+        .scaled(PictureWidth, PictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+        .convertToFormat(QImage::Format_RGB32);
+}
+
+VideoSinkGrabber::VideoSinkGrabber(int timeoutMs, QObject* parent)
+    : QObject(parent), timeoutMs_(timeoutMs) {
+    // The camera may deliver on its own thread; the context object queues the frame to ours.
+    connect(&sink_, &QVideoSink::videoFrameChanged, this, [this](const QVideoFrame& frame) {
+        newest_ = frame;
+        emit frameArrived();
+    });
+}
+
+bool VideoSinkGrabber::grabNext(QImage& picture) {
+    newest_ = QVideoFrame();
+    EventWait wait(timeoutMs_);
+    wait.quitOn(this, &VideoSinkGrabber::frameArrived);
+    if (!wait.exec())
+        return false;
+    const QImage image = pictureFromVideoFrame(newest_);
+    if (image.isNull())
+        return false;
+    picture = image;
+    return true;
+}
+
+} // namespace orvane

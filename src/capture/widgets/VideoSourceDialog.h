@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QDialog>
+
+namespace orvane {
+
+class CameraSettings;
+
+// "Video Source Controls": the exposure and colour controls the connected camera offers,
+// applied as they change.
+class VideoSourceDialog : public QDialog {
+    Q_OBJECT
+  public:
+    explicit VideoSourceDialog(CameraSettings& camera, QWidget* parent = nullptr);
+};
+
+} // namespace orvane
