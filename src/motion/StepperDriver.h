@@ -18,6 +18,8 @@ namespace orvane {
 // runs, busy on the steady clock in the GUI).
 class StepperDriver {
   public:
+    // `port`, `menus` and `clock` must outlive the driver; `mindelay` returns the Mindelay
+    // slider's current value.
     StepperDriver(MotorPort& port, const PlatformMenus& menus, Clock& clock,
                   std::function<int()> mindelay);
 

@@ -161,3 +161,18 @@ TEST(DriverAndBench, BacklashLeavesTheCarriageBehindTheCounters) {
     EXPECT_EQ(s.bench.knifeMotor().travel(), 14);
     EXPECT_DOUBLE_EQ(s.bench.knifeEdge(), rig.start.knifeOffset + 14 * rig.motors.lrStep);
 }
+
+TEST(DriverAndBench, PortJumpOfTwoPhasesIsCountedAsMissed) {
+    BenchConfig rig;
+    rig.motors.swap = true; // knife on D4..D7
+    rig.motors.invert = true;
+    SimulatedBench bench(rig);
+    bench.writeData(0xEE); // both motors at phase 0, active low
+    bench.writeData(0xDE); // knife jumps to phase 2
+    EXPECT_EQ(bench.knifeMotor().missedSteps(), 1);
+    EXPECT_EQ(bench.knifeMotor().halfSteps(), 0);
+    bench.writeData(0x9E); // phase 3: one half-step on from where the field left it
+    EXPECT_EQ(bench.knifeMotor().halfSteps(), 1);
+    EXPECT_EQ(bench.platformMotor().halfSteps(), 0);
+    EXPECT_EQ(bench.platformMotor().missedSteps(), 0);
+}
