@@ -1,0 +1,29 @@
+#pragma once
+
+#include "bench/BenchConfig.h"
+#include "bench/BenchNoise.h"
+#include "bench/CrossingTable.h"
+
+#include <QImage>
+#include <QPointF>
+
+namespace orvane {
+
+inline constexpr int BenchFrameWidth = 320;
+inline constexpr int BenchFrameHeight = 240;
+
+// The blade as seen by the slit image: the uncovered part of an image centred `x` inches
+// from the axis is clamp(offset + perInch * x, 0, 1).
+struct KnifeRamp {
+    float offset = 0;
+    float perInch = 0;
+
+    static KnifeRamp of(KnifeSide side, double edge, double slitWidth);
+};
+
+// Renders one greyscale 320 x 240 frame (RGB32, R = G = B) of the mirror seen past the knife:
+// gain times the uncovered part of each pixel's slit image, plus background and noise.
+void renderBenchFrame(QImage& image, const CrossingTable& crossings, const KnifeRamp& knife,
+                      QPointF center, const BenchConfig::Camera& camera, BenchNoise& noise);
+
+} // namespace orvane
