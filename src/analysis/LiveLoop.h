@@ -50,7 +50,8 @@ enum class LoopOutcome {
 };
 
 // The live display with manual jog, one pass per call: jog, grab, measure or outline, speed
-// gauge. While a continuous run holds the jog, a pass makes one run step and takes no frame.
+// gauge. While a continuous run holds the jog, a pass makes one run step and takes no frame;
+// the run goes on until its key or button is let go, whatever Manual and ExitRequested say.
 class LiveLoop {
   public:
     LiveLoop(LiveLoopState state, LiveLoopDevices devices, ZoneMeasurer& measurer);

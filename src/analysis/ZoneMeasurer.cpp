@@ -66,7 +66,6 @@ MeasureResult ZoneMeasurer::measureZones(const QImage& frame, const MeasureInput
     if (in.tracking) {
         const TrackOutcome track = trackMirror(frame, circle, in.settings.KnifeRight);
         drawTrackMarks(video, track);
-        result.tracked = true;
         result.trackingFailed = !track.moved;
     }
     drawStatusTexts(video, in.Ypos, in.settings, in.MotorStatus, in.mirror);

@@ -27,8 +27,7 @@ struct MeasureInputs {
 };
 
 struct MeasureResult {
-    bool tracked = false;        // tracking ran this frame
-    bool trackingFailed = false; // it ran and left the circle where it was
+    bool trackingFailed = false; // tracking ran and left the circle where it was
 };
 
 // Per-zone brightness of the two sampling windows, averaged over the last frames, with the

@@ -1,5 +1,6 @@
 #include "LiveLoopRig.h"
 #include "analysis/PictureStyle.h"
+#include "analysis/SpeedGauge.h"
 
 #include <gtest/gtest.h>
 
@@ -219,4 +220,20 @@ TEST(LatchedKeyState, KeyCountsWhileDownOrOnceAfterAQuickPress) {
     EXPECT_EQ(LatchedKeyState::fromQtKey(Qt::Key_J), JogKey::J);
     EXPECT_EQ(LatchedKeyState::fromQtKey(Qt::Key_I), JogKey::I);
     EXPECT_FALSE(LatchedKeyState::fromQtKey(Qt::Key_L).has_value());
+}
+
+TEST(SpeedGauge, ColourChangesAtSeventyAndAboveNinetyFive) {
+    const std::pair<int, QColor> cases[] = {
+        {69, colours::Green}, {70, colours::Yellow}, {95, colours::Yellow}, {96, colours::Red}};
+    for (const auto& [percent, colour] : cases) {
+        QImage gauge;
+        clearPicture(gauge, QSize(40, 150));
+        drawSpeedGauge(gauge, percent);
+        EXPECT_TRUE(hasColour(gauge, colour)) << percent;
+        // The wedge's foot is at the bottom left, its top edge rises with the speed.
+        EXPECT_EQ(gauge.pixelColor(0, 144), colour) << percent;
+    }
+    QImage none;
+    drawSpeedGauge(none, 50); // a box not laid out yet is left alone
+    EXPECT_TRUE(none.isNull());
 }
