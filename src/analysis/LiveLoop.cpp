@@ -11,6 +11,7 @@
 #include "capture/FrameSource.h"
 
 #include <QPainter>
+#include <QScopedValueRollback>
 
 namespace orvane {
 
@@ -35,6 +36,9 @@ void LiveLoop::start() {
 LoopOutcome LiveLoop::runPass() {
     if (!running_)
         return LoopOutcome::Stopped;
+    if (inPass_)
+        return LoopOutcome::Running; // a tick that arrived through this pass's event pump
+    const QScopedValueRollback passGuard(inPass_, true);
     if (!jog_.jog())
         return LoopOutcome::Running; // a continuous run step: no frame this pass
 

@@ -60,7 +60,8 @@ class LiveLoop {
     // timing; the jog stands at its starting delay.
     void start();
     // One pass; after the pass in which Manual went false or ExitRequested came, releases the
-    // motors and reports the end.
+    // motors and reports the end. A call made from inside a pass (through its event pump) does
+    // nothing.
     LoopOutcome runPass();
     // Timer1's tick: starts the loop when Manual allows and no loop runs, runs one pass while
     // it runs, and keeps LoopRunning true exactly while it runs.
@@ -80,6 +81,7 @@ class LiveLoop {
     ManualJog jog_;
     QImage raw_;
     bool running_ = false;
+    bool inPass_ = false;
 };
 
 } // namespace orvane

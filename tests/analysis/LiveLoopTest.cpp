@@ -135,3 +135,16 @@ TEST(LiveLoop, TimerTickLeavesALoopHeldElsewhereAlone) {
     EXPECT_TRUE(rig.flags.LoopRunning);
     EXPECT_TRUE(rig.drive.calls.empty());
 }
+
+TEST(LiveLoop, TickArrivingThroughThePassPumpDoesNotNestAPass) {
+    LiveLoopRig rig;
+    int nested = 0;
+    rig.pump.setHook([&] {
+        EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Running);
+        ++nested;
+    });
+    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Running);
+    EXPECT_EQ(nested, 1);
+    EXPECT_EQ(rig.camera.grabs, 1);
+    EXPECT_TRUE(rig.flags.LoopRunning);
+}
