@@ -1,0 +1,44 @@
+#pragma once
+
+#include "app/core/AppState.h"
+
+#include <QImage>
+#include <QPointF>
+
+namespace orvane {
+
+class FrameSource;
+
+enum class AutoCentreStatus {
+    Accepted,   // the circle was moved
+    OutOfRange, // centre or radius outside the sliders' ranges: the old circle stays
+    NoFrame,    // the camera gave no still frame: the old circle stays
+};
+
+// Centre and radius found by the edge scans around a click.
+struct AutoCentreResult {
+    int cx = 0;
+    int cy = 0;
+    int radius = 0;
+    AutoCentreStatus status = AutoCentreStatus::OutOfRange;
+};
+
+// Slider ranges of MirX, MirY and MirRad.
+inline constexpr int MirXMin = 1, MirXMax = 320;
+inline constexpr int MirYMin = 1, MirYMax = 240;
+inline constexpr int MirRadMin = 1, MirRadMax = 180;
+
+// Finds the mirror's edges on `frame` around the click (picture pixels). A result that does not
+// fit the sliders is refused whole rather than clamped: a clamped circle would sit somewhere the
+// scans never saw a mirror.
+AutoCentreResult autoCentreSize(const QImage& frame, QPointF click);
+
+// The magenta crosshair and circle of a result (radius taken as its magnitude).
+void drawAutoCentreMarks(QImage& picture, const AutoCentreResult& result);
+
+// Mouse-down on Picture1: grabs a still frame into `picture1`, scans it, marks the result and,
+// when accepted, moves `circle`.
+AutoCentreResult autoCentreFromCamera(FrameSource& camera, QPointF click, MirrorCircle& circle,
+                                      QImage& picture1);
+
+} // namespace orvane

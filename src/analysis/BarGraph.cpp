@@ -1,0 +1,52 @@
+#include "analysis/BarGraph.h"
+
+#include "analysis/PictureStyle.h"
+#include "app/core/NumberText.h"
+
+#include <QImage>
+#include <QPainter>
+
+namespace orvane {
+
+namespace {
+constexpr double FullScale = 256.0;
+
+int rounded(double v) {
+    return static_cast<int>(roundToInt(v));
+}
+
+void drawBar(QPainter& painter, double left, const BarLayout& layout, int value,
+             const QColor& colour) {
+    const double height = value / FullScale * layout.H;
+    painter.fillRect(
+        QRect(rounded(left), rounded((layout.H - 5) - height), layout.T, rounded(height)), colour);
+}
+} // namespace
+
+BarLayout barLayout(const QImage& picture2, int zoneCount) {
+    BarLayout layout;
+    layout.W = zoneCount > 0 ? picture2.width() / zoneCount : 0;
+    layout.T = layout.W / 3;
+    layout.H = picture2.height();
+    return layout;
+}
+
+void drawZoneBars(QPainter& painter, const BarLayout& layout, int zone, int LZV, int RZV) {
+    const int x0 = (zone - 1) * layout.W;
+    const double t = layout.T;
+    drawBar(painter, x0 + t / 2, layout, LZV, colours::Blue);
+    drawBar(painter, x0 + t / 2 + t, layout, RZV, colours::Red);
+
+    painter.setPen(colours::Magenta);
+    painter.drawLine(zone * layout.W, layout.H, zone * layout.W, 0);
+
+    painter.setPen(colours::BoxText);
+    printAt(painter, QPointF(x0 + 1.5 * t - 14, 0),
+            QStringLiteral("Zone ") + QString::number(zone));
+    printAt(painter, QPointF(x0 + t - 12, (layout.H - 16) - LZV / FullScale * layout.H),
+            QString::number(LZV));
+    printAt(painter, QPointF(x0 + 2 * t - 12, (layout.H - 16) - RZV / FullScale * layout.H),
+            QString::number(RZV));
+}
+
+} // namespace orvane

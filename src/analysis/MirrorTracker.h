@@ -1,0 +1,29 @@
+#pragma once
+
+#include "app/core/AppState.h"
+
+#include <QImage>
+
+class QPainter;
+
+namespace orvane {
+
+// What one tracking look at the mirror's edge found.
+struct TrackOutcome {
+    int column = 0;     // xs: the column where the top and bottom edges were searched
+    int top = 0;        // top edge row (0 when none was found)
+    int bottom = 0;     // bottom edge row
+    int foundX = 0;     // X': centre column implied by the side edge
+    int foundY = 0;     // Y': centre row implied by the top and bottom edges
+    bool moved = false; // the circle moved halfway to (X', Y')
+};
+
+// Follows the mirror's edge on `frame` and nudges `circle` halfway towards it when the edge is
+// within 3 pixels of where the circle says; otherwise leaves it. The side edge is searched on
+// the side away from the knife (left of the mirror when the knife is on the right).
+TrackOutcome trackMirror(const QImage& frame, MirrorCircle& circle, bool KnifeRight);
+
+// "Tracking Failure!!!" when the circle stayed, and white rings at the two edge points.
+void drawTrackMarks(QPainter& painter, const TrackOutcome& outcome);
+
+} // namespace orvane

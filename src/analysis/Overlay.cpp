@@ -1,0 +1,42 @@
+#include "analysis/Overlay.h"
+
+#include "analysis/PictureStyle.h"
+#include "app/core/NumberText.h"
+
+#include <QPainter>
+
+namespace orvane {
+
+void drawMirrorOutline(QPainter& painter, const MirrorCircle& circle) {
+    painter.setPen(colours::Magenta);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawLine(QPointF(circle.x, 0), QPointF(circle.x, PictureHeight));
+    painter.drawLine(QPointF(0, circle.y), QPointF(PictureWidth, circle.y));
+    painter.drawEllipse(QPointF(circle.x, circle.y), circle.radius, circle.radius);
+}
+
+void drawObstruction(QPainter& painter, const MirrorCircle& circle, const MirrorData& mirror) {
+    const qint64 unitsAcross = roundToInt(mirror.MirDiam / 2);
+    if (unitsAcross == 0)
+        return; // no scale for a mirror under one unit across
+    const qint64 pixelsPerUnit = divTrunc(circle.radius, unitsAcross);
+    const double radius = mirror.Obst / 2 * pixelsPerUnit;
+    painter.setPen(colours::Cyan);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(circle.x, circle.y), radius, radius);
+}
+
+void drawZoneTicks(QPainter& painter, const MirrorCircle& circle, double centerFrac) {
+    const double offset = circle.radius * centerFrac;
+    painter.setPen(colours::Magenta);
+    for (const double x : {circle.x - offset, circle.x + offset})
+        painter.drawLine(QPointF(x, circle.y + 5), QPointF(x, circle.y - 5));
+}
+
+WindowColumns zoneWindowColumns(const MirrorCircle& circle, double centerFrac) {
+    const double offset = circle.radius * centerFrac;
+    return {static_cast<int>(roundToInt(circle.x - offset)),
+            static_cast<int>(roundToInt(offset + circle.x))};
+}
+
+} // namespace orvane

@@ -1,0 +1,38 @@
+#include "analysis/PauseButton.h"
+
+#include "analysis/PictureStyle.h"
+#include "app/core/AppState.h"
+#include "app/core/EventPump.h"
+
+namespace orvane {
+
+void PauseButton::click(PauseControls& controls, EventPump& pump, const RunFlags& flags) {
+    const bool command3Was = controls.command3Enabled();
+    const bool chkTrakWas = controls.chkTrakEnabled();
+    if (!savedColour_)
+        savedColour_ = controls.buttonColour();
+
+    pauseFlag_ = !pauseFlag_;
+    if (!pauseFlag_)
+        return; // this click ends the pause the earlier click is holding
+
+    controls.setCommand3Enabled(false);
+    controls.setChkTrakEnabled(false);
+    int rounds = 0;
+    bool green = false;
+    while (pauseFlag_) {
+        if (flags.ExitRequested)
+            pauseFlag_ = false;
+        pump.processEvents();
+        if (++rounds > BlinkRounds) {
+            rounds = 0;
+            green = !green;
+            controls.setButtonColour(green ? colours::Green : colours::Magenta);
+        }
+    }
+    controls.setButtonColour(*savedColour_);
+    controls.setCommand3Enabled(command3Was);
+    controls.setChkTrakEnabled(chkTrakWas);
+}
+
+} // namespace orvane

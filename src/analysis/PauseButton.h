@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QColor>
+#include <optional>
+
+namespace orvane {
+
+class EventPump;
+struct RunFlags;
+
+// The controls a pause holds still, and the Pause button's own colour.
+class PauseControls {
+  public:
+    virtual ~PauseControls() = default;
+    virtual bool command3Enabled() const = 0;
+    virtual bool chkTrakEnabled() const = 0;
+    virtual void setCommand3Enabled(bool enabled) = 0;
+    virtual void setChkTrakEnabled(bool enabled) = 0;
+    virtual QColor buttonColour() const = 0;
+    virtual void setButtonColour(const QColor& colour) = 0;
+};
+
+// The Pause button (cmdpause). The first click holds whatever loop is running by pumping
+// events inside the click, blinking the button green and magenta, until a second click (which
+// arrives through the pump) or the window closing ends it.
+class PauseButton {
+  public:
+    static constexpr int BlinkRounds = 5000;
+
+    void click(PauseControls& controls, EventPump& pump, const RunFlags& flags);
+    bool PauseFlag() const { return pauseFlag_; }
+
+  private:
+    bool pauseFlag_ = false;
+    std::optional<QColor> savedColour_; // the colour before the first pause ever
+};
+
+} // namespace orvane

@@ -1,0 +1,46 @@
+#include "analysis/PictureStyle.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+
+namespace orvane {
+
+QFont pictureFont(int points, bool bold) {
+    QFont font;
+    font.setPixelSize(qRound(points * 96.0 / 72.0));
+    font.setBold(bold);
+    return font;
+}
+
+void printAt(QPainter& painter, QPointF topLeft, const QString& text) {
+    const QFontMetrics metrics(painter.font());
+    painter.drawText(QPointF(topLeft.x(), topLeft.y() + metrics.ascent()), text);
+}
+
+int printLineHeight(const QPainter& painter) {
+    return QFontMetrics(painter.font()).height();
+}
+
+QImage paintableCopy(const QImage& frame) {
+    if (frame.isNull()) {
+        QImage black(PictureWidth, PictureHeight, QImage::Format_RGB32);
+        black.fill(Qt::black);
+        return black;
+    }
+    switch (frame.format()) {
+    case QImage::Format_RGB32:
+    case QImage::Format_ARGB32:
+    case QImage::Format_ARGB32_Premultiplied:
+        return frame; // shared until the first paint detaches it
+    default:
+        return frame.convertToFormat(QImage::Format_RGB32);
+    }
+}
+
+void clearPicture(QImage& picture, QSize size) {
+    if (picture.size() != size || picture.format() != QImage::Format_RGB32)
+        picture = QImage(size, QImage::Format_RGB32);
+    picture.fill(colours::BoxBackground);
+}
+
+} // namespace orvane

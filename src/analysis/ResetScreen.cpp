@@ -1,0 +1,59 @@
+#include "analysis/ResetScreen.h"
+
+#include "analysis/JogDrive.h"
+#include "analysis/PictureStyle.h"
+#include "app/core/AppState.h"
+
+#include <QPainter>
+#include <QTextOption>
+
+namespace orvane {
+
+QString resetInstructionText() {
+    const QString crlf = QStringLiteral("\r\n");
+    const QString tab = QStringLiteral("\t");
+    return crlf + "#1 Fully Illuminate mirror under test by backing out Knife Edge" + crlf + tab +
+           "Use Keybord keys K and J or Handpad Left - Right buttons for Knife control" + crlf +
+           "#2 Center Cross hair and Encircle mirror accuratly" + crlf + tab +
+           "Click mouse near center of Mirror for Auto Center-Size **experimental!" + crlf +
+           "#3 Turn on Tracking" + crlf +
+           "#4 Select A Mirror Profile from the Mirror Database Menu" + crlf +
+           "#5 Adjust platform To-From mirror to get some what near the null for zone #1" + crlf +
+           tab +
+           "Use Keyboard Keys I and M or Handpad Up - Down to control platform distance from "
+           "Mirror" +
+           crlf + tab +
+           "Null for zone #1 is indicated by Equal bar graphs levels between 20 to 50% Max "
+           "intensity" +
+           crlf + "#6 Click the 'Do The Magic' Button to begin Test!";
+}
+
+void drawResetInstructions(QImage& picture2) {
+    if (picture2.isNull())
+        return;
+    clearPicture(picture2, picture2.size());
+    QPainter painter(&picture2);
+    painter.setPen(colours::BoxText);
+    painter.setFont(pictureFont(16));
+    printAt(painter, QPointF(20, 1), ResetTitle);
+    int y = 1 + printLineHeight(painter);
+
+    // Printing goes on at the left edge below the title, one line per line break.
+    painter.setFont(pictureFont(12));
+    const int lineHeight = printLineHeight(painter);
+    const int tabWidth = 8 * painter.fontMetrics().horizontalAdvance(QLatin1Char(' '));
+    for (const QString& line : resetInstructionText().split(QStringLiteral("\r\n"))) {
+        const bool indented = line.startsWith(QLatin1Char('\t'));
+        printAt(painter, QPointF(indented ? tabWidth : 0, y), indented ? line.mid(1) : line);
+        y += lineHeight;
+    }
+}
+
+void resetZoneEvaluation(QImage& picture2, RunFlags& flags, QString& Text2, JogDrive& drive) {
+    drawResetInstructions(picture2);
+    flags.ZoneOn = false;
+    Text2.clear();
+    drive.zeroPositions();
+}
+
+} // namespace orvane

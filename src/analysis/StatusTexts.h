@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class QPainter;
+
+namespace orvane {
+
+struct MirrorData;
+struct Settings;
+
+// "Knife Travel = <platform position in the user's unit>" with the unit mark.
+QString knifeTravelText(int Ypos, const Settings& settings);
+
+// Prints the knife travel at the bottom left of the video picture.
+void drawKnifeTravel(QPainter& painter, int Ypos, const Settings& settings);
+
+// The knife travel, the motor status and, with a mirror named, "Using File ... Test #n".
+void drawStatusTexts(QPainter& painter, int Ypos, const Settings& settings,
+                     const QString& MotorStatus, const MirrorData& mirror);
+
+} // namespace orvane
