@@ -1,6 +1,5 @@
 #include "results/FigureExport.h"
 #include "ResultsBench.h"
-#include "app/core/NumberText.h"
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -49,18 +48,21 @@ TEST(FigureExport, FiveZonesTwoSetsFillTheReadingBlockToFortyFiveLines) {
     bench.settings.Reps = 1;
     bench.settings.menus.fixedSource = true;
     ASSERT_TRUE(exportFigure(bench.context()));
-    const QStringList lines = figureLines(bench);
-    ASSERT_EQ(lines.size(), 2 + 5 + 10 + 1 + 45 + 1);
-    EXPECT_EQ(lines[0], "5 1 0");
-    EXPECT_EQ(lines[17], "0 2");
-    QStringList readings;
+    QStringList expected{"5 1 0",
+                         "48 6 -1",
+                         "1.732050 0.000000 0.01",
+                         "1.5 0.000000 0.02",
+                         "2.1 0.000000 0.03",
+                         "2.4 0.000000 0.04",
+                         "3 0.000000 0.05"};
+    expected << QStringList(10, Filler) << "0 2";
+    // Sets 1, 2 and 3 of every zone, whatever the number of sets.
     for (int zone = 1; zone <= 5; ++zone) {
         for (int set = 1; set <= 3; ++set)
-            readings << numberText(zone * 0.01 + set * 0.001);
+            expected << QStringLiteral("0.0%1%2").arg(zone).arg(set);
     }
-    EXPECT_EQ(lines.mid(18, 15), readings);
-    EXPECT_EQ(lines.mid(33, 30), QStringList(30, "0"));
-    EXPECT_EQ(lines.last(), "");
+    expected << QStringList(30, "0") << "";
+    EXPECT_EQ(figureLines(bench), expected);
 }
 
 TEST(FigureExport, SixteenZonesFourSetsNeedNoFiller) {
@@ -74,16 +76,19 @@ TEST(FigureExport, SixteenZonesFourSetsNeedNoFiller) {
             bench.readings.at(zone, set) = zone + set / 10.0;
     }
     ASSERT_TRUE(exportFigure(bench.context()));
-    const QStringList lines = figureLines(bench);
-    ASSERT_EQ(lines.size(), 2 + 16 + 1 + 48 + 1);
-    EXPECT_EQ(lines[0], "16 1 1");
-    EXPECT_EQ(lines[2], "0.1875 0.000000 1");
-    EXPECT_EQ(lines[17], "3 0.000000 16");
-    EXPECT_EQ(lines[18], "0 4");
-    EXPECT_EQ(lines[19], "1.1");
-    EXPECT_EQ(lines[21], "1.3");
-    EXPECT_EQ(lines[66], "16.3");
-    EXPECT_FALSE(lines.contains(Filler));
+    const QStringList radii{"0.1875", "0.375", "0.5625", "0.75", "0.9375", "1.125", "1.3125", "1.5",
+                            "1.6875", "1.875", "2.0625", "2.25", "2.4375", "2.625", "2.8125", "3"};
+    QStringList expected{"16 1 1", "48 6 -1"};
+    for (int zone = 1; zone <= 16; ++zone)
+        expected << radii[zone - 1] + " 0.000000 " + QString::number(zone);
+    expected << "0 4";
+    for (int zone = 1; zone <= 16; ++zone) {
+        for (int set = 1; set <= 3; ++set)
+            expected << QStringLiteral("%1.%2").arg(zone).arg(set);
+    }
+    expected << "";
+    EXPECT_EQ(figureLines(bench), expected);
+    EXPECT_EQ(expected.size(), 2 + 16 + 1 + 48 + 1);
 }
 
 TEST(FigureExport, MetricDataIsWrittenInInchesAndKeptInMillimetres) {
