@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+
+namespace orvane {
+
+// Files of one mirror's results under the data folder: textpath/<mirror>/<kind>/<file>.
+// Existing folders and files are found whatever their letter case.
+QString dataFolder(const QString& textpath, const QString& mirror, const QString& kind);
+QString dataFile(const QString& textpath, const QString& mirror, const QString& kind,
+                 const QString& fileName);
+
+// The same path as messages quote it: the pieces joined with the host separator as they stand,
+// so an empty data folder shows as a leading separator.
+QString quotedDataFile(const QString& textpath, const QString& mirror, const QString& kind,
+                       const QString& fileName);
+
+// Copies `from` over `to`; false when the copy failed.
+bool copyReplacing(const QString& from, const QString& to);
+
+} // namespace orvane

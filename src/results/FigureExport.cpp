@@ -1,0 +1,89 @@
+#include "results/FigureExport.h"
+
+#include "app/core/NumberText.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/TextFile.h"
+#include "results/DataPaths.h"
+#include "results/ExportValues.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+const QString FigureFolder = QStringLiteral("Figure");
+const QString FigureProgram = QStringLiteral("figure45.exe");
+constexpr int LastFigureZone = 15;
+constexpr int ReadingBlockLines = 45;
+constexpr int RadiusCharacters = 8;
+
+void copyFigureProgram(const QString& from, const QString& to) {
+    for (const QString& name :
+         {FigureProgram, QStringLiteral("Egavga.bgi"), QStringLiteral("Bessel.dat")}) {
+        copyReplacing(findPathIgnoringCase(joinPath(from, {name})), joinPath(to, {name}));
+    }
+}
+} // namespace
+
+QString figureFileText(const Settings& settings, const MirrorData& inchMirror,
+                       const ZoneTable& zones, const ZoneReadings& inchReadings) {
+    const int zoneCount = std::clamp(inchMirror.NZ, 0, MaxZones);
+    const int sets = readingSets(settings.Reps);
+    QStringList lines;
+    lines << numberText(zoneCount) + QStringLiteral(" 1 ") +
+                 (settings.menus.fixedSource ? QStringLiteral("0") : QStringLiteral("1"));
+    lines << numberText(inchMirror.Roc) + ' ' + numberText(inchMirror.MirDiam) + ' ' +
+                 numberText(inchMirror.CC);
+    for (int zone = 1; zone <= zoneCount; ++zone) {
+        // The radius is cut to its first characters, not rounded.
+        const QString radius =
+            numberText(inchMirror.MirDiam / 2 * zones.centerFrac[zone]).left(RadiusCharacters);
+        lines << radius + QStringLiteral(" 0.000000 ") + numberText(inchReadings.at(zone, 0));
+    }
+    for (int zone = zoneCount + 1; zone <= LastFigureZone; ++zone)
+        lines << QStringLiteral("0.000000 0.000000 0.000000");
+    lines << QStringLiteral("0 ") + numberText(sets);
+    if (sets > 1) {
+        int blockLines = 0;
+        for (int zone = 1; zone <= zoneCount; ++zone) {
+            for (int set = 1; set < MaxSets; ++set, ++blockLines)
+                lines << numberText(inchReadings.at(zone, set));
+        }
+        for (; blockLines < ReadingBlockLines; ++blockLines)
+            lines << QStringLiteral("0");
+    }
+    lines << QString();
+    return crlfJoin(lines);
+}
+
+bool exportFigure(const ResultsContext& context) {
+    const Settings& settings = context.settings;
+    const QString& name = context.mirror.WorkFile;
+    const QString fileName = QStringLiteral("Test") + numberText(context.mirror.WorkNum) + ".fig";
+
+    bool exported = false;
+    // Without a data folder the files would land in whatever folder the program runs in.
+    if (!settings.FigurePath.isEmpty() && !settings.textpath.isEmpty()) {
+        const QString folder = dataFolder(settings.textpath, name, FigureFolder);
+        ensureFolder(folder);
+        copyFigureProgram(settings.FigurePath, folder);
+
+        const ExportValues inches =
+            settings.Metric ? convertedLengths(context.mirror, context.readings, LengthUnit::Inches)
+                            : ExportValues{context.mirror, context.readings};
+        exported =
+            writeTextFile(findPathIgnoringCase(joinPath(folder, {fileName})),
+                          figureFileText(settings, inches.mirror, context.zones, inches.readings));
+        if (exported && settings.LaunchFigure)
+            exported = context.launcher.start(joinPath(folder, {FigureProgram}), folder);
+    }
+    if (!exported) {
+        context.boxes.show({ProgramTitle,
+                            QStringLiteral("Problem saving Figure File as ") +
+                                quotedDataFile(settings.textpath, name, FigureFolder, fileName),
+                            MessageIcon::None});
+    }
+    return exported;
+}
+
+} // namespace orvane

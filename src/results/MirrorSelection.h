@@ -1,0 +1,32 @@
+#pragma once
+
+#include "app/core/AppState.h"
+#include "app/core/MessageBoxes.h"
+#include "app/core/Settings.h"
+
+#include <functional>
+
+namespace orvane {
+
+// What a click on an entry of the mirror list touches; the main window supplies it.
+struct MirrorSelectionContext {
+    QString programFolder;
+    Settings& settings;
+    MirrorData& mirror;
+    MessageBoxes& boxes;
+    std::function<void()> zoneCalc;     // Zone_Calc
+    std::function<void()> setZoneOn;    // ZoneOn = true
+    std::function<void()> relayout;     // re-lay out the main window
+    std::function<void()> saveSettings; // SaveSettings, which stores the ten captions
+};
+
+// Loads the record named by entry `entry` (1..10) into the current mirror and moves the entry to
+// the top; a record that cannot be loaded is reported and its entry removed. Duplicates are
+// removed in every case. Returns whether the record was loaded.
+bool selectMirror(int entry, const MirrorSelectionContext& context);
+
+// Whether the zone table can be built for these values (no division by zero, no more zones
+// than the table holds).
+bool zoneTableCanBeBuilt(const MirrorData& mirror);
+
+} // namespace orvane

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "app/core/AppState.h"
+#include "app/core/Clock.h"
+#include "app/core/EventPump.h"
+#include "app/core/MessageBoxes.h"
+#include "app/core/Settings.h"
+#include "results/KeystrokeSender.h"
+#include "results/ProcessLauncher.h"
+#include "results/ProgramTitle.h"
+
+namespace orvane {
+
+// Everything Save Data and its writers read, and the services they talk through. Only the
+// mirror's test number is changed (by Save Data).
+struct ResultsContext {
+    QString programFolder;
+    const Settings& settings;
+    MirrorData& mirror;
+    const ZoneTable& zones;
+    const ZoneReadings& readings;
+    double TestStdDeviation = 0;
+    MessageBoxes& boxes;
+    ProcessLauncher& launcher;
+    KeystrokeSender& keys;
+    Clock& clock;
+    EventPump& pump;
+};
+
+} // namespace orvane

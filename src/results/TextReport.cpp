@@ -1,0 +1,72 @@
+#include "results/TextReport.h"
+
+#include "app/core/NumberText.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/TextFile.h"
+#include "results/DataPaths.h"
+
+#include <algorithm>
+
+namespace orvane {
+
+namespace {
+const QString TextDataFolder = QStringLiteral("TextData");
+
+QString headerLine(const Settings& settings, const MirrorData& mirror) {
+    return QStringLiteral("Mirror Diameter = ") + numberText(mirror.MirDiam) +
+           QStringLiteral(" ROC = ") + numberText(mirror.Roc) +
+           QStringLiteral(" Conic Constant = ") + numberText(mirror.CC) +
+           (settings.Metric ? QStringLiteral(" Units are in Millimeters")
+                            : QStringLiteral(" Units are in Inches")) +
+           QLatin1Char(' ') +
+           (settings.menus.fixedSource ? QStringLiteral("Fixed Source Tester")
+                                       : QStringLiteral("Moving Source Tester"));
+}
+
+QString zoneLine(int zone, int sets, const MirrorData& mirror, const ZoneTable& zones,
+                 const ZoneReadings& readings) {
+    const double radius = roundHalfEven(mirror.MirDiam / 2 * zones.centerFrac[zone], 4);
+    QString line = QStringLiteral(" Zone ") + numberText(zone) + QStringLiteral(" radius = ") +
+                   numberText(radius) + QLatin1Char('\t');
+    line += sets == 1 ? QStringLiteral(" Reading = ") : QStringLiteral(" Readings = ");
+    line += numberText(readings.at(zone, 0));
+    for (int set = 1; set < sets; ++set)
+        line += QStringLiteral(" \t") + numberText(readings.at(zone, set));
+    return line;
+}
+} // namespace
+
+QString textReportText(const Settings& settings, const MirrorData& mirror, const ZoneTable& zones,
+                       const ZoneReadings& readings) {
+    QStringList lines{headerLine(settings, mirror)};
+    // A set count the result table cannot hold writes no zone lines.
+    if (settings.Reps >= 0 && settings.Reps < MaxSets) {
+        for (int zone = 1; zone <= std::min(mirror.NZ, MaxZones); ++zone)
+            lines << zoneLine(zone, settings.Reps + 1, mirror, zones, readings);
+    }
+    lines << QString();
+    return crlfJoin(lines);
+}
+
+bool writeTextReport(const ResultsContext& context) {
+    const QString& textpath = context.settings.textpath;
+    const QString& name = context.mirror.WorkFile;
+    const QString number = numberText(context.mirror.WorkNum);
+    bool written = false;
+    if (!textpath.isEmpty()) {
+        ensureFolder(dataFolder(textpath, name, TextDataFolder));
+        written = writeTextFile(
+            dataFile(textpath, name, TextDataFolder, QStringLiteral("test") + number + ".txt"),
+            textReportText(context.settings, context.mirror, context.zones, context.readings));
+    }
+    if (!written) {
+        context.boxes.show({QStringLiteral("Save Text Problem"),
+                            QStringLiteral("Problem saving Text File to ") +
+                                quotedDataFile(textpath, name, TextDataFolder,
+                                               QStringLiteral("Test") + number + ".txt"),
+                            MessageIcon::Critical});
+    }
+    return written;
+}
+
+} // namespace orvane
