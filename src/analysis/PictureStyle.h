@@ -1,5 +1,7 @@
 #pragma once
 
+#include "capture/FrameSource.h"
+
 #include <QColor>
 #include <QFont>
 #include <QImage>
@@ -25,9 +27,6 @@ inline const QColor BoxBackground{240, 240, 240};
 inline const QColor BoxText{0, 0, 0};
 inline const QColor VideoText = Yellow;
 } // namespace colours
-
-inline constexpr int PictureWidth = 320;
-inline constexpr int PictureHeight = 240;
 
 // The picture boxes' font at `points` (8 is their normal size) on a 96 dpi screen.
 QFont pictureFont(int points, bool bold = false);

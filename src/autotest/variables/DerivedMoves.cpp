@@ -1,0 +1,54 @@
+#include "autotest/variables/DerivedMoves.h"
+
+#include "app/core/NumberText.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace orvane {
+
+namespace {
+constexpr double KnifeSmallTravel = 0.000125;
+constexpr double KnifeLargeTravel = 0.00075;
+constexpr double PlatformForwardTravel = 0.005;
+constexpr double PlatformAwayTravel = 0.002;
+constexpr double PlatformFinalTravel = 0.001;
+} // namespace
+
+int halfStepsFor(double travel, double stepSize) {
+    if (!(stepSize > 0))
+        return 0;
+    // A step size read from a hand-edited file may be absurdly small; stay within int.
+    constexpr qint64 Largest = std::numeric_limits<int>::max();
+    const double steps = std::min(travel / stepSize, double(Largest));
+    return static_cast<int>(std::min(roundToInt(steps), Largest));
+}
+
+void deriveKnifeMoves(AutoTestVariables& vars, double lrStepSize) {
+    if (!(lrStepSize > 0))
+        return;
+    vars.LRSmMove = halfStepsFor(KnifeSmallTravel, lrStepSize);
+    vars.LRLgMove = halfStepsFor(KnifeLargeTravel, lrStepSize);
+}
+
+void derivePlatformMoves(AutoTestVariables& vars, double stepSize) {
+    if (!(stepSize > 0))
+        return;
+    vars.TFOblateMove = halfStepsFor(PlatformForwardTravel, stepSize);
+    vars.TFRoughMove = halfStepsFor(PlatformAwayTravel, stepSize);
+    vars.TFFinalMoves = halfStepsFor(PlatformFinalTravel, stepSize);
+}
+
+void deriveMoves(AutoTestVariables& vars, double lrStepSize, double stepSize) {
+    deriveKnifeMoves(vars, lrStepSize);
+    derivePlatformMoves(vars, stepSize);
+}
+
+bool deriveMovesIfUnset(AutoTestVariables& vars, double lrStepSize, double stepSize) {
+    if (vars.LRLgMove != 0)
+        return false;
+    deriveMoves(vars, lrStepSize, stepSize);
+    return true;
+}
+
+} // namespace orvane

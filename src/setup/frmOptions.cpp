@@ -1,0 +1,43 @@
+#include "setup/frmOptions.h"
+
+#include "autotest/variables/DialogPlacement.h"
+#include "setup/KnifeSidePicture.h"
+#include "ui_frmOptions.h"
+
+#include <QPixmap>
+
+namespace orvane {
+
+namespace {
+const QSize PictureSize(220, 150);
+} // namespace
+
+frmOptions::frmOptions(Settings& settings, QWidget* parent)
+    : QDialog(parent), settings_(settings), ui_(std::make_unique<Ui::frmOptions>()) {
+    ui_->setupUi(this);
+    for (QToolButton* option : {ui_->Option1_0, ui_->Option1_1}) {
+        const bool right = option == ui_->Option1_1;
+        option->setIcon(QPixmap::fromImage(knifeSidePicture(right, PictureSize)));
+        option->setIconSize(PictureSize);
+        connect(option, &QToolButton::toggled, this, [this, right](bool selected) {
+            if (selected)
+                showChoice(right);
+        });
+    }
+    (settings_.KnifeRight ? ui_->Option1_1 : ui_->Option1_0)->setChecked(true);
+    connect(ui_->cmdOK, &QPushButton::clicked, this, [this] {
+        settings_.KnifeRight = ui_->Option1_1->isChecked();
+        accept();
+    });
+    connect(ui_->cmdCancel, &QPushButton::clicked, this, &frmOptions::reject);
+    adjustSize();
+    centreOnScreen(*this);
+}
+
+frmOptions::~frmOptions() = default;
+
+void frmOptions::showChoice(bool knifeRight) {
+    ui_->Label2->setText(knifeSelectionText(knifeRight));
+}
+
+} // namespace orvane
