@@ -33,7 +33,7 @@ class LoggingSplash : public SplashView {
         statuses << text;
         log_.add("status " + text);
     }
-    void close() override { log_.add("splash closed"); }
+    void closeSplash() override { log_.add("splash closed"); }
     QStringList statuses;
 
   private:

@@ -9,7 +9,7 @@ class SplashView {
   public:
     virtual ~SplashView() = default;
     virtual void setStatus(const QString& text) = 0;
-    virtual void close() = 0;
+    virtual void closeSplash() = 0;
 };
 
 } // namespace orvane

@@ -58,7 +58,7 @@ std::optional<SettingsLoadResult> StartupSequence::run() {
 
     setStatus(QStringLiteral("Initialization Complete!"));
     sound_.playWait(soundFilePath(programFolder_, SoundCue::StartupComplete));
-    splash_.close();
+    splash_.closeSplash();
     call(hooks_.showMainWindow);
 
     call(hooks_.releaseMotors);
