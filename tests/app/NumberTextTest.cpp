@@ -1,8 +1,8 @@
 #include "app/core/NumberText.h"
 
 #include <QLocale>
-#include <gtest/gtest.h>
 #include <clocale>
+#include <gtest/gtest.h>
 
 using namespace orvane;
 

@@ -1,0 +1,141 @@
+#include "app/gui/MainController.h"
+
+#include "app/core/Clock.h"
+#include "app/core/EventPump.h"
+#include "app/core/MessageBoxes.h"
+#include "app/core/SoundPlayer.h"
+#include "app/gui/FloatingTextWindow.h"
+#include "app/gui/Logo.h"
+#include "app/gui/MainWindow.h"
+#include "app/gui/PictureBox.h"
+#include "app/gui/SettingsBinding.h"
+#include "app/shell/Instructions.h"
+#include "app/shell/ShutdownSequence.h"
+#include "app/shell/StartupSequence.h"
+#include "app/shell/Timer1Tick.h"
+#include "ui_MainWindow.h"
+
+#include <QScreen>
+
+namespace orvane {
+
+namespace {
+
+void call(const std::function<void()>& hook) {
+    if (hook)
+        hook();
+}
+
+} // namespace
+
+MainController::MainController(ControllerServices services)
+    : services_(std::move(services)), window_(std::make_unique<MainWindow>()),
+      binding_(new SettingsBinding(settings_, flags_, *window_)),
+      help_(services_.messages, services_.openUrl) {
+    window_->setWindowIcon(orvaneLogo(64));
+    timer1_.setObjectName(QStringLiteral("Timer1"));
+    timer1_.setInterval(Timer1Ms);
+    connect(&timer1_, &QTimer::timeout, this, &MainController::tick);
+    window_->setCloseHandler([this] { shutDown(); });
+    connect(window_.get(), &MainWindow::helpRequested, this,
+            [this](int context) { help_.show(context); });
+    connectMenus();
+    binding_->showSettings();
+}
+
+MainController::~MainController() = default;
+
+void MainController::connectMenus() {
+    Ui::frmMain& ui = window_->ui();
+    connect(ui.mnuExit, &QAction::triggered, window_.get(), &QWidget::close);
+    connect(ui.mnuText, &QAction::triggered, this, &MainController::showFloatingText);
+    connect(ui.mnuWizard, &QAction::triggered, this, [this] { call(hooks.openSetupDialog); });
+    connect(ui.MnuAuto, &QAction::triggered, this, [this] { call(hooks.openAutoTestDialog); });
+    connect(ui.mnuDebug, &QAction::triggered, this, [this] {
+        settings_.DebugDisplay = !settings_.DebugDisplay;
+        window_->setLayoutFlags(settings_.DebugDisplay, settings_.MoreText);
+    });
+    connect(ui.MnuMoreText, &QAction::triggered, this, [this] {
+        settings_.MoreText = !settings_.MoreText;
+        window_->setLayoutFlags(settings_.DebugDisplay, settings_.MoreText);
+    });
+    connect(ui.MnuBars, &QAction::triggered, this, [this] {
+        barsOff_ = !barsOff_;
+        window_->ui().Picture2->clear();
+    });
+}
+
+std::optional<SettingsLoadResult> MainController::start(SplashView& splash) {
+    StartupHooks steps;
+    steps.helpInit = [this] { help_.init(window_.get(), services_.programFolder); };
+    steps.fitToScreen = [this] { fitToScreen(); };
+    steps.fillPhaseTable = hooks.fillPhaseTable;
+    steps.loadSettings = [this] { return loadSettings(); };
+    steps.connectCapture = hooks.connectCapture;
+    steps.showMainWindow = [this] { window_->show(); };
+    steps.releaseMotors = hooks.releaseMotors;
+    steps.startTimer = [this] { timer1_.start(); };
+    steps.printInstructions = [this] { printStartupInstructions(); };
+    steps.accelerationChanged = hooks.accelerationChanged;
+    StartupSequence startup(flags_, settings_, splash, services_.sound, services_.clock,
+                            services_.pump, services_.programFolder, std::move(steps));
+    const std::optional<SettingsLoadResult> result = startup.run();
+    if (!result)
+        binding_->showAbort();
+    return result;
+}
+
+SettingsLoadResult MainController::loadSettings() {
+    const SettingsLoadResult result =
+        LoadSettings(settings_, services_.programFolder, services_.messages,
+                     {hooks.openSetupDialog, hooks.openAutoTestDialog});
+    waitForIt_ = result.waitForIt;
+    binding_->showSettings();
+    return result;
+}
+
+void MainController::fitToScreen() {
+    const QScreen* screen = window_->screen();
+    if (screen && screen->availableGeometry().width() < DesignedClientWidth)
+        window_->setWindowState(window_->windowState() | Qt::WindowMaximized);
+}
+
+void MainController::printStartupInstructions() {
+    PictureBox& box = *window_->ui().Picture2;
+    printInstructions(box.image(), startupInstructions());
+    box.update();
+}
+
+void MainController::saveSettings() {
+    SaveSettings(settings_, services_.programFolder, services_.messages);
+}
+
+FloatingTextWindow* MainController::floatingText() const {
+    return floatingText_;
+}
+
+void MainController::showFloatingText() {
+    if (!floatingText_) {
+        Ui::frmMain& ui = window_->ui();
+        floatingText_ = new FloatingTextWindow(ui.Text1, ui.Text2, window_.get());
+        floatingText_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    floatingText_->show();
+    floatingText_->raise();
+}
+
+void MainController::shutDown() {
+    ShutdownHooks steps;
+    steps.helpQuit = [this] { help_.quit(); };
+    steps.stopTimer = [this] { timer1_.stop(); };
+    steps.saveSettings = [this] { saveSettings(); };
+    steps.showAbortChecked = [this] { binding_->showAbort(); };
+    steps.clearCaptureCallbacks = hooks.clearCaptureCallbacks;
+    ShutdownSequence(flags_, services_.clock, services_.pump, std::move(steps)).run();
+}
+
+void MainController::tick() {
+    timer1Tick(flags_, hooks.runLiveLoop, [this] { window_->close(); });
+}
+
+} // namespace orvane

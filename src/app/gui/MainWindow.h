@@ -1,0 +1,58 @@
+#pragma once
+
+#include "app/shell/MainLayout.h"
+
+#include <QMainWindow>
+#include <functional>
+#include <memory>
+
+namespace Ui {
+class frmMain;
+}
+
+namespace orvane {
+
+class PictureBox;
+
+// frmMain: the controls and menus of the main window and its layout rules. Logic is connected
+// from outside (MainController); the window only lays itself out.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+
+  public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    Ui::frmMain& ui() { return *ui_; }
+
+    // DebugDisplay and MoreText; lays the window out again.
+    void setLayoutFlags(bool debugDisplay, bool moreText);
+    // The resize handler: every layout entry point runs this.
+    void layOut();
+    // The mirror-list item i (1..10).
+    QAction* mirrorListItem(int i) const;
+    // Runs instead of closing (the unload); the window closes when it returns.
+    void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+
+  signals:
+    // F1, with the help context of the menu in focus (0 when no menu is).
+    void helpRequested(int context);
+
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    MainLayoutInput layoutInput() const;
+    void applyLayout(const MainLayout& layout);
+    void printSpeedCaption(PictureBox& box, QPoint at);
+    int focusedMenuContext() const;
+
+    std::unique_ptr<Ui::frmMain> ui_;
+    MainLayoutInput designed_;
+    bool debugDisplay_ = true;
+    bool moreText_ = false;
+    std::function<void()> closeHandler_;
+};
+
+} // namespace orvane

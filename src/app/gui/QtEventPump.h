@@ -1,0 +1,14 @@
+#pragma once
+
+#include "app/core/EventPump.h"
+
+#include <QCoreApplication>
+
+namespace orvane {
+
+class QtEventPump : public EventPump {
+  public:
+    void processEvents() override { QCoreApplication::processEvents(QEventLoop::AllEvents); }
+};
+
+} // namespace orvane

@@ -1,0 +1,37 @@
+#include "app/core/Clock.h"
+#include "app/core/ProgramFolder.h"
+#include "app/gui/MainController.h"
+#include "app/gui/MainWindow.h"
+#include "app/gui/QtEventPump.h"
+#include "app/gui/QtMessageBoxes.h"
+#include "app/gui/QtSoundPlayer.h"
+#include "app/gui/SplashWindow.h"
+#include "app/shell/SharedFiles.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("ORVANE"));
+    QApplication::setApplicationVersion(QStringLiteral(ORVANE_VERSION));
+
+    const QString folder =
+        orvane::resolveProgramFolder(QApplication::arguments(), QApplication::applicationDirPath());
+    orvane::ensureFolder(folder);
+    orvane::installMissingSharedFiles(
+        folder, orvane::shareFolderCandidates(QApplication::applicationDirPath()));
+
+    orvane::QtMessageBoxes messages;
+    orvane::QtSoundPlayer sound;
+    orvane::SteadyClock clock;
+    orvane::QtEventPump pump;
+    orvane::MainController controller({folder, messages, sound, clock, pump});
+    messages.setParent(&controller.window());
+
+    orvane::SplashWindow splash;
+    QObject::connect(&splash, &orvane::SplashWindow::dismissed, &controller.window(),
+                     &QWidget::show);
+    splash.show();
+    controller.start(splash);
+    return QApplication::exec();
+}
