@@ -66,6 +66,8 @@ TEST(Rounding, HalvesGoToEven) {
     EXPECT_EQ(roundToInt(-3.5), -4);
     EXPECT_EQ(roundToInt(2.4999), 2);
     EXPECT_EQ(roundToInt(-1.6), -2);
+    EXPECT_EQ(roundToInt(2147483647.0), 2147483647);
+    EXPECT_EQ(roundToInt(1e9 + 0.5), 1000000000);
 }
 
 TEST(Rounding, DecimalHalvesAtPlaces) {

@@ -71,7 +71,8 @@ double roundHalfEven(double value, int decimals) {
     const double floorPart = std::floor(scaled);
     const double fraction = scaled - floorPart;
     // A product like 0.0345 * 1000 lands a hair off .5; treat such values as decimal halves.
-    const double tolerance = 1e-9 * std::max(1.0, std::fabs(scaled));
+    // Capped, so large values are never taken for halves.
+    const double tolerance = std::min(1e-9 * std::max(1.0, std::fabs(scaled)), 1e-7);
     double rounded;
     if (std::fabs(fraction - 0.5) <= tolerance)
         rounded = std::fmod(floorPart, 2.0) == 0.0 ? floorPart : floorPart + 1.0;
