@@ -1,0 +1,40 @@
+#include "app/rig/MeasuringRig.h"
+
+namespace orvane {
+
+MeasuringRig::MeasuringRig(FrameSource& camera, StepperDriver& driver, ZoneMeasurer& measurer,
+                           EventPump& pump, MeasuringState state)
+    : camera_(camera), driver_(driver), measurer_(measurer), pump_(pump), s_(state) {}
+
+void MeasuringRig::grabFrame() {
+    if (camera_.grab(frame_))
+        ++framesGrabbed_;
+}
+
+void MeasuringRig::setFramesToAverage(int frames) {
+    measurer_.setFramesToAverage(frames);
+    s_.displays.frame3Caption = measurer_.averagingCaption();
+    s_.displays.slider1Position = measurer_.framesToAverage();
+}
+
+void MeasuringRig::measureZones() {
+    const MeasureInputs in{s_.zones,       s_.mirror,        s_.settings,     s_.MotorStatus,
+                           driver_.ypos(), s_.view.tracking, s_.view.barsOff, /*manual=*/false};
+    measurer_.measureZones(frame_, in, s_.circle, s_.displays, pump_);
+}
+
+void MeasuringRig::restartFrameTiming() {
+    measurer_.frameRate().restart();
+}
+
+void MeasuringRig::zeroPositions() {
+    driver_.setXpos(0);
+    driver_.setYpos(0);
+}
+
+void MeasuringRig::savePictures(const QString& overlayPath, const QString& framePath) {
+    s_.displays.picture1.save(overlayPath, "BMP");
+    frame_.save(framePath, "BMP");
+}
+
+} // namespace orvane

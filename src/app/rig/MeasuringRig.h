@@ -1,0 +1,62 @@
+#pragma once
+
+#include "analysis/LiveDisplays.h"
+#include "analysis/LiveLoop.h"
+#include "analysis/ZoneMeasurer.h"
+#include "autotest/TestRig.h"
+#include "capture/FrameSource.h"
+#include "motion/StepperDriver.h"
+
+namespace orvane {
+
+// The main window's state a measured frame of the test reads and draws.
+struct MeasuringState {
+    const ZoneTable& zones;
+    const MirrorData& mirror;
+    const Settings& settings;
+    const QString& MotorStatus;
+    MirrorCircle& circle;
+    const ViewOptions& view;
+    LiveDisplays& displays;
+};
+
+// The automated test's rig: the camera, the zone measurement and the stepper driver.
+class MeasuringRig : public TestRig {
+  public:
+    MeasuringRig(FrameSource& camera, StepperDriver& driver, ZoneMeasurer& measurer,
+                 EventPump& pump, MeasuringState state);
+
+    void grabFrame() override;
+    void grabStill() override { grabFrame(); }
+    void setFramesToAverage(int frames) override;
+    void measureZones() override;
+    int lzv(int zone) const override { return measurer_.LZV(zone); }
+    int rzv(int zone) const override { return measurer_.RZV(zone); }
+    void restartFrameTiming() override;
+
+    void writeMotorOutput() override { driver_.writeMotorOutput(); }
+    void stepKnife(int phase) override { driver_.stepKnife(phase); }
+    void stepPlatform(int phase) override { driver_.stepPlatform(phase); }
+    void stepWait(int factor) override { driver_.stepWait(factor); }
+    void releaseMotors() override { driver_.releaseMotors(); }
+    int xpos() const override { return driver_.xpos(); }
+    int ypos() const override { return driver_.ypos(); }
+    void zeroPositions() override;
+
+    void savePictures(const QString& overlayPath, const QString& framePath) override;
+
+    // The last grabbed frame, without overlay.
+    const QImage& frame() const { return frame_; }
+    int framesGrabbed() const { return framesGrabbed_; }
+
+  private:
+    FrameSource& camera_;
+    StepperDriver& driver_;
+    ZoneMeasurer& measurer_;
+    EventPump& pump_;
+    MeasuringState s_;
+    QImage frame_;
+    int framesGrabbed_ = 0;
+};
+
+} // namespace orvane
