@@ -10,12 +10,11 @@
 namespace orvane {
 
 namespace {
-constexpr double MmPerInch = 25.4;
 constexpr int CharWidth = 7; // the centring assumes 7 pixels a character
 } // namespace
 
 QString knifeTravelText(int Ypos, const Settings& settings) {
-    const double factor = settings.Metric ? MmPerInch : 1.0;
+    const double factor = settings.Metric ? MillimetresPerInch : 1.0;
     return QStringLiteral("Knife Travel = ") +
            numberText(roundHalfEven(Ypos * settings.StepSize * factor, 4)) + settings.units();
 }

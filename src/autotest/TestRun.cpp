@@ -2,6 +2,7 @@
 
 #include "app/core/NumberText.h"
 #include "app/core/ProgramFolder.h"
+#include "app/core/Settings.h"
 #include "app/core/TextFile.h"
 #include "autotest/AxisRewind.h"
 #include "autotest/ReadingsTable.h"
@@ -14,7 +15,6 @@
 namespace orvane {
 
 namespace {
-constexpr double MmPerInch = 25.4;
 constexpr double NsPerSecond = 1e9;
 const QString NewLine = QStringLiteral("\r\n");
 } // namespace
@@ -133,7 +133,7 @@ void TestRun::recordNull() {
         rig.grabStill();
         rig.measureZones();
     }
-    const double factor = env_.settings.Metric ? MmPerInch : 1.0;
+    const double factor = env_.settings.Metric ? MillimetresPerInch : 1.0;
     env_.readings.at(zone_, set_) = roundHalfEven(rig.ypos() * env_.settings.StepSize * factor, 4);
     env_.outputs.Text2 = readingsTableText(env_.readings, zones_, lastSet_, previousReadings_);
     if (env_.settings.SavePicture == 1)
@@ -224,7 +224,7 @@ void TestRun::reportStatistics() {
     out.Text1 = line + out.Text1;
     out.Text2 = line + out.Text2;
     if (!env_.settings.Metric)
-        deviation *= MmPerInch; // the sixtests export takes millimetres
+        deviation *= MillimetresPerInch; // the sixtests export takes millimetres
     out.TestStdDeviation = deviation;
 }
 

@@ -1,10 +1,9 @@
 #pragma once
 
 #include "app/core/AppState.h"
+#include "app/core/Settings.h"
 
 namespace orvane {
-
-inline constexpr double MillimetresPerInch = 25.4;
 
 // Lengths of a mirror and its readings in another unit. The exports convert copies, so the
 // current mirror and the test's readings keep their own unit whatever happens while writing.

@@ -1,13 +1,12 @@
 #include "setup/StepSizeEditor.h"
 
 #include "app/core/NumberText.h"
+#include "app/core/Settings.h"
 #include "autotest/variables/DerivedMoves.h"
 
 namespace orvane {
 
-namespace {
-constexpr double MillimetresPerInch = 25.4;
-} // namespace
+namespace {} // namespace
 
 QString stepSizeHelpText() {
     return QStringLiteral("You need to calculate the distance the platform travels as the result "

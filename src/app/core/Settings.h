@@ -34,6 +34,9 @@ struct PlatformMenus {
     bool fixedSource = false;                                // MnuFixed
 };
 
+// Lengths on screen and in the exports convert between the two units with this factor.
+inline constexpr double MillimetresPerInch = 25.4;
+
 inline constexpr int MirrorListSize = 10;
 inline const QString EmptyMirrorSlot = QStringLiteral("mnu");
 

@@ -1,6 +1,7 @@
 #include "autotest/variables/MoveLists.h"
 
 #include "app/core/NumberText.h"
+#include "app/core/Settings.h"
 #include "autotest/variables/DerivedMoves.h"
 
 #include <algorithm>
@@ -11,7 +12,6 @@ namespace orvane {
 namespace {
 constexpr double KnifeUnitTravel = 0.00003125;
 constexpr double PlatformUnitTravel = 0.001;
-constexpr double MillimetresPerInch = 25.4;
 constexpr int KnifeTextDecimals = 6;
 constexpr int PlatformTextDecimals = 4;
 
