@@ -11,6 +11,8 @@
 #include "app/gui/SettingsBinding.h"
 #include "app/gui/UiForms.h"
 #include "app/shell/SplashView.h"
+#include "autotest/variables/FrmAutoTest.h"
+#include "setup/frmsetup.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
@@ -56,7 +58,6 @@ class ControllerTest : public ::testing::Test {
                           opened << url;
                           return true;
                       }}) {
-        controller.hooks.openSetupDialog = [this] { ++setupOpened; };
         controller.window().resize(900, 650);
     }
     QString iniPath() const { return joinPath(folder.path(), {"orvane.ini"}); }
@@ -70,13 +71,10 @@ class ControllerTest : public ::testing::Test {
     VirtualClock clock;
     CallbackEventPump pump;
     QList<QUrl> opened;
-    int setupOpened = 0;
     MainController controller;
 };
 
 TEST_F(ControllerTest, FirstStartWithoutSettingsFile) {
-    int loops = 0;
-    controller.hooks.runLiveLoop = [&] { ++loops; };
     QuietSplash splash;
     const auto result = controller.start(splash);
 
@@ -84,7 +82,9 @@ TEST_F(ControllerTest, FirstStartWithoutSettingsFile) {
     EXPECT_EQ(result->failure, SettingsFailure::SectionA);
     EXPECT_TRUE(controller.waitForIt());
     EXPECT_EQ(messages.titles(), QStringList{"Initialization Error :("});
-    EXPECT_EQ(setupOpened, 1);
+    ASSERT_NE(controller.setupMenus().setupDialog(), nullptr);
+    EXPECT_TRUE(controller.setupMenus().setupDialog()->isVisible());
+    EXPECT_FALSE(controller.setupMenus().setupDialog()->isModal());
     EXPECT_TRUE(splash.closed);
     EXPECT_TRUE(controller.window().isVisible());
     EXPECT_TRUE(controller.window().ui().Text1->isVisible()); // debug display forced on
@@ -92,10 +92,9 @@ TEST_F(ControllerTest, FirstStartWithoutSettingsFile) {
     EXPECT_TRUE(controller.timer1().isActive());
     EXPECT_EQ(controller.timer1().interval(), 25);
     EXPECT_GT(darkPixels(controller.window().ui().Picture2->image()), 500);
-    // The first tick enters the live loop, later ones find it running.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return loops > 0; }, 2000));
-    QTest::qWait(80);
-    EXPECT_EQ(loops, 1);
+    // The first tick enters the live loop, which then runs frame after frame.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller.flags().LoopRunning; }, 2000));
+    EXPECT_TRUE(controller.liveLoop().running());
 }
 
 TEST_F(ControllerTest, ClosingSavesTheSettingsOnceAndStops) {
@@ -149,21 +148,23 @@ TEST_F(ControllerTest, SavedSettingsComeBackIntoTheControls) {
 TEST_F(ControllerTest, ControlChangesReachTheSettings) {
     Ui::frmMain& ui = controller.window().ui();
     ui.MnuFixed->trigger();
-    ui.mnuSwapMotors->trigger();
+    EXPECT_FALSE(QFile::exists(iniPath())); // the light source waits for the next save
+    ui.mnuinvert->trigger();
+    EXPECT_EQ(readTextLines(iniPath()), settingsLines(controller.settings()));
     ui.Mindelay->setValue(250);
     ui.Save_picture->setChecked(true);
     ui.abort->setChecked(true);
-    ui.mnuTFswap->setText(QStringLiteral("Reverse &To/From Mirror Motor (on)"));
     const Settings& s = controller.settings();
     EXPECT_TRUE(s.menus.fixedSource);
-    EXPECT_TRUE(s.menus.swapMotors);
-    EXPECT_FALSE(s.menus.invert);
+    EXPECT_TRUE(ui.MnuFixed->isChecked());
+    EXPECT_TRUE(s.menus.invert);
+    EXPECT_TRUE(ui.mnuinvert->isChecked());
     EXPECT_EQ(s.Mindelay, 250);
     EXPECT_EQ(s.SavePicture, 1);
     EXPECT_TRUE(controller.flags().abort);
-    EXPECT_EQ(s.menus.tfSwapCaption, "Reverse &To/From Mirror Motor (on)");
     ui.MnuFixed->trigger();
     EXPECT_FALSE(s.menus.fixedSource);
+    EXPECT_FALSE(ui.MnuFixed->isChecked());
 }
 
 TEST_F(ControllerTest, ToggleDebugTwiceRestoresTheLayoutAndTheSettingIsSaved) {
@@ -202,10 +203,10 @@ TEST_F(ControllerTest, ToggleBarsClearsPicture2) {
     PictureBox& p2 = *controller.window().ui().Picture2;
     p2.image().fill(Qt::black);
     action("MnuBars")->trigger();
-    EXPECT_TRUE(controller.barsOff());
+    EXPECT_TRUE(controller.state().view.barsOff);
     EXPECT_EQ(darkPixels(p2.image()), 0);
     action("MnuBars")->trigger();
-    EXPECT_FALSE(controller.barsOff());
+    EXPECT_FALSE(controller.state().view.barsOff);
 }
 
 TEST_F(ControllerTest, SetDistanceMenuChangesNothing) {
@@ -216,7 +217,7 @@ TEST_F(ControllerTest, SetDistanceMenuChangesNothing) {
     EXPECT_EQ(settingsLines(controller.settings()), before);
     EXPECT_EQ(shownGeometries(controller.window()), layout);
     EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(setupOpened, 0);
+    EXPECT_EQ(controller.setupMenus().setupDialog(), nullptr);
 }
 
 TEST_F(ControllerTest, FloatingTextWindowFollowsTheMainTexts) {
@@ -242,13 +243,27 @@ TEST_F(ControllerTest, F1OpensTheManualAtTheMenusSection) {
     EXPECT_EQ(opened[0].fragment(), "context240");
 }
 
-TEST_F(ControllerTest, SetupAndAutoTestMenusUseTheirHooks) {
-    int autoTest = 0;
-    controller.hooks.openAutoTestDialog = [&] { ++autoTest; };
+TEST_F(ControllerTest, SetupAndAutoTestMenusOpenOneModelessDialogEach) {
+    SetupMenuWiring& menus = controller.setupMenus();
     action("mnuWizard")->trigger();
     action("MnuAuto")->trigger();
-    EXPECT_EQ(setupOpened, 1);
-    EXPECT_EQ(autoTest, 1);
+    QPointer<frmsetup> setup = menus.setupDialog();
+    QPointer<FrmAutoTest> autoTest = menus.autoTestDialog();
+    ASSERT_TRUE(setup && autoTest);
+    EXPECT_TRUE(setup->isVisible() && !setup->isModal());
+    EXPECT_TRUE(autoTest->isVisible() && !autoTest->isModal());
+    action("mnuWizard")->trigger(); // the open one again
+    action("MnuAuto")->trigger();
+    EXPECT_EQ(menus.setupDialog(), setup);
+    EXPECT_EQ(menus.autoTestDialog(), autoTest);
+    EXPECT_EQ(controller.window().findChildren<frmsetup*>().size(), 1);
+
+    // A speed changed in the setup dialog reaches the main window's slider.
+    setup->findChild<QSlider*>("Slider1")->setValue(3210);
+    setup->copyControlsToSettings();
+    EXPECT_EQ(controller.window().ui().Maxdelay->value(), 3210);
+    setup->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return setup.isNull(); }, 1000));
 }
 
 TEST_F(ControllerTest, LoadWhileClosingOnlyTicksAbort) {
