@@ -218,12 +218,19 @@ TEST_F(BenchControllerTest, TheTestTakesOverTheWindowAndAnAbortGivesItBack) {
     TestRunWiring& test = controller->testRun();
     EXPECT_TRUE(test.running());
     EXPECT_FALSE(controller->flags().Manual);
-    EXPECT_FALSE(controller->flags().LoopRunning);
-    EXPECT_FALSE(controller->liveLoop().running());
     EXPECT_FALSE(controller->timer1().isActive());
     EXPECT_FALSE(ui().Command3->isEnabled());
     EXPECT_FALSE(ui().Command1->isEnabled());
     EXPECT_FALSE(ui().Picture3->isVisibleTo(&controller->window()));
+
+    // The live loop stands still while the test takes the frames.
+    const qint64 knifeSteps = bench().knifeMotor().halfSteps();
+    QTest::keyPress(ui().Text2, Qt::Key_K);
+    controller->liveLoop().onTimer1();
+    controller->liveLoop().onTimer1();
+    QTest::keyRelease(ui().Text2, Qt::Key_K);
+    EXPECT_EQ(bench().knifeMotor().halfSteps(), knifeSteps);
+    EXPECT_TRUE(controller->flags().LoopRunning);
 
     for (int i = 0; i < 5; ++i)
         test.runStep();
@@ -237,8 +244,11 @@ TEST_F(BenchControllerTest, TheTestTakesOverTheWindowAndAnAbortGivesItBack) {
     EXPECT_TRUE(ui().Command3->isEnabled());
     EXPECT_TRUE(ui().Picture3->isVisibleTo(&controller->window()));
     EXPECT_FALSE(ui().Chk_trak->isChecked());
-    controller->liveLoop().onTimer1(); // the live loop comes back
-    EXPECT_TRUE(controller->liveLoop().running());
+
+    // The live loop carries on where it stood, still telling how the test ended.
+    EXPECT_TRUE(controller->liveLoop().runPass());
+    EXPECT_TRUE(controller->flags().LoopRunning);
+    EXPECT_EQ(controller->state().outputs.MotorStatus, "Test Aborted!");
 }
 
 TEST_F(BenchControllerTest, ClosingTheWindowEndsARunningTestAtItsNextFrame) {

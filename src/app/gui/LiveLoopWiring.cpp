@@ -34,7 +34,7 @@ LiveLoopWiring::LiveLoopWiring(LiveLoopContext context)
             LiveLoopDevices{c_.hardware.drivers(), c_.hardware.jogDrive(), c_.hardware.keys(),
                             c_.clock, noPump_},
             c_.hardware.measurer()),
-      passes_([this] { return runPass(); }, [this] { return c_.pause.held(); }),
+      passes_([this] { return runPass(); }, [this] { return heldByTest_ || c_.pause.held(); }),
       keys_(c_.hardware.keys(), c_.window) {
     connectControls();
 }
@@ -43,10 +43,9 @@ void LiveLoopWiring::connectControls() {
     Ui::frmMain& ui = c_.window.ui();
     MainState& state = c_.state;
     connect(ui.Slider1, &QSlider::valueChanged, this, [this](int frames) {
-        ZoneMeasurer& measurer = c_.hardware.measurer();
-        measurer.setFramesToAverage(frames);
-        c_.state.displays.frame3Caption = measurer.averagingCaption();
-        c_.window.ui().Frame3->setTitle(c_.state.displays.frame3Caption);
+        c_.hardware.measurer().setFramesToAverage(frames);
+        showAveraging();
+        c_.display.showPictures();
     });
     connect(ui.Chk_trak, &QCheckBox::toggled, this,
             [&state](bool on) { state.view.tracking = on; });
@@ -59,7 +58,7 @@ void LiveLoopWiring::connectControls() {
 }
 
 void LiveLoopWiring::onTimer1() {
-    if (passes_.active() || c_.pause.held())
+    if (passes_.active() || heldByTest_ || c_.pause.held())
         return;
     if (runPass())
         passes_.start();
@@ -68,23 +67,25 @@ void LiveLoopWiring::onTimer1() {
 bool LiveLoopWiring::runPass() {
     if (busy_)
         return true;
+    const bool starting = !loop_.running();
     LoopOutcome outcome;
     {
         const QScopedValueRollback guard(busy_, true);
         c_.display.takeBoxImages();
         outcome = loop_.timerTick();
     }
+    if (starting && loop_.running())
+        showAveraging(); // the loop starts averaging 10 frames
     c_.display.show();
     if (outcome == LoopOutcome::CloseWindow && c_.window.isVisible())
         QMetaObject::invokeMethod(&c_.window, &QWidget::close, Qt::QueuedConnection);
     return outcome == LoopOutcome::Running;
 }
 
-void LiveLoopWiring::windDown() {
-    c_.flags.Manual = false;
-    if (loop_.running() && !busy_)
-        runPass(); // the last pass releases the motors
-    passes_.stop();
+void LiveLoopWiring::showAveraging() {
+    const ZoneMeasurer& measurer = c_.hardware.measurer();
+    c_.state.displays.frame3Caption = measurer.averagingCaption();
+    c_.state.displays.slider1Position = measurer.framesToAverage();
 }
 
 void LiveLoopWiring::toggleBars() {

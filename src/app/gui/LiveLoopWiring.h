@@ -32,8 +32,9 @@ struct LiveLoopContext {
 
 // The live loop on the main window. Timer1 starts it; while it runs, its passes follow each
 // other on the event loop, so the frame rate is the camera's and every control stays live
-// between frames. Also the controls the loop reads: Slider1, Track, the bar toggle, the mirror
-// sliders, the jog keys, the click for auto centre-size, and Reset.
+// between frames. A test holds it where it stands and it carries on afterwards, its status
+// text still telling how the test ended. Also the controls the loop reads: Slider1, Track, the
+// bar toggle, the mirror sliders, the jog keys, the click for auto centre-size, and Reset.
 class LiveLoopWiring : public QObject {
     Q_OBJECT
 
@@ -44,8 +45,8 @@ class LiveLoopWiring : public QObject {
     void onTimer1();
     // One pass shown in the window; false once the loop has ended.
     bool runPass();
-    // Ends a running loop before the test takes the camera and the motors.
-    void windDown();
+    // While held (a test owns the camera and the motors) no pass runs.
+    void hold(bool held) { heldByTest_ = held; }
     // A pass is under way (a camera that waits for its frame runs events inside it).
     bool busy() const { return busy_; }
     bool running() const { return loop_.running(); }
@@ -55,6 +56,7 @@ class LiveLoopWiring : public QObject {
 
   private:
     void connectControls();
+    void showAveraging();
     void autoCentre(QPointF click);
     void reset();
     void toggleBars();
@@ -66,6 +68,7 @@ class LiveLoopWiring : public QObject {
     BackToBackRunner passes_;
     JogKeyFilter keys_;
     bool busy_ = false;
+    bool heldByTest_ = false;
 };
 
 } // namespace orvane

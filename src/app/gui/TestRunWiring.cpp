@@ -57,13 +57,9 @@ void TestRunWiring::setCommandsEnabled(bool enabled) {
 }
 
 void TestRunWiring::onCommand3() {
-    if (run_.running())
-        return;
-    // The test takes the camera and the motors from the live loop; without zones it only says so.
-    if (c_.flags.ZoneOn)
-        c_.live.windDown();
     if (!run_.start())
-        return;
+        return; // already running, or no zones to test
+    c_.live.hold(true);
     c_.binding.showAbort();
     c_.display.show();
     steps_.start();
@@ -73,7 +69,10 @@ bool TestRunWiring::runStep() {
     c_.display.takeBoxImages();
     run_.step();
     c_.display.show();
-    return run_.running();
+    if (run_.running())
+        return true;
+    c_.live.hold(false);
+    return false;
 }
 
 } // namespace orvane
