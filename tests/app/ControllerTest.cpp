@@ -16,9 +16,13 @@
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -82,9 +86,10 @@ TEST_F(ControllerTest, FirstStartWithoutSettingsFile) {
     EXPECT_EQ(result->failure, SettingsFailure::SectionA);
     EXPECT_TRUE(controller.waitForIt());
     EXPECT_EQ(messages.titles(), QStringList{"Initialization Error :("});
-    ASSERT_NE(controller.setupMenus().setupDialog(), nullptr);
-    EXPECT_TRUE(controller.setupMenus().setupDialog()->isVisible());
-    EXPECT_FALSE(controller.setupMenus().setupDialog()->isModal());
+    frmsetup* setup = controller.setupMenus().setupDialog();
+    ASSERT_NE(setup, nullptr);
+    EXPECT_TRUE(setup->isVisible());
+    EXPECT_FALSE(setup->isModal());
     EXPECT_TRUE(splash.closed);
     EXPECT_TRUE(controller.window().isVisible());
     EXPECT_TRUE(controller.window().ui().Text1->isVisible()); // debug display forced on
@@ -95,6 +100,76 @@ TEST_F(ControllerTest, FirstStartWithoutSettingsFile) {
     // The first tick enters the live loop, which then runs frame after frame.
     EXPECT_TRUE(QTest::qWaitFor([&] { return controller.flags().LoopRunning; }, 2000));
     EXPECT_TRUE(controller.liveLoop().running());
+
+    // The first run goes on from the setup dialog to the save options, both modeless.
+    setup->findChild<QPushButton*>("cmdOK")->click();
+    auto* saveOptions = controller.window().findChild<QDialog*>("SaveOptions");
+    ASSERT_NE(saveOptions, nullptr);
+    EXPECT_TRUE(saveOptions->isVisible());
+    EXPECT_FALSE(saveOptions->isModal());
+}
+
+TEST_F(ControllerTest, ABadAutoTestValueOpensTheAutoTestDialog) {
+    Settings saved;
+    saved.StepSize = saved.LRStepSize = 0.000125;
+    ASSERT_TRUE(SaveSettings(saved, folder.path(), messages));
+    QStringList lines = *readTextLines(iniPath());
+    lines[43] = QStringLiteral("fifteen"); // TFRoughFrames
+    ASSERT_TRUE(writeTextFile(iniPath(), crlfJoin(lines)));
+    QuietSplash splash;
+    const auto result = controller.start(splash);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->failure, SettingsFailure::SectionC);
+    ASSERT_NE(controller.setupMenus().autoTestDialog(), nullptr);
+    EXPECT_TRUE(controller.setupMenus().autoTestDialog()->isVisible());
+    EXPECT_EQ(controller.setupMenus().setupDialog(), nullptr);
+}
+
+// Runs `action` and, once its modal dialog is up, hands the dialog to `answer`; returns the
+// dialog's object name ("" when none came up).
+QString answerModal(QAction* action, const std::function<void(QDialog&)>& answer) {
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = dialog->objectName();
+        answer(*dialog);
+    });
+    action->trigger();
+    return seen;
+}
+
+TEST_F(ControllerTest, MenuDialogsOpenModalAndTheirChangesLand) {
+    const auto reject = [](QDialog& d) { d.reject(); };
+    EXPECT_EQ(answerModal(action("mnuKnife"),
+                          [](QDialog& d) {
+                              d.findChild<QAbstractButton*>("Option1_1")->click();
+                              d.findChild<QPushButton*>("cmdOK")->click();
+                          }),
+              "frmOptions");
+    EXPECT_TRUE(controller.settings().KnifeRight);
+    EXPECT_EQ(answerModal(action("mnuReps"), reject), "Dialog");
+    EXPECT_FALSE(QFile::exists(iniPath()));
+    EXPECT_EQ(answerModal(action("mnuSave"), reject), "SaveOptions");
+    EXPECT_TRUE(QFile::exists(iniPath())); // saved even after Cancel
+
+    // A mirror saved in the editor becomes current: zones, Text2, Save Data and the list.
+    EXPECT_EQ(answerModal(action("mnuEditMirror"),
+                          [](QDialog& d) {
+                              d.findChild<QLineEdit*>("NName")->setText("Newt10");
+                              d.findChild<QLineEdit*>("Ndiam")->setText("10");
+                              d.findChild<QLineEdit*>("NRoc")->setText("100");
+                              d.findChild<QPushButton*>("Command2")->click();
+                          }),
+              "frmEdit");
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(controller.flags().ZoneOn);
+    EXPECT_EQ(controller.state().mirror.WorkFile, "Newt10");
+    EXPECT_TRUE(controller.window().ui().Text2->toPlainText().contains("Perf#"));
+    EXPECT_TRUE(controller.window().ui().Command5->isEnabled());
+    EXPECT_EQ(controller.window().mirrorListItem(1)->text(), "Newt10");
+    EXPECT_TRUE(controller.window().mirrorListItem(1)->isVisible());
 }
 
 TEST_F(ControllerTest, ClosingSavesTheSettingsOnceAndStops) {

@@ -85,6 +85,7 @@ void SetupMenuWiring::openSaveOptionsModeless() {
     auto* dialog =
         new SaveOptions(c_.settings, chooser_, c_.messages, c_.programFolder, &c_.window);
     dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->setModal(false); // the first run's chain leaves the window usable beside it
     bringToFront(*dialog);
 }
 
