@@ -25,7 +25,6 @@ class CaptureWiring : public QObject {
     void connectAtStartup();
     void shutdown() { controller_.shutdown(); }
 
-    CaptureController& controller() { return controller_; }
     frmSelect* selectDialog() const { return select_; }
 
   private:

@@ -36,7 +36,6 @@ class Hardware {
     // What the hardware file and the workbench found wrong, in one message; nothing when all
     // is well. Shown once, at start-up.
     void reportProblems(MessageBoxes& messages) const;
-    const QStringList& problems() const { return problems_; }
 
   private:
     HardwareConfigLoad config_;

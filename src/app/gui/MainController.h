@@ -64,7 +64,6 @@ class MainController : public QObject {
     Hardware& hardware() { return hardware_; }
     CaptureWiring& capture() { return capture_; }
     SetupMenuWiring& setupMenus() { return setup_; }
-    MirrorMenuWiring& mirrorMenus() { return mirrors_; }
     LiveLoopWiring& liveLoop() { return live_; }
     TestRunWiring& testRun() { return test_; }
     const QString& programFolder() const { return services_.programFolder; }

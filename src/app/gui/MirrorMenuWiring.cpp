@@ -29,7 +29,7 @@ void MirrorMenuWiring::zoneCalc() {
     c_.window.ui().Command5->setEnabled(true);
 }
 
-bool MirrorMenuWiring::selectEntry(int entry) {
+void MirrorMenuWiring::selectEntry(int entry) {
     const MirrorSelectionContext context{.programFolder = c_.programFolder,
                                          .settings = c_.settings,
                                          .mirror = c_.state.mirror,
@@ -38,9 +38,8 @@ bool MirrorMenuWiring::selectEntry(int entry) {
                                          .setZoneOn = [this] { c_.flags.ZoneOn = true; },
                                          .relayout = [this] { c_.window.layOut(); },
                                          .saveSettings = c_.saveSettings};
-    const bool loaded = selectMirror(entry, context);
+    selectMirror(entry, context);
     c_.binding.showMirrorList();
-    return loaded;
 }
 
 void MirrorMenuWiring::openEditor() {

@@ -35,13 +35,13 @@ class MirrorMenuWiring : public QObject {
   public:
     explicit MirrorMenuWiring(MirrorWiringContext context);
 
+  private:
     // Zone_Calc: the zone table and Text2 for the current mirror; Save Data becomes possible.
     void zoneCalc();
     // A click on entry `entry` (1..10) of the list.
-    bool selectEntry(int entry);
+    void selectEntry(int entry);
     void openEditor();
 
-  private:
     MirrorWiringContext c_;
     QtFileChooser chooser_;
 };
