@@ -11,12 +11,18 @@
 #include "app/gui/SettingsBinding.h"
 #include "app/gui/UiForms.h"
 #include "app/shell/SplashView.h"
+#include "autotest/variables/FrmAutoTest.h"
+#include "setup/frmsetup.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
+#include <QAbstractButton>
 #include <QFile>
+#include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -56,7 +62,6 @@ class ControllerTest : public ::testing::Test {
                           opened << url;
                           return true;
                       }}) {
-        controller.hooks.openSetupDialog = [this] { ++setupOpened; };
         controller.window().resize(900, 650);
     }
     QString iniPath() const { return joinPath(folder.path(), {"orvane.ini"}); }
@@ -70,13 +75,10 @@ class ControllerTest : public ::testing::Test {
     VirtualClock clock;
     CallbackEventPump pump;
     QList<QUrl> opened;
-    int setupOpened = 0;
     MainController controller;
 };
 
 TEST_F(ControllerTest, FirstStartWithoutSettingsFile) {
-    int loops = 0;
-    controller.hooks.runLiveLoop = [&] { ++loops; };
     QuietSplash splash;
     const auto result = controller.start(splash);
 
@@ -84,7 +86,10 @@ TEST_F(ControllerTest, FirstStartWithoutSettingsFile) {
     EXPECT_EQ(result->failure, SettingsFailure::SectionA);
     EXPECT_TRUE(controller.waitForIt());
     EXPECT_EQ(messages.titles(), QStringList{"Initialization Error :("});
-    EXPECT_EQ(setupOpened, 1);
+    frmsetup* setup = controller.setupMenus().setupDialog();
+    ASSERT_NE(setup, nullptr);
+    EXPECT_TRUE(setup->isVisible());
+    EXPECT_FALSE(setup->isModal());
     EXPECT_TRUE(splash.closed);
     EXPECT_TRUE(controller.window().isVisible());
     EXPECT_TRUE(controller.window().ui().Text1->isVisible()); // debug display forced on
@@ -92,10 +97,79 @@ TEST_F(ControllerTest, FirstStartWithoutSettingsFile) {
     EXPECT_TRUE(controller.timer1().isActive());
     EXPECT_EQ(controller.timer1().interval(), 25);
     EXPECT_GT(darkPixels(controller.window().ui().Picture2->image()), 500);
-    // The first tick enters the live loop, later ones find it running.
-    EXPECT_TRUE(QTest::qWaitFor([&] { return loops > 0; }, 2000));
-    QTest::qWait(80);
-    EXPECT_EQ(loops, 1);
+    // The first tick enters the live loop, which then runs frame after frame.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller.flags().LoopRunning; }, 2000));
+    EXPECT_TRUE(controller.liveLoop().running());
+
+    // The first run goes on from the setup dialog to the save options, both modeless.
+    setup->findChild<QPushButton*>("cmdOK")->click();
+    auto* saveOptions = controller.window().findChild<QDialog*>("SaveOptions");
+    ASSERT_NE(saveOptions, nullptr);
+    EXPECT_TRUE(saveOptions->isVisible());
+    EXPECT_FALSE(saveOptions->isModal());
+}
+
+TEST_F(ControllerTest, ABadAutoTestValueOpensTheAutoTestDialog) {
+    Settings saved;
+    saved.StepSize = saved.LRStepSize = 0.000125;
+    ASSERT_TRUE(SaveSettings(saved, folder.path(), messages));
+    QStringList lines = *readTextLines(iniPath());
+    lines[43] = QStringLiteral("fifteen"); // TFRoughFrames
+    ASSERT_TRUE(writeTextFile(iniPath(), crlfJoin(lines)));
+    QuietSplash splash;
+    const auto result = controller.start(splash);
+    ASSERT_TRUE(result.has_value());
+    EXPECT_EQ(result->failure, SettingsFailure::SectionC);
+    ASSERT_NE(controller.setupMenus().autoTestDialog(), nullptr);
+    EXPECT_TRUE(controller.setupMenus().autoTestDialog()->isVisible());
+    EXPECT_EQ(controller.setupMenus().setupDialog(), nullptr);
+}
+
+// Runs `action` and, once its modal dialog is up, hands the dialog to `answer`; returns the
+// dialog's object name ("" when none came up).
+QString answerModal(QAction* action, const std::function<void(QDialog&)>& answer) {
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        seen = dialog->objectName();
+        answer(*dialog);
+    });
+    action->trigger();
+    return seen;
+}
+
+TEST_F(ControllerTest, MenuDialogsOpenModalAndTheirChangesLand) {
+    const auto reject = [](QDialog& d) { d.reject(); };
+    EXPECT_EQ(answerModal(action("mnuKnife"),
+                          [](QDialog& d) {
+                              d.findChild<QAbstractButton*>("Option1_1")->click();
+                              d.findChild<QPushButton*>("cmdOK")->click();
+                          }),
+              "frmOptions");
+    EXPECT_TRUE(controller.settings().KnifeRight);
+    EXPECT_EQ(answerModal(action("mnuReps"), reject), "Dialog");
+    EXPECT_FALSE(QFile::exists(iniPath()));
+    EXPECT_EQ(answerModal(action("mnuSave"), reject), "SaveOptions");
+    EXPECT_TRUE(QFile::exists(iniPath())); // saved even after Cancel
+
+    // A mirror saved in the editor becomes current: zones, Text2, Save Data and the list.
+    EXPECT_EQ(answerModal(action("mnuEditMirror"),
+                          [](QDialog& d) {
+                              d.findChild<QLineEdit*>("NName")->setText("Newt10");
+                              d.findChild<QLineEdit*>("Ndiam")->setText("10");
+                              d.findChild<QLineEdit*>("NRoc")->setText("100");
+                              d.findChild<QPushButton*>("Command2")->click();
+                          }),
+              "frmEdit");
+    EXPECT_TRUE(messages.shown.isEmpty());
+    EXPECT_TRUE(controller.flags().ZoneOn);
+    EXPECT_EQ(controller.state().mirror.WorkFile, "Newt10");
+    EXPECT_TRUE(controller.window().ui().Text2->toPlainText().contains("Perf#"));
+    EXPECT_TRUE(controller.window().ui().Command5->isEnabled());
+    EXPECT_EQ(controller.window().mirrorListItem(1)->text(), "Newt10");
+    EXPECT_TRUE(controller.window().mirrorListItem(1)->isVisible());
 }
 
 TEST_F(ControllerTest, ClosingSavesTheSettingsOnceAndStops) {
@@ -149,21 +223,23 @@ TEST_F(ControllerTest, SavedSettingsComeBackIntoTheControls) {
 TEST_F(ControllerTest, ControlChangesReachTheSettings) {
     Ui::frmMain& ui = controller.window().ui();
     ui.MnuFixed->trigger();
-    ui.mnuSwapMotors->trigger();
+    EXPECT_FALSE(QFile::exists(iniPath())); // the light source waits for the next save
+    ui.mnuinvert->trigger();
+    EXPECT_EQ(readTextLines(iniPath()), settingsLines(controller.settings()));
     ui.Mindelay->setValue(250);
     ui.Save_picture->setChecked(true);
     ui.abort->setChecked(true);
-    ui.mnuTFswap->setText(QStringLiteral("Reverse &To/From Mirror Motor (on)"));
     const Settings& s = controller.settings();
     EXPECT_TRUE(s.menus.fixedSource);
-    EXPECT_TRUE(s.menus.swapMotors);
-    EXPECT_FALSE(s.menus.invert);
+    EXPECT_TRUE(ui.MnuFixed->isChecked());
+    EXPECT_TRUE(s.menus.invert);
+    EXPECT_TRUE(ui.mnuinvert->isChecked());
     EXPECT_EQ(s.Mindelay, 250);
     EXPECT_EQ(s.SavePicture, 1);
     EXPECT_TRUE(controller.flags().abort);
-    EXPECT_EQ(s.menus.tfSwapCaption, "Reverse &To/From Mirror Motor (on)");
     ui.MnuFixed->trigger();
     EXPECT_FALSE(s.menus.fixedSource);
+    EXPECT_FALSE(ui.MnuFixed->isChecked());
 }
 
 TEST_F(ControllerTest, ToggleDebugTwiceRestoresTheLayoutAndTheSettingIsSaved) {
@@ -202,10 +278,10 @@ TEST_F(ControllerTest, ToggleBarsClearsPicture2) {
     PictureBox& p2 = *controller.window().ui().Picture2;
     p2.image().fill(Qt::black);
     action("MnuBars")->trigger();
-    EXPECT_TRUE(controller.barsOff());
+    EXPECT_TRUE(controller.state().view.barsOff);
     EXPECT_EQ(darkPixels(p2.image()), 0);
     action("MnuBars")->trigger();
-    EXPECT_FALSE(controller.barsOff());
+    EXPECT_FALSE(controller.state().view.barsOff);
 }
 
 TEST_F(ControllerTest, SetDistanceMenuChangesNothing) {
@@ -216,7 +292,7 @@ TEST_F(ControllerTest, SetDistanceMenuChangesNothing) {
     EXPECT_EQ(settingsLines(controller.settings()), before);
     EXPECT_EQ(shownGeometries(controller.window()), layout);
     EXPECT_TRUE(messages.shown.isEmpty());
-    EXPECT_EQ(setupOpened, 0);
+    EXPECT_EQ(controller.setupMenus().setupDialog(), nullptr);
 }
 
 TEST_F(ControllerTest, FloatingTextWindowFollowsTheMainTexts) {
@@ -242,13 +318,27 @@ TEST_F(ControllerTest, F1OpensTheManualAtTheMenusSection) {
     EXPECT_EQ(opened[0].fragment(), "context240");
 }
 
-TEST_F(ControllerTest, SetupAndAutoTestMenusUseTheirHooks) {
-    int autoTest = 0;
-    controller.hooks.openAutoTestDialog = [&] { ++autoTest; };
+TEST_F(ControllerTest, SetupAndAutoTestMenusOpenOneModelessDialogEach) {
+    SetupMenuWiring& menus = controller.setupMenus();
     action("mnuWizard")->trigger();
     action("MnuAuto")->trigger();
-    EXPECT_EQ(setupOpened, 1);
-    EXPECT_EQ(autoTest, 1);
+    QPointer<frmsetup> setup = menus.setupDialog();
+    QPointer<FrmAutoTest> autoTest = menus.autoTestDialog();
+    ASSERT_TRUE(setup && autoTest);
+    EXPECT_TRUE(setup->isVisible() && !setup->isModal());
+    EXPECT_TRUE(autoTest->isVisible() && !autoTest->isModal());
+    action("mnuWizard")->trigger(); // the open one again
+    action("MnuAuto")->trigger();
+    EXPECT_EQ(menus.setupDialog(), setup);
+    EXPECT_EQ(menus.autoTestDialog(), autoTest);
+    EXPECT_EQ(controller.window().findChildren<frmsetup*>().size(), 1);
+
+    // A speed changed in the setup dialog reaches the main window's slider.
+    setup->findChild<QSlider*>("Slider1")->setValue(3210);
+    setup->copyControlsToSettings();
+    EXPECT_EQ(controller.window().ui().Maxdelay->value(), 3210);
+    setup->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return setup.isNull(); }, 1000));
 }
 
 TEST_F(ControllerTest, LoadWhileClosingOnlyTicksAbort) {

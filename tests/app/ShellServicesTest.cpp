@@ -83,10 +83,11 @@ TEST(Instructions, PrintsTheHeadingFromX20AndTheBodyBelowIt) {
 
 TEST(SoundCues, PathsFollowTheFilesLetterCase) {
     testkit::TempFolder folder;
-    EXPECT_EQ(zoneSoundPath(folder.path(), 3), joinPath(folder.path(), {"sound", "Z3.wav"}));
+    EXPECT_EQ(soundFilePath(folder.path(), "Z3.wav"), joinPath(folder.path(), {"sound", "Z3.wav"}));
     ASSERT_TRUE(ensureFolder(joinPath(folder.path(), {"Sound"})));
     ASSERT_TRUE(writeTextFile(joinPath(folder.path(), {"Sound", "z12.WAV"}), "RIFF"));
-    EXPECT_EQ(zoneSoundPath(folder.path(), 12), joinPath(folder.path(), {"Sound", "z12.WAV"}));
+    EXPECT_EQ(soundFilePath(folder.path(), "Z12.wav"),
+              joinPath(folder.path(), {"Sound", "z12.WAV"}));
     EXPECT_FALSE(QFile::exists(soundFilePath(folder.path(), SoundCue::TestFinished)));
 }
 

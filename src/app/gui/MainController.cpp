@@ -12,35 +12,40 @@
 #include "app/shell/Instructions.h"
 #include "app/shell/ShutdownSequence.h"
 #include "app/shell/StartupSequence.h"
-#include "app/shell/Timer1Tick.h"
 #include "ui_MainWindow.h"
 
 #include <QScreen>
 
 namespace orvane {
 
-namespace {
-
-void call(const std::function<void()>& hook) {
-    if (hook)
-        hook();
-}
-
-} // namespace
-
 MainController::MainController(ControllerServices services)
     : services_(std::move(services)), window_(std::make_unique<MainWindow>()),
       binding_(new SettingsBinding(settings_, flags_, *window_)),
-      help_(services_.messages, services_.openUrl) {
+      help_(services_.messages, services_.openUrl),
+      hardware_(services_.programFolder, settings_, services_.clock), display_(state_, *window_),
+      pause_(*window_, flags_, services_.pump),
+      capture_(hardware_, settings_, flags_, services_.pump, *window_),
+      setup_({services_.programFolder, settings_, waitForIt_, services_.messages, *window_,
+              *binding_, [this] { saveSettings(); }}),
+      mirrors_({services_.programFolder, settings_, state_, flags_, services_.messages, *window_,
+                *binding_, display_, [this] { saveSettings(); }}),
+      live_({flags_, settings_, state_, hardware_, display_, *window_, pause_, services_.messages,
+             services_.clock}),
+      results_({services_.programFolder, settings_, state_, services_.messages, services_.clock,
+                services_.pump, *window_}),
+      test_({services_.programFolder, settings_, flags_, state_, hardware_, display_, *window_,
+             *binding_, timer1_, live_, pause_, results_, services_.sound, services_.messages,
+             services_.clock}) {
     window_->setWindowIcon(orvaneLogo(64));
     timer1_.setObjectName(QStringLiteral("Timer1"));
     timer1_.setInterval(Timer1Ms);
-    connect(&timer1_, &QTimer::timeout, this, &MainController::tick);
+    connect(&timer1_, &QTimer::timeout, &live_, &LiveLoopWiring::onTimer1);
     window_->setCloseHandler([this] { shutDown(); });
     connect(window_.get(), &MainWindow::helpRequested, this,
             [this](int context) { help_.show(context); });
     connectMenus();
     binding_->showSettings();
+    display_.show();
 }
 
 MainController::~MainController() = default;
@@ -49,8 +54,6 @@ void MainController::connectMenus() {
     Ui::frmMain& ui = window_->ui();
     connect(ui.mnuExit, &QAction::triggered, window_.get(), &QWidget::close);
     connect(ui.mnuText, &QAction::triggered, this, &MainController::showFloatingText);
-    connect(ui.mnuWizard, &QAction::triggered, this, [this] { call(hooks.openSetupDialog); });
-    connect(ui.MnuAuto, &QAction::triggered, this, [this] { call(hooks.openAutoTestDialog); });
     connect(ui.mnuDebug, &QAction::triggered, this, [this] {
         settings_.DebugDisplay = !settings_.DebugDisplay;
         window_->setLayoutFlags(settings_.DebugDisplay, settings_.MoreText);
@@ -59,24 +62,18 @@ void MainController::connectMenus() {
         settings_.MoreText = !settings_.MoreText;
         window_->setLayoutFlags(settings_.DebugDisplay, settings_.MoreText);
     });
-    connect(ui.MnuBars, &QAction::triggered, this, [this] {
-        barsOff_ = !barsOff_;
-        window_->ui().Picture2->clear();
-    });
 }
 
 std::optional<SettingsLoadResult> MainController::start(SplashView& splash) {
     StartupHooks steps;
     steps.helpInit = [this] { help_.init(window_.get(), services_.programFolder); };
     steps.fitToScreen = [this] { fitToScreen(); };
-    steps.fillPhaseTable = hooks.fillPhaseTable;
     steps.loadSettings = [this] { return loadSettings(); };
-    steps.connectCapture = hooks.connectCapture;
+    steps.connectCapture = [this] { connectCapture(); };
     steps.showMainWindow = [this] { window_->show(); };
-    steps.releaseMotors = hooks.releaseMotors;
+    steps.releaseMotors = [this] { hardware_.driver().releaseMotors(); };
     steps.startTimer = [this] { timer1_.start(); };
     steps.printInstructions = [this] { printStartupInstructions(); };
-    steps.accelerationChanged = hooks.accelerationChanged;
     StartupSequence startup(flags_, settings_, splash, services_.sound, services_.clock,
                             services_.pump, services_.programFolder, std::move(steps));
     const std::optional<SettingsLoadResult> result = startup.run();
@@ -86,12 +83,17 @@ std::optional<SettingsLoadResult> MainController::start(SplashView& splash) {
 }
 
 SettingsLoadResult MainController::loadSettings() {
-    const SettingsLoadResult result =
-        LoadSettings(settings_, services_.programFolder, services_.messages,
-                     {hooks.openSetupDialog, hooks.openAutoTestDialog});
+    const SettingsLoadResult result = LoadSettings(
+        settings_, services_.programFolder, services_.messages,
+        {[this] { setup_.openSetupDialog(); }, [this] { setup_.openAutoTestDialog(); }});
     waitForIt_ = result.waitForIt;
     binding_->showSettings();
     return result;
+}
+
+void MainController::connectCapture() {
+    hardware_.reportProblems(services_.messages);
+    capture_.connectAtStartup();
 }
 
 void MainController::fitToScreen() {
@@ -130,12 +132,8 @@ void MainController::shutDown() {
     steps.stopTimer = [this] { timer1_.stop(); };
     steps.saveSettings = [this] { saveSettings(); };
     steps.showAbortChecked = [this] { binding_->showAbort(); };
-    steps.clearCaptureCallbacks = hooks.clearCaptureCallbacks;
+    steps.clearCaptureCallbacks = [this] { capture_.shutdown(); };
     ShutdownSequence(flags_, services_.clock, services_.pump, std::move(steps)).run();
-}
-
-void MainController::tick() {
-    timer1Tick(flags_, hooks.runLiveLoop, [this] { window_->close(); });
 }
 
 } // namespace orvane

@@ -3,12 +3,21 @@
 #include "app/core/AppState.h"
 #include "app/core/Settings.h"
 #include "app/core/SettingsFile.h"
+#include "app/gui/CaptureWiring.h"
+#include "app/gui/DisplaySync.h"
+#include "app/gui/Hardware.h"
+#include "app/gui/LiveLoopWiring.h"
+#include "app/gui/MainState.h"
+#include "app/gui/MirrorMenuWiring.h"
+#include "app/gui/PauseWiring.h"
+#include "app/gui/ResultsWiring.h"
+#include "app/gui/SetupMenuWiring.h"
+#include "app/gui/TestRunWiring.h"
 #include "app/shell/Help.h"
 
 #include <QObject>
 #include <QPointer>
 #include <QTimer>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -23,7 +32,7 @@ class SettingsBinding;
 class SoundPlayer;
 class SplashView;
 
-// The platform services the shell runs on.
+// The platform services the program runs on.
 struct ControllerServices {
     QString programFolder;
     MessageBoxes& messages;
@@ -33,20 +42,8 @@ struct ControllerServices {
     HelpSystem::Opener openUrl = {}; // the browser by default
 };
 
-// Where later subsystems plug into start-up, the timer and shutdown; empty hooks do nothing.
-struct SubsystemHooks {
-    std::function<void()> fillPhaseTable;        // start-up, before the settings are read
-    std::function<void()> connectCapture;        // start-up, after the settings
-    std::function<void()> releaseMotors;         // start-up, after the main window shows
-    std::function<void()> accelerationChanged;   // start-up's last step (AccelSteps)
-    std::function<void()> runLiveLoop;           // Timer1; returns when the loop ends
-    std::function<void()> clearCaptureCallbacks; // shutdown's last step
-    std::function<void()> openSetupDialog;       // frmsetup, modeless
-    std::function<void()> openAutoTestDialog;    // FrmAutoTest, modeless
-};
-
-// Owns the main window's state (settings, flags, view flags) and wires the window, start-up,
-// Timer1 and shutdown together.
+// Owns the main window's state (settings, flags, mirror, readings, displays) and the devices,
+// and puts the window, start-up, Timer1, shutdown and each subsystem's wiring together.
 class MainController : public QObject {
     Q_OBJECT
 
@@ -57,18 +54,20 @@ class MainController : public QObject {
     explicit MainController(ControllerServices services);
     ~MainController() override;
 
-    SubsystemHooks hooks;
-
     Settings& settings() { return settings_; }
     RunFlags& flags() { return flags_; }
+    MainState& state() { return state_; }
     MainWindow& window() { return *window_; }
     SettingsBinding& binding() { return *binding_; }
     HelpSystem& help() { return help_; }
     QTimer& timer1() { return timer1_; }
+    Hardware& hardware() { return hardware_; }
+    CaptureWiring& capture() { return capture_; }
+    SetupMenuWiring& setupMenus() { return setup_; }
+    LiveLoopWiring& liveLoop() { return live_; }
+    TestRunWiring& testRun() { return test_; }
     const QString& programFolder() const { return services_.programFolder; }
-    bool barsOff() const { return barsOff_; }
     bool waitForIt() const { return waitForIt_; }
-    void setWaitForIt(bool on) { waitForIt_ = on; }
     FloatingTextWindow* floatingText() const;
 
     // The main window's load; empty when it ran while the program was closing.
@@ -80,21 +79,31 @@ class MainController : public QObject {
   private:
     void connectMenus();
     SettingsLoadResult loadSettings();
+    void connectCapture();
     void fitToScreen();
     void printStartupInstructions();
     void shutDown();
-    void tick();
 
     ControllerServices services_;
     Settings settings_;
     RunFlags flags_;
-    bool barsOff_ = false;
+    MainState state_;
     bool waitForIt_ = false;
     std::unique_ptr<MainWindow> window_;
     SettingsBinding* binding_ = nullptr;
     HelpSystem help_;
     QTimer timer1_;
     QPointer<FloatingTextWindow> floatingText_;
+
+    Hardware hardware_;
+    DisplaySync display_;
+    PauseWiring pause_;
+    CaptureWiring capture_;
+    SetupMenuWiring setup_;
+    MirrorMenuWiring mirrors_;
+    LiveLoopWiring live_;
+    ResultsWiring results_;
+    TestRunWiring test_;
 };
 
 } // namespace orvane

@@ -9,17 +9,8 @@ namespace orvane {
 
 namespace {
 
-void bindCheck(QAction* action, bool& target) {
-    QObject::connect(action, &QAction::toggled, action, [&target](bool on) { target = on; });
-}
-
 void bindSlider(QSlider* slider, int& target) {
     QObject::connect(slider, &QSlider::valueChanged, slider, [&target](int v) { target = v; });
-}
-
-void bindCaption(QAction* action, QString& target) {
-    QObject::connect(action, &QAction::changed, action,
-                     [action, &target] { target = action->text(); });
 }
 
 } // namespace
@@ -31,16 +22,6 @@ SettingsBinding::SettingsBinding(Settings& settings, RunFlags& flags, MainWindow
 
 void SettingsBinding::connectControls() {
     Ui::frmMain& ui = window_.ui();
-    PlatformMenus& menus = settings_.menus;
-    bindCheck(ui.mnuinvert, menus.invert);
-    bindCheck(ui.mnuLRswap, menus.lrSwap);
-    bindCheck(ui.mnuTFswap, menus.tfSwap);
-    bindCheck(ui.mnuSwapMotors, menus.swapMotors);
-    bindCheck(ui.MnuFixed, menus.fixedSource);
-    bindCaption(ui.mnuLRswap, menus.lrSwapCaption);
-    bindCaption(ui.mnuTFswap, menus.tfSwapCaption);
-    for (int i = 1; i <= MirrorListSize; ++i)
-        bindCaption(window_.mirrorListItem(i), settings_.mirrorList[i - 1]);
     bindSlider(ui.Maxdelay, settings_.Maxdelay);
     bindSlider(ui.Mindelay, settings_.Mindelay);
     bindSlider(ui.sldAcell, settings_.sldAcell);
@@ -51,14 +32,8 @@ void SettingsBinding::connectControls() {
 
 void SettingsBinding::showSettings() {
     Ui::frmMain& ui = window_.ui();
-    const Settings s = settings_; // the controls write back while they are set
-    ui.mnuinvert->setChecked(s.menus.invert);
-    ui.mnuLRswap->setText(s.menus.lrSwapCaption);
-    ui.mnuLRswap->setChecked(s.menus.lrSwap);
-    ui.mnuTFswap->setText(s.menus.tfSwapCaption);
-    ui.mnuTFswap->setChecked(s.menus.tfSwap);
-    ui.mnuSwapMotors->setChecked(s.menus.swapMotors);
-    ui.MnuFixed->setChecked(s.menus.fixedSource);
+    const Settings s = settings_; // the sliders write back while they are set
+    showPlatformMenus();
     ui.Maxdelay->setValue(s.Maxdelay);
     ui.Mindelay->setValue(s.Mindelay);
     ui.sldAcell->setValue(s.sldAcell);
@@ -68,8 +43,20 @@ void SettingsBinding::showSettings() {
     window_.setLayoutFlags(s.DebugDisplay, s.MoreText);
 }
 
+void SettingsBinding::showPlatformMenus() {
+    Ui::frmMain& ui = window_.ui();
+    const PlatformMenus& menus = settings_.menus;
+    ui.mnuinvert->setChecked(menus.invert);
+    ui.mnuLRswap->setText(menus.lrSwapCaption);
+    ui.mnuLRswap->setChecked(menus.lrSwap);
+    ui.mnuTFswap->setText(menus.tfSwapCaption);
+    ui.mnuTFswap->setChecked(menus.tfSwap);
+    ui.mnuSwapMotors->setChecked(menus.swapMotors);
+    ui.MnuFixed->setChecked(menus.fixedSource);
+}
+
 void SettingsBinding::showMirrorList() {
-    const auto captions = settings_.mirrorList;
+    const auto& captions = settings_.mirrorList;
     for (int i = 1; i <= MirrorListSize; ++i) {
         QAction* item = window_.mirrorListItem(i);
         item->setText(captions[i - 1]);

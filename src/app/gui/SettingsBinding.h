@@ -8,9 +8,10 @@ class MainWindow;
 struct RunFlags;
 struct Settings;
 
-// Keeps the settings that live in main-window controls (menu check marks and captions, speed
-// sliders, the mirror list, "Save Pics", "Abort Action") equal to `Settings` and `RunFlags`:
-// control changes are copied at once, and show*() copies the other way.
+// Keeps the settings that live in main-window controls equal to `Settings` and `RunFlags`. The
+// controls the user sets directly (speed sliders, "Save Pics", "Abort Action") are copied into
+// the settings as they change; the menus (Platform check marks and captions, the mirror list)
+// are changed through the settings and only show them: show*() copies them into the controls.
 class SettingsBinding : public QObject {
     Q_OBJECT
 
@@ -19,6 +20,7 @@ class SettingsBinding : public QObject {
 
     // Everything from the settings into the controls, and the window laid out for its flags.
     void showSettings();
+    void showPlatformMenus();
     void showMirrorList();
     void showAbort();
 

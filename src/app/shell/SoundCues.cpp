@@ -9,8 +9,4 @@ QString soundFilePath(const QString& programFolder, const QString& fileName) {
         joinPath(programFolder, {QString::fromLatin1(SoundFolderName), fileName}));
 }
 
-QString zoneSoundPath(const QString& programFolder, int zone) {
-    return soundFilePath(programFolder, QStringLiteral("Z%1.wav").arg(zone));
-}
-
 } // namespace orvane

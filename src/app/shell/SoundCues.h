@@ -16,7 +16,5 @@ inline constexpr char SoundFolderName[] = "sound";
 
 // The cue's path, whatever the letter case of the folder and file on disk.
 QString soundFilePath(const QString& programFolder, const QString& fileName);
-// "Z<zone>.wav", the zone number in decimal without leading zeros.
-QString zoneSoundPath(const QString& programFolder, int zone);
 
 } // namespace orvane

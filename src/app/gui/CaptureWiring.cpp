@@ -1,0 +1,61 @@
+#include "app/gui/CaptureWiring.h"
+
+#include "app/core/Settings.h"
+#include "app/gui/Hardware.h"
+#include "app/gui/MainWindow.h"
+#include "capture/widgets/VideoFormatDialog.h"
+#include "capture/widgets/VideoSourceDialog.h"
+#include "capture/widgets/frmSelect.h"
+#include "ui_MainWindow.h"
+
+namespace orvane {
+
+CaptureWiring::CaptureWiring(Hardware& hardware, Settings& settings, RunFlags& flags,
+                             EventPump& pump, MainWindow& window)
+    : hardware_(hardware), window_(window),
+      controller_(hardware.drivers(), flags, settings.VidSource, pump, hooks()) {
+    Ui::frmMain& ui = window.ui();
+    connect(ui.mnuDisplay, &QAction::triggered, this, [this] { controller_.onDisplay(); });
+    connect(ui.mnuFormat, &QAction::triggered, this, [this] { controller_.onFormat(); });
+    connect(ui.mnuSource, &QAction::triggered, this, [this] { controller_.onSource(); });
+    connect(ui.mnuSelect, &QAction::triggered, this, [this] { controller_.onSelect(); });
+}
+
+CaptureWindowHooks CaptureWiring::hooks() {
+    CaptureWindowHooks h;
+    h.setMenusEnabled = [this](const VideoMenus& enabled) { setMenusEnabled(enabled); };
+    h.showFormatDialog = [this] { VideoFormatDialog(hardware_.cameras(), &window_).exec(); };
+    h.showSourceDialog = [this] { VideoSourceDialog(hardware_.cameras(), &window_).exec(); };
+    // No driver here has a display dialog of its own; the menu item stays disabled.
+    h.showSelectDialog = [this] { showSelectDialog(); };
+    return h;
+}
+
+void CaptureWiring::connectAtStartup() {
+    const StartupConnection result = controller_.connectAtStartup();
+    Ui::frmMain& ui = window_.ui();
+    if (result.toDisable.mnuSource)
+        ui.mnuSource->setEnabled(false);
+    if (result.toDisable.mnuFormat)
+        ui.mnuFormat->setEnabled(false);
+    if (result.toDisable.mnuDisplay)
+        ui.mnuDisplay->setEnabled(false);
+}
+
+void CaptureWiring::setMenusEnabled(const VideoMenus& enabled) {
+    Ui::frmMain& ui = window_.ui();
+    ui.mnuSource->setEnabled(enabled.mnuSource);
+    ui.mnuFormat->setEnabled(enabled.mnuFormat);
+    ui.mnuDisplay->setEnabled(enabled.mnuDisplay);
+}
+
+void CaptureWiring::showSelectDialog() {
+    if (!select_) {
+        select_ = new frmSelect(hardware_.drivers(), controller_, &window_);
+        select_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    select_->show();
+    select_->raise();
+}
+
+} // namespace orvane

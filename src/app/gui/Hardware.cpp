@@ -1,0 +1,25 @@
+#include "app/gui/Hardware.h"
+
+#include "app/core/MessageBoxes.h"
+#include "app/core/Settings.h"
+
+namespace orvane {
+
+Hardware::Hardware(const QString& programFolder, const Settings& settings, Clock& clock)
+    : config_(loadHardwareConfig(programFolder)),
+      workbench_(config_.config, QString(), settings.menus, clock,
+                 [&settings] { return settings.Mindelay; }),
+      drivers_(workbench_.bench(), cameras_), jogDrive_(workbench_.driver()), measurer_(clock),
+      problems_(config_.warnings + workbench_.problems()) {
+    // A camera delivers frames at its own rate; the bench is made to do the same.
+    workbench_.bench().enablePacing(clock);
+}
+
+void Hardware::reportProblems(MessageBoxes& messages) const {
+    if (problems_.isEmpty())
+        return;
+    messages.show({QStringLiteral("Hardware Setup :("), problems_.join(QStringLiteral("\n\n")),
+                   MessageIcon::Exclamation});
+}
+
+} // namespace orvane

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "analysis/KeyState.h"
+#include "analysis/ZoneMeasurer.h"
+#include "app/core/HardwareConfig.h"
+#include "app/rig/StepperJogDrive.h"
+#include "app/rig/Workbench.h"
+#include "capture/CaptureDrivers.h"
+#include "capture/QtCameraSource.h"
+
+#include <QStringList>
+
+namespace orvane {
+
+class Clock;
+class MessageBoxes;
+struct Settings;
+
+// The devices the hardware file chooses: the simulated bench and the system's cameras as the
+// capture drivers, the stepper driver on its port, and what the live loop and the test take
+// from them (the jog's view of the driver, the jog keys, the zone measurement).
+class Hardware {
+  public:
+    // `settings` and `clock` must outlive the hardware; the driver reads the Platform menus and
+    // Mindelay from the settings at every use. Bench frames are paced on `clock`.
+    Hardware(const QString& programFolder, const Settings& settings, Clock& clock);
+
+    FrameSource& drivers() { return drivers_; }
+    CameraSettings& cameras() { return cameras_; }
+    SimulatedBench& bench() { return workbench_.bench(); }
+    StepperDriver& driver() { return workbench_.driver(); }
+    JogDrive& jogDrive() { return jogDrive_; }
+    LatchedKeyState& keys() { return keys_; }
+    ZoneMeasurer& measurer() { return measurer_; }
+
+    // What the hardware file and the workbench found wrong, in one message; nothing when all
+    // is well. Shown once, at start-up.
+    void reportProblems(MessageBoxes& messages) const;
+
+  private:
+    HardwareConfigLoad config_;
+    Workbench workbench_;
+    QtCameraSource cameras_;
+    CaptureDrivers drivers_;
+    StepperJogDrive jogDrive_;
+    LatchedKeyState keys_;
+    ZoneMeasurer measurer_;
+    QStringList problems_;
+};
+
+} // namespace orvane

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "analysis/LiveDisplays.h"
+#include "analysis/LiveLoop.h"
+#include "app/core/AppState.h"
+#include "autotest/TestRig.h"
+
+namespace orvane {
+
+// The main window's state besides the settings and the flags: the current mirror and its zones,
+// the test's readings, the mirror circle, the view toggles, and what the pictures and the text
+// boxes show. The controls only display it.
+struct MainState {
+    MirrorData mirror;
+    ZoneTable zones;
+    ZoneReadings readings;
+    MirrorCircle circle;
+    ViewOptions view;
+    LiveDisplays displays;
+    TestOutputs outputs{.Text1 = QStringLiteral("Debug Output Screen\r\n")};
+};
+
+} // namespace orvane

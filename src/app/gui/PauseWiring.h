@@ -1,0 +1,37 @@
+#pragma once
+
+#include "analysis/PauseButton.h"
+
+#include <QObject>
+
+namespace orvane {
+
+class EventPump;
+class MainWindow;
+struct RunFlags;
+
+// The Pause button (cmdpause) on the main window's controls. While it holds, the live loop and
+// the test wait (they ask held()).
+class PauseWiring : public QObject, private PauseControls {
+    Q_OBJECT
+
+  public:
+    PauseWiring(MainWindow& window, const RunFlags& flags, EventPump& pump);
+
+    bool held() const { return button_.PauseFlag(); }
+
+  private:
+    bool command3Enabled() const override;
+    bool chkTrakEnabled() const override;
+    void setCommand3Enabled(bool enabled) override;
+    void setChkTrakEnabled(bool enabled) override;
+    QColor buttonColour() const override;
+    void setButtonColour(const QColor& colour) override;
+
+    MainWindow& window_;
+    const RunFlags& flags_;
+    EventPump& pump_;
+    PauseButton button_;
+};
+
+} // namespace orvane

@@ -1,0 +1,30 @@
+#include "app/gui/ResultsWiring.h"
+
+#include "app/gui/MainState.h"
+#include "app/gui/MainWindow.h"
+#include "results/SaveData.h"
+#include "ui_MainWindow.h"
+
+namespace orvane {
+
+ResultsWiring::ResultsWiring(ResultsWiringContext context)
+    : c_(std::move(context)), launcher_(c_.messages), keys_(c_.messages) {
+    connect(c_.window.ui().Command5, &QPushButton::clicked, this, &ResultsWiring::saveData);
+}
+
+void ResultsWiring::saveData() {
+    MainState& state = c_.state;
+    orvane::saveData(ResultsContext{.programFolder = c_.programFolder,
+                                    .settings = c_.settings,
+                                    .mirror = state.mirror,
+                                    .zones = state.zones,
+                                    .readings = state.readings,
+                                    .TestStdDeviation = state.outputs.TestStdDeviation,
+                                    .boxes = c_.messages,
+                                    .launcher = launcher_,
+                                    .keys = keys_,
+                                    .clock = c_.clock,
+                                    .pump = c_.pump});
+}
+
+} // namespace orvane

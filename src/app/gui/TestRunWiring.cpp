@@ -1,0 +1,78 @@
+#include "app/gui/TestRunWiring.h"
+
+#include "app/gui/DisplaySync.h"
+#include "app/gui/Hardware.h"
+#include "app/gui/LiveLoopWiring.h"
+#include "app/gui/MainState.h"
+#include "app/gui/MainWindow.h"
+#include "app/gui/PauseWiring.h"
+#include "app/gui/ResultsWiring.h"
+#include "app/gui/SettingsBinding.h"
+#include "ui_MainWindow.h"
+
+#include <QTimer>
+
+namespace orvane {
+
+TestRunWiring::TestRunWiring(TestRunContext context)
+    : c_(std::move(context)),
+      rig_(c_.hardware.drivers(), c_.hardware.driver(), c_.hardware.measurer(), noPump_,
+           MeasuringState{c_.state.zones, c_.state.mirror, c_.settings,
+                          c_.state.outputs.MotorStatus, c_.state.circle, c_.state.view,
+                          c_.state.displays}),
+      run_(TestEnvironment{.rig = rig_,
+                           .hooks = hooks(),
+                           .settings = c_.settings,
+                           .mirror = c_.state.mirror,
+                           .readings = c_.state.readings,
+                           .flags = c_.flags,
+                           .outputs = c_.state.outputs,
+                           .sounds = c_.sounds,
+                           .messages = c_.messages,
+                           .clock = c_.clock,
+                           .programFolder = c_.programFolder}),
+      steps_([this] { return runStep(); }, [this] { return c_.pause.held() || c_.live.busy(); }) {
+    connect(c_.window.ui().Command3, &QPushButton::clicked, this, &TestRunWiring::onCommand3);
+}
+
+TestHooks TestRunWiring::hooks() {
+    TestHooks h;
+    h.setTimer1Enabled = [this](bool on) { on ? c_.timer1.start() : c_.timer1.stop(); };
+    h.setCommandsEnabled = [this](bool on) { setCommandsEnabled(on); };
+    h.setPicture3Visible = [this](bool on) { c_.window.ui().Picture3->setVisible(on); };
+    h.relayout = [this] { c_.window.layOut(); };
+    h.uncheckTrack = [this] { c_.window.ui().Chk_trak->setChecked(false); };
+    h.closeWindow = [this] {
+        QMetaObject::invokeMethod(&c_.window, &QWidget::close, Qt::QueuedConnection);
+    };
+    h.saveData = [this] { c_.results.saveData(); };
+    return h;
+}
+
+void TestRunWiring::setCommandsEnabled(bool enabled) {
+    Ui::frmMain& ui = c_.window.ui();
+    ui.Command3->setEnabled(enabled);
+    ui.Command1->setEnabled(enabled);
+    ui.Command5->setEnabled(enabled);
+}
+
+void TestRunWiring::onCommand3() {
+    if (!run_.start())
+        return; // already running, or no zones to test
+    c_.live.hold(true);
+    c_.binding.showAbort();
+    c_.display.show();
+    steps_.start();
+}
+
+bool TestRunWiring::runStep() {
+    c_.display.takeBoxImages();
+    run_.step();
+    c_.display.show();
+    if (run_.running())
+        return true;
+    c_.live.hold(false);
+    return false;
+}
+
+} // namespace orvane

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "app/core/EventPump.h"
+#include "app/gui/BackToBackRunner.h"
+#include "app/rig/MeasuringRig.h"
+#include "autotest/TestRun.h"
+
+#include <QObject>
+
+class QTimer;
+
+namespace orvane {
+
+class DisplaySync;
+class Hardware;
+class LiveLoopWiring;
+class MainWindow;
+class PauseWiring;
+class ResultsWiring;
+class SettingsBinding;
+struct MainState;
+
+struct TestRunContext {
+    QString programFolder;
+    Settings& settings;
+    RunFlags& flags;
+    MainState& state;
+    Hardware& hardware;
+    DisplaySync& display;
+    MainWindow& window;
+    SettingsBinding& binding;
+    QTimer& timer1;
+    LiveLoopWiring& live;
+    const PauseWiring& pause;
+    ResultsWiring& results;
+    SoundPlayer& sounds;
+    MessageBoxes& messages;
+    Clock& clock;
+};
+
+// "Do the Magic" (Command3): the automated test on the measuring rig, one frame per event-loop
+// turn so the window, Pause and "Abort Action" stay live while it runs. Closing the window
+// ends it at its next frame.
+class TestRunWiring : public QObject {
+    Q_OBJECT
+
+  public:
+    explicit TestRunWiring(TestRunContext context);
+
+    void onCommand3();
+    // One unit of the test shown in the window; false once it has ended.
+    bool runStep();
+    bool running() const { return run_.running(); }
+
+  private:
+    TestHooks hooks();
+    void setCommandsEnabled(bool enabled);
+
+    TestRunContext c_;
+    // Steps return to the event loop between frames, so they need not run events themselves.
+    CallbackEventPump noPump_;
+    MeasuringRig rig_;
+    TestRun run_;
+    BackToBackRunner steps_;
+};
+
+} // namespace orvane
