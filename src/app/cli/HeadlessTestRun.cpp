@@ -137,12 +137,12 @@ bool HeadlessTestRun::run() {
     if (!test_ || !test_->start())
         return false;
     while (test_->running())
-        countFrames();
+        stepCounted();
     return testCompleted() && dataSaved();
 }
 
 // One step of the test, its frames counted against the zone it searched.
-void HeadlessTestRun::countFrames() {
+void HeadlessTestRun::stepCounted() {
     const int set = test_->currentSet();
     const int zone = test_->currentZone();
     const bool searching = zone >= 1 && zone <= mirror_.NZ;

@@ -82,7 +82,7 @@ class HeadlessTestRun {
     void computeZones();
     void buildTest();
     void saveResults();
-    void countFrames();
+    void stepCounted();
 
     HeadlessOptions options_;
     MessageBoxes& messages_;
