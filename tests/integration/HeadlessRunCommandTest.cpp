@@ -3,6 +3,10 @@
 #include "ExampleFolder.h"
 
 #include "app/core/NumberText.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/SettingsFile.h"
+
+#include <QFile>
 
 #include <cmath>
 #include <gtest/gtest.h>
@@ -36,6 +40,26 @@ TEST(HeadlessCommand, ACompletedTestPrintsReadingsBesidePerfectNumbers) {
     EXPECT_TRUE(lines[10].startsWith("Frames: ")) << lines[10].toStdString();
     EXPECT_TRUE(lines[10].contains(" per zone on average over 5 zone searches"));
     EXPECT_TRUE(lines[11].startsWith("Wall time: ")) << lines[11].toStdString();
+}
+
+TEST(HeadlessCommand, WithoutASettingsFileTheFirstRunDefaultsServe) {
+    ExampleFolder folder;
+    ASSERT_TRUE(QFile::remove(settingsFilePath(folder.path())));
+    // The defaults put the knife on the left of the source: so does this bench.
+    folder.changeBench({{"side", "left"}, {"knife_offset", "-0.01"}});
+    const CommandResult r = runCommand(
+        {"test", "--program-folder", folder.path(), "--mirror", "Demo6f4", "--sets", "1"});
+    EXPECT_EQ(r.exit, ExitCompleted) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Initialization Error :(: Unable to Load Orvane.ini"))
+        << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("moving source, knife left; 1 set(s)")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Test Complete! :)")) << r.out.toStdString();
+    // The first-run data folder, and the debug log that the defaults switch on.
+    EXPECT_TRUE(QFile::exists(
+        joinPath(folder.path(), {"TestResults", "Demo6f4", "TextData", "test1.txt"})));
+    EXPECT_TRUE(QFile::exists(joinPath(folder.path(), {"Debug.txt"})));
+    // A headless run opens no dialog and so never writes the settings.
+    EXPECT_FALSE(QFile::exists(settingsFilePath(folder.path())));
 }
 
 } // namespace
