@@ -36,13 +36,24 @@ TEST(HeadlessCommand, BadUsageIsRefusedWithTheUsage) {
     }
 }
 
-TEST(HeadlessCommand, AMissingMirrorRecordFailsWithAMessage) {
+TEST(HeadlessCommand, AMissingOrUnusableMirrorRecordFailsWithAMessage) {
     ExampleFolder folder;
     const CommandResult r =
         runCommand({"test", "--program-folder", folder.path(), "--mirror", "Nowhere"});
     EXPECT_EQ(r.exit, ExitFailed);
     EXPECT_TRUE(r.err.contains("Nowhere.ini could not be read")) << r.err.toStdString();
     EXPECT_TRUE(r.out.isEmpty());
+
+    // A record without zones, and one that is no record at all.
+    folder.writeMirror({"NoZones", "6", "48", "-1", "0", "0", "1"});
+    folder.writeMirror({"Broken", "six inches", "48", "-1", "0", "5", "1"});
+    for (const QString name : {"NoZones", "Broken"}) {
+        const CommandResult bad =
+            runCommand({"test", "--program-folder", folder.path(), "--mirror", name});
+        EXPECT_EQ(bad.exit, ExitFailed) << name.toStdString();
+        EXPECT_TRUE(bad.err.contains(name + ".ini could not be read, or its mirror has no zones"))
+            << bad.err.toStdString();
+    }
 }
 
 TEST(HeadlessCommand, AnUnreadableBenchFileNamedOnTheCommandLineFails) {

@@ -47,8 +47,8 @@ bool HeadlessTestRun::loadMirror() {
     if (readMirrorRecord(path, mirror_) && zoneTableCanBeBuilt(mirror_))
         return true;
     messages_.show({SetupTitle,
-                    QStringLiteral("The mirror record %1 could not be read or holds no usable "
-                                   "mirror (diameter not 0, 1 to 16 zones).")
+                    QStringLiteral("The mirror record %1 could not be read, or its mirror has no "
+                                   "zones to test (it needs a diameter and 1 to 16 zones).")
                         .arg(path),
                     MessageIcon::Critical});
     return false;
