@@ -1,0 +1,101 @@
+#include "app/cli/HeadlessOptions.h"
+
+#include "analysis/AutoCentre.h"
+
+#include <QCommandLineParser>
+
+namespace orvane {
+
+namespace {
+const QString TestCommand = QStringLiteral("test");
+constexpr int MinSets = 1;
+
+std::optional<int> parseInt(const QString& text) {
+    bool ok = false;
+    const int value = text.trimmed().toInt(&ok);
+    return ok ? std::optional<int>(value) : std::nullopt;
+}
+
+std::optional<MirrorCircle> parseCircle(const QString& text) {
+    const QStringList parts = text.split(QLatin1Char(','));
+    if (parts.size() != 3)
+        return std::nullopt;
+    const auto x = parseInt(parts[0]);
+    const auto y = parseInt(parts[1]);
+    const auto r = parseInt(parts[2]);
+    // The circle lives in the sliders, which hold nothing outside their ranges.
+    if (!x || !y || !r || *x < MirXMin || *x > MirXMax || *y < MirYMin || *y > MirYMax ||
+        *r < MirRadMin || *r > MirRadMax)
+        return std::nullopt;
+    return MirrorCircle{*x, *y, *r};
+}
+
+ParsedCommandLine refused(const QString& error) {
+    return {std::nullopt, error};
+}
+} // namespace
+
+QString headlessUsage() {
+    return QStringLiteral(
+        "Usage: orvane-cli test --program-folder DIR --mirror NAME [--bench FILE] [--sets N]\n"
+        "                       [--circle X,Y,R] [--track]\n"
+        "Runs the automatic Foucault test of mirror NAME (DIR/mirrors/NAME.ini) on the simulated\n"
+        "bench without a window, saves the data and prints the readings.\n"
+        "  --program-folder DIR  folder with orvane.ini, orvane-hardware.ini and mirrors/\n"
+        "  --mirror NAME         the mirror record to test\n"
+        "  --bench FILE          bench file to use instead of the hardware file's\n"
+        "  --sets N              sets of readings, 1 to 4 (default: the settings file's)\n"
+        "  --circle X,Y,R        mirror circle in picture pixels (default: auto centre-size)\n"
+        "  --track               follow the mirror's edge during the test\n"
+        "Exit status: 0 test completed and saved, 1 test aborted or failed, 2 bad usage.\n");
+}
+
+ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
+    QCommandLineParser parser;
+    const QCommandLineOption folder(QStringLiteral("program-folder"), QString(),
+                                    QStringLiteral("DIR"));
+    const QCommandLineOption mirror(QStringLiteral("mirror"), QString(), QStringLiteral("NAME"));
+    const QCommandLineOption bench(QStringLiteral("bench"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption sets(QStringLiteral("sets"), QString(), QStringLiteral("N"));
+    const QCommandLineOption circle(QStringLiteral("circle"), QString(), QStringLiteral("X,Y,R"));
+    const QCommandLineOption track(QStringLiteral("track"));
+    parser.addOptions({folder, mirror, bench, sets, circle, track});
+    parser.addPositionalArgument(TestCommand, QString());
+    if (!parser.parse(arguments))
+        return refused(parser.errorText());
+
+    const QStringList commands = parser.positionalArguments();
+    if (commands != QStringList{TestCommand})
+        return refused(commands.isEmpty()
+                           ? QStringLiteral("No command given.")
+                           : QStringLiteral("Unknown command \"%1\".").arg(commands.join(' ')));
+    for (const QCommandLineOption* option : {&folder, &mirror, &bench, &sets, &circle}) {
+        if (parser.values(*option).size() > 1)
+            return refused(QStringLiteral("--%1 is given more than once.").arg(option->names()[0]));
+    }
+
+    HeadlessOptions options;
+    options.programFolder = parser.value(folder);
+    options.mirror = parser.value(mirror);
+    if (options.programFolder.isEmpty())
+        return refused(QStringLiteral("--program-folder is required."));
+    if (options.mirror.isEmpty())
+        return refused(QStringLiteral("--mirror is required."));
+    options.benchFile = parser.value(bench);
+    if (parser.isSet(sets)) {
+        const auto n = parseInt(parser.value(sets));
+        if (!n || *n < MinSets || *n > MaxSets)
+            return refused(QStringLiteral("--sets must be a whole number from 1 to 4."));
+        options.sets = *n;
+    }
+    if (parser.isSet(circle)) {
+        options.circle = parseCircle(parser.value(circle));
+        if (!options.circle)
+            return refused(QStringLiteral("--circle must be X,Y,R with X 1 to 320, Y 1 to 240 "
+                                          "and R 1 to 180 pixels."));
+    }
+    options.track = parser.isSet(track);
+    return {options, QString()};
+}
+
+} // namespace orvane

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "app/core/AppState.h"
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace orvane {
+
+// What `orvane-cli test` was asked to do.
+struct HeadlessOptions {
+    QString programFolder;
+    QString mirror;                     // name of the mirror record in programFolder/mirrors
+    QString benchFile;                  // empty: the hardware file's bench, or the built-in one
+    std::optional<int> sets;            // 1..4; unset: the settings file's repetitions
+    std::optional<MirrorCircle> circle; // unset: found by auto centre-size
+    bool track = false;                 // Chk_trak during the test
+    // A search that finds no null in this many frames is aborted, as an operator watching it
+    // would; the default is about two minutes of a real camera.
+    int framesPerZoneLimit = 4000;
+};
+
+struct ParsedCommandLine {
+    std::optional<HeadlessOptions> options;
+    QString error; // why the command line was refused
+};
+
+// `arguments` as the program got them, the program's name first.
+ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments);
+
+QString headlessUsage();
+
+} // namespace orvane

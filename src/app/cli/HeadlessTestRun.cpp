@@ -1,0 +1,182 @@
+#include "app/cli/HeadlessTestRun.h"
+
+#include "analysis/ZoneCalc.h"
+#include "app/core/HardwareConfig.h"
+#include "app/core/SettingsFile.h"
+#include "autotest/NullSearch.h"
+#include "autotest/variables/DerivedMoves.h"
+#include "results/MirrorRecord.h"
+#include "results/MirrorSelection.h"
+
+#include <numeric>
+
+namespace orvane {
+
+namespace {
+constexpr int BenchCamera = 0;
+// The click of auto centre-size: the middle of the picture, where the mirror is set up.
+const QPointF PictureCentre(160, 120);
+const QString SetupTitle = QStringLiteral("Headless Run");
+} // namespace
+
+HeadlessTestRun::HeadlessTestRun(HeadlessOptions options, MessageBoxes& messages)
+    : options_(std::move(options)), messages_(messages), automation_(messages), measurer_(clock_) {}
+
+HeadlessTestRun::~HeadlessTestRun() = default;
+
+bool HeadlessTestRun::prepare() {
+    loadSettings();
+    if (!loadMirror() || !connectBench() || !placeCircle())
+        return false;
+    computeZones();
+    view_.tracking = options_.track;
+    buildTest();
+    return true;
+}
+
+void HeadlessTestRun::loadSettings() {
+    // No dialogs to open: a missing file leaves the first-run defaults.
+    LoadSettings(settings_, options_.programFolder, messages_);
+    deriveMovesIfUnset(settings_.autoTest, settings_.LRStepSize, settings_.StepSize);
+    if (options_.sets)
+        settings_.Reps = *options_.sets - 1;
+}
+
+bool HeadlessTestRun::loadMirror() {
+    const QString path = mirrorRecordPath(options_.programFolder, options_.mirror);
+    if (readMirrorRecord(path, mirror_) && zoneTableCanBeBuilt(mirror_))
+        return true;
+    messages_.show({SetupTitle,
+                    QStringLiteral("The mirror record %1 could not be read, or its mirror has no "
+                                   "zones to test (it needs a diameter and 1 to 16 zones).")
+                        .arg(path),
+                    MessageIcon::Critical});
+    return false;
+}
+
+bool HeadlessTestRun::connectBench() {
+    HardwareConfigLoad hardware = loadHardwareConfig(options_.programFolder);
+    for (const QString& warning : hardware.warnings)
+        messages_.show({SetupTitle, warning, MessageIcon::Exclamation});
+    // The camera is the simulated bench, so its motors must be the bench's too.
+    hardware.config.portBackend = PortBackend::Bench;
+    workbench_ = std::make_unique<Workbench>(hardware.config, options_.benchFile, settings_.menus,
+                                             clock_, [this] { return settings_.Mindelay; });
+    for (const QString& problem : workbench_->problems())
+        messages_.show({SetupTitle, problem, MessageIcon::Exclamation});
+    // A bench asked for by name that cannot be had is no test of that bench.
+    if (!options_.benchFile.isEmpty() && !workbench_->problems().isEmpty())
+        return false;
+    return bench().connectDriver(BenchCamera);
+}
+
+bool HeadlessTestRun::placeCircle() {
+    if (options_.circle) {
+        circle_ = *options_.circle;
+        circleSource_ = CircleSource::CommandLine;
+        return true;
+    }
+    // The knife has to be out of the beam, or the darkened part hides the mirror's edge.
+    const int outOfBeam = settings_.KnifeRight ? 1 : -1;
+    clearanceSteps_ = halfStepsFor(KnifeClearance, settings_.LRStepSize);
+    driver().writeMotorOutput();
+    stepKnife(outOfBeam, clearanceSteps_);
+    const AutoCentreResult found =
+        autoCentreFromCamera(bench(), PictureCentre, circle_, displays_.picture1);
+    stepKnife(-outOfBeam, clearanceSteps_);
+    driver().releaseMotors();
+    circleSource_ = CircleSource::AutoCentre;
+    if (found.status == AutoCentreStatus::Accepted)
+        return true;
+    messages_.show({SetupTitle,
+                    QStringLiteral("Auto centre-size found no mirror around the picture's centre "
+                                   "(centre %1,%2, radius %3). Give the circle with --circle "
+                                   "X,Y,R.")
+                        .arg(found.cx)
+                        .arg(found.cy)
+                        .arg(found.radius),
+                    MessageIcon::Critical});
+    return false;
+}
+
+void HeadlessTestRun::stepKnife(int phase, int count) {
+    for (int i = 0; i < count; ++i) {
+        driver().stepKnife(phase);
+        driver().stepWait(NullSearch::KnifeWait);
+    }
+}
+
+void HeadlessTestRun::computeZones() {
+    const ZoneCalcResult calc = zoneCalc(mirror_, settings_.menus.fixedSource, settings_.textpath);
+    zones_ = calc.geometry.table;
+    perfectFactor_ = calc.PerfectFactor;
+    outputs_.Text2 = calc.text2;
+    flags_.ZoneOn = true;
+}
+
+void HeadlessTestRun::buildTest() {
+    rig_ = std::make_unique<MeasuringRig>(bench(), driver(), measurer_, pump_,
+                                          MeasuringState{zones_, mirror_, settings_,
+                                                         outputs_.MotorStatus, circle_, view_,
+                                                         displays_});
+    TestHooks hooks;
+    hooks.uncheckTrack = [this] { view_.tracking = false; };
+    hooks.saveData = [this] { saveResults(); };
+    test_ = std::make_unique<TestRun>(TestEnvironment{*rig_, hooks, settings_, mirror_, readings_,
+                                                      flags_, outputs_, sounds_, messages_, clock_,
+                                                      options_.programFolder});
+}
+
+void HeadlessTestRun::saveResults() {
+    saveResult_ = saveData(ResultsContext{options_.programFolder, settings_, mirror_, zones_,
+                                          readings_, outputs_.TestStdDeviation, messages_,
+                                          automation_, automation_, clock_, pump_});
+}
+
+bool HeadlessTestRun::run() {
+    if (!test_ || !test_->start())
+        return false;
+    while (test_->running())
+        stepCounted();
+    return testCompleted() && dataSaved();
+}
+
+// One step of the test, its frames counted against the zone it searched.
+void HeadlessTestRun::stepCounted() {
+    const int set = test_->currentSet();
+    const int zone = test_->currentZone();
+    const bool searching = zone >= 1 && zone <= mirror_.NZ;
+    if (searching && (set != countedSet_ || zone != countedZone_)) {
+        countedSet_ = set;
+        countedZone_ = zone;
+        framesPerZone_.append(0);
+    }
+    const int before = rig_->framesGrabbed();
+    test_->step();
+    if (!searching || framesPerZone_.isEmpty())
+        return;
+    framesPerZone_.last() += rig_->framesGrabbed() - before;
+    const int limit = options_.framesPerZoneLimit;
+    if (framesPerZone_.last() > limit && !flags_.abort) {
+        messages_.show({SetupTitle,
+                        QStringLiteral("No null of zone %1 in %2 frames: the test is aborted.")
+                            .arg(zone)
+                            .arg(limit),
+                        MessageIcon::Exclamation});
+        flags_.abort = true;
+    }
+}
+
+int HeadlessTestRun::framesMeasured() const {
+    return std::accumulate(framesPerZone_.begin(), framesPerZone_.end(), 0);
+}
+
+bool HeadlessTestRun::testCompleted() const {
+    return test_ && test_->finished() && !flags_.abort;
+}
+
+bool HeadlessTestRun::dataSaved() const {
+    return saveResult_ && saveResult_->configured && !saveResult_->SaveProblem;
+}
+
+} // namespace orvane
