@@ -5,6 +5,9 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup-debian.sh
 bash scripts/build.sh
+# Qt wants a private runtime folder; a root shell on a fresh machine has none.
+export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-/tmp/runtime-$(id -u)}"
+mkdir -p -m 700 "$XDG_RUNTIME_DIR"
 
 run="$PWD/run"
 mkdir -p "$run/mirrors"
@@ -17,7 +20,7 @@ if [ ! -e "$run/orvane.ini" ]; then
   sed "s|%PROGRAM_FOLDER%|$folder|" examples/orvane.ini >"$run/orvane.ini"
 fi
 if [ ! -e "$run/orvane-hardware.ini" ]; then
-  printf '[port]\nbackend=bench\n\n[bench]\nfile=%s\n' "$run/bench-demo6f4.ini" \
+  printf '[port]\nbackend=bench\n\n[bench]\nfile=bench-demo6f4.ini\n' \
     >"$run/orvane-hardware.ini"
 fi
 

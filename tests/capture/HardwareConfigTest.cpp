@@ -39,9 +39,9 @@ TEST(HardwareConfig, SavedValuesReadBackInTheirOwnFile) {
 TEST(HardwareConfig, KeysAreTheDocumentedSectionsAndNames) {
     testkit::TempFolder folder;
     writeHardwareFile(folder, "[port]\r\nbackend=ppdev\r\ndevice=/dev/parport2\r\n"
-                              "[bench]\r\nfile=bench.ini\r\n");
+                              "[bench]\r\nfile=/opt/bench.ini\r\n");
     const HardwareConfigLoad load = loadHardwareConfig(folder.path());
-    EXPECT_EQ(load.config, (HardwareConfig{PortBackend::Ppdev, "/dev/parport2", "bench.ini"}));
+    EXPECT_EQ(load.config, (HardwareConfig{PortBackend::Ppdev, "/dev/parport2", "/opt/bench.ini"}));
     EXPECT_TRUE(load.warnings.isEmpty());
 
     ASSERT_TRUE(saveHardwareConfig(folder.path(), HardwareConfig{}));
@@ -104,4 +104,12 @@ TEST(HardwareConfig, SavingOverABrokenFileRepairsIt) {
     const HardwareConfigLoad load = loadHardwareConfig(folder.path());
     EXPECT_EQ(load.config, saved);
     EXPECT_TRUE(load.warnings.isEmpty());
+}
+
+TEST(HardwareConfig, RelativeBenchFileIsFoundInTheProgramFolder) {
+    testkit::TempFolder folder;
+    ASSERT_TRUE(writeTextFile(folder.file("Bench-F4.ini"), "[mirror]\r\n"));
+    writeHardwareFile(folder, "[bench]\r\nfile=bench-f4.ini\r\n");
+    EXPECT_EQ(loadHardwareConfig(folder.path()).config.benchFile,
+              QDir::toNativeSeparators(folder.file("Bench-F4.ini")));
 }

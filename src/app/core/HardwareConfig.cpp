@@ -2,6 +2,7 @@
 
 #include "app/core/ProgramFolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSettings>
 
@@ -59,7 +60,11 @@ HardwareConfigLoad loadHardwareConfig(const QString& programFolder) {
     }
     readBackend(file, load);
     readDevice(file, load);
-    load.config.benchFile = file.value(hardwarekeys::BenchFile).toString().trimmed();
+    // A relative bench file sits in the program folder, wherever the program was started from.
+    const QString bench = file.value(hardwarekeys::BenchFile).toString().trimmed();
+    load.config.benchFile = bench.isEmpty() || QDir::isAbsolutePath(bench)
+                                ? bench
+                                : findPathIgnoringCase(joinPath(programFolder, {bench}));
     return load;
 }
 
