@@ -1,4 +1,5 @@
 #include "autotest/NullSearch.h"
+#include "support/DefaultSettings.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>
@@ -6,25 +7,6 @@
 using namespace orvane;
 
 namespace {
-
-// Half-step values of the default 0.000125" steps.
-AutoTestVariables defaults() {
-    AutoTestVariables v;
-    v.Max = 70;
-    v.Min = 40;
-    v.LRMinFrames = 4;
-    v.LRDelta = 10;
-    v.LRSmMove = 1;
-    v.LRLgMove = 6;
-    v.TFRoughFrames = 15;
-    v.TFOblatedelta = 15;
-    v.TFOblateMove = 40;
-    v.TFRoughDelta = 20;
-    v.TFRoughMove = 16;
-    v.TFFinalFrames = 30;
-    v.TFFinalMoves = 8;
-    return v;
-}
 
 constexpr bool KnifeRight = true;
 constexpr bool KnifeLeft = false;
@@ -50,7 +32,7 @@ void finishForwardPhase(NullSearch& search, const AutoTestVariables& v) {
 } // namespace
 
 TEST(NullSearchKnife, TooBrightOnTheFirstAdjustableFrameCutsInLargeAndRestarts) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     const int tooBright = v.Max + v.LRDelta + 1;
@@ -69,7 +51,7 @@ TEST(NullSearchKnife, TooBrightOnTheFirstAdjustableFrameCutsInLargeAndRestarts) 
 }
 
 TEST(NullSearchKnife, JustOverTheDeltaTakesTheSmallMove) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     // Max + Delta is not beyond Max + Delta.
@@ -84,7 +66,7 @@ TEST(NullSearchKnife, JustOverTheDeltaTakesTheSmallMove) {
 }
 
 TEST(NullSearchKnife, AfterAReversalOnlySmallMovesUntilThePlatformMoves) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(3, v);
     const int veryBright = 200;
@@ -106,7 +88,7 @@ TEST(NullSearchKnife, AfterAReversalOnlySmallMovesUntilThePlatformMoves) {
 }
 
 TEST(NullSearchKnife, LeftKnifeJudgesTheRightWindowAndMovesTheOtherWay) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     const int tooBright = v.Max + v.LRDelta + 1;
@@ -125,7 +107,7 @@ TEST(NullSearchKnife, LeftKnifeJudgesTheRightWindowAndMovesTheOtherWay) {
 
 TEST(NullSearchKnife, BothLimitsCrossedInOnePassSecondMoveIsSmall) {
     // A settings file may hold Min above Max; the same value then trips both checks.
-    AutoTestVariables v = defaults();
+    AutoTestVariables v = testkit::defaultSearchVariables();
     v.Max = 40;
     v.Min = 90;
     NullSearch search;
@@ -138,7 +120,7 @@ TEST(NullSearchKnife, BothLimitsCrossedInOnePassSecondMoveIsSmall) {
 }
 
 TEST(NullSearchPlatform, ForwardWhileTheKnifeSideIsNotBrighterByTheDelta) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(4, v);
     for (int f = 1; f <= v.TFRoughFrames; ++f)
@@ -153,7 +135,7 @@ TEST(NullSearchPlatform, ForwardWhileTheKnifeSideIsNotBrighterByTheDelta) {
 }
 
 TEST(NullSearchPlatform, ForwardMessageNamesTheLeftValueFirstWithTheKnifeOnTheLeft) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(2, v);
     const SearchStep step = runUntilAction(search, 58, 45, KnifeLeft, v);
@@ -164,7 +146,7 @@ TEST(NullSearchPlatform, ForwardMessageNamesTheLeftValueFirstWithTheKnifeOnTheLe
 }
 
 TEST(NullSearchPlatform, ExactlyFwdDeltaBrighterEndsTheForwardPhase) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     for (int f = 1; f <= v.TFRoughFrames; ++f)
@@ -177,7 +159,7 @@ TEST(NullSearchPlatform, ExactlyFwdDeltaBrighterEndsTheForwardPhase) {
 }
 
 TEST(NullSearchPlatform, BacksOffWhenTheKnifeSideIsBrighterThanAwayDeltaAndClearsTheCuts) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     // Bright enough to be cut in by the small move first, then backed off.
@@ -199,7 +181,7 @@ TEST(NullSearchPlatform, BacksOffWhenTheKnifeSideIsBrighterThanAwayDeltaAndClear
 }
 
 TEST(NullSearchPlatform, KnifeMoveInThePassKeepsThePlatformStill) {
-    AutoTestVariables v = defaults();
+    AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     while (search.frame() <= v.TFRoughFrames)
@@ -219,7 +201,7 @@ TEST(NullSearchPlatform, KnifeMoveInThePassKeepsThePlatformStill) {
 }
 
 TEST(NullSearchFinal, EqualWindowsOnTheFinalFrameAreTheNull) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     finishForwardPhase(search, v);
@@ -236,7 +218,7 @@ TEST(NullSearchFinal, EqualWindowsOnTheFinalFrameAreTheNull) {
 }
 
 TEST(NullSearchFinal, KnifeSideBrighterOnTheFinalFrameBacksOffAndStartsOver) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     finishForwardPhase(search, v);
@@ -255,7 +237,7 @@ TEST(NullSearchFinal, KnifeSideBrighterOnTheFinalFrameBacksOffAndStartsOver) {
 
 TEST(NullSearchFinal, FinalFramesNotBeyondRoughFramesNeverFindANull) {
     for (const int finalFrames : {1, 10, 15}) {
-        AutoTestVariables v = defaults();
+        AutoTestVariables v = testkit::defaultSearchVariables();
         v.TFFinalFrames = finalFrames;
         NullSearch search;
         search.start(1, v);
@@ -272,7 +254,7 @@ TEST(NullSearchFinal, FinalFramesNotBeyondRoughFramesNeverFindANull) {
 }
 
 TEST(NullSearchFinal, NoFramesAtAllWhenTheFinalCountIsBelowOne) {
-    AutoTestVariables v = defaults();
+    AutoTestVariables v = testkit::defaultSearchVariables();
     v.TFFinalFrames = 0;
     NullSearch search;
     search.start(1, v);
@@ -283,7 +265,7 @@ TEST(NullSearchFinal, NoFramesAtAllWhenTheFinalCountIsBelowOne) {
 }
 
 TEST(NullSearchFinal, TheFrameBoundIsTakenAtZoneStartTheJudgementReadsTheVariable) {
-    AutoTestVariables v = defaults();
+    AutoTestVariables v = testkit::defaultSearchVariables();
     v.TFFinalFrames = 20;
     NullSearch search;
     search.start(1, v);
@@ -302,7 +284,7 @@ TEST(NullSearchFinal, TheFrameBoundIsTakenAtZoneStartTheJudgementReadsTheVariabl
 }
 
 TEST(NullSearchFinal, AveragingStopsAtTheHistoryWhileTheCountGoesOn) {
-    AutoTestVariables v = defaults();
+    AutoTestVariables v = testkit::defaultSearchVariables();
     v.TFFinalFrames = 45;
     NullSearch search;
     search.start(1, v);
@@ -316,7 +298,7 @@ TEST(NullSearchFinal, AveragingStopsAtTheHistoryWhileTheCountGoesOn) {
 }
 
 TEST(NullSearchFinal, StartClearsTheFlagsOfThePreviousZone) {
-    const AutoTestVariables v = defaults();
+    const AutoTestVariables v = testkit::defaultSearchVariables();
     NullSearch search;
     search.start(1, v);
     runUntilAction(search, 200, 50, KnifeRight, v);

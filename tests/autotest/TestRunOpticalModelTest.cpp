@@ -2,6 +2,7 @@
 
 #include "app/core/NumberText.h"
 #include "autotest/ReadingsTable.h"
+#include "support/DefaultSettings.h"
 
 #include <gtest/gtest.h>
 
@@ -10,26 +11,9 @@ using namespace orvane::testkit;
 
 namespace {
 
-// The derived moves of 0.000125" steps on both axes.
-void tunedSearch(AutoTestVariables& v) {
-    v.Max = 70;
-    v.Min = 40;
-    v.LRMinFrames = 4;
-    v.LRDelta = 10;
-    v.LRSmMove = 1;
-    v.LRLgMove = 6;
-    v.TFRoughFrames = 15;
-    v.TFOblatedelta = 15;
-    v.TFOblateMove = 40;
-    v.TFRoughDelta = 20;
-    v.TFRoughMove = 16;
-    v.TFFinalFrames = 30;
-    v.TFFinalMoves = 8;
-}
-
 struct OpticalRun {
     explicit OpticalRun(bool knifeRight) {
-        tunedSearch(h.settings.autoTest);
+        h.settings.autoTest = testkit::defaultSearchVariables();
         h.settings.KnifeRight = knifeRight;
         h.settings.SavePicture = 1; // records the counter at every null
         h.settings.Reps = 1;

@@ -4,6 +4,7 @@
 #include "setup/frmStepSize.h"
 #include "setup/frmsetup.h"
 
+#include "support/DefaultSettings.h"
 #include "support/RecordingMessageBoxes.h"
 
 #include <QDir>
@@ -15,14 +16,6 @@
 using namespace orvane;
 
 namespace {
-Settings firstRunSettings() {
-    Settings s;
-    s.StepSize = 0.000125;
-    s.LRStepSize = 0.000125;
-    s.autoTest.Max = 60;
-    s.autoTest.Min = 30;
-    return s;
-}
 
 // Every visible control lies inside its parent, and no wrapped label is cut off.
 void expectControlsFit(QWidget& window) {
@@ -58,7 +51,7 @@ void checkEveryPage(QWidget& window) {
 } // namespace
 
 TEST(DialogLayout, SetupDialogsShowEveryControl) {
-    Settings settings = firstRunSettings();
+    Settings settings = testkit::firstRunSettings();
     testkit::RecordingMessageBoxes messages;
     const bool waitForIt = false;
     frmsetup setup(settings, waitForIt, messages, {});
@@ -70,7 +63,7 @@ TEST(DialogLayout, SetupDialogsShowEveryControl) {
 }
 
 TEST(DialogLayout, AutoTestDialogsShowEveryControl) {
-    Settings settings = firstRunSettings();
+    Settings settings = testkit::firstRunSettings();
     FrmAutoTest autoTest(settings);
     checkEveryPage(autoTest);
     Dialog repetition(settings);

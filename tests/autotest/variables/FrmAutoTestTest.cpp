@@ -1,5 +1,6 @@
 #include "autotest/variables/FrmAutoTest.h"
 #include "autotest/variables/PseudoCode.h"
+#include "support/DefaultSettings.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -13,14 +14,6 @@
 using namespace orvane;
 
 namespace {
-Settings defaultSettings() {
-    Settings s;
-    s.StepSize = 0.000125;
-    s.LRStepSize = 0.000125;
-    s.autoTest.Max = 60;
-    s.autoTest.Min = 30;
-    return s;
-}
 
 class FrmAutoTestTest : public ::testing::Test {
   protected:
@@ -41,7 +34,7 @@ class FrmAutoTestTest : public ::testing::Test {
         QTest::mouseClick(child<QPushButton>(button), Qt::LeftButton);
     }
 
-    Settings settings = defaultSettings();
+    Settings settings = testkit::firstRunSettings();
     std::unique_ptr<FrmAutoTest> dialog;
 };
 } // namespace
