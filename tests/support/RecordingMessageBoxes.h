@@ -8,7 +8,7 @@ namespace orvane::testkit {
 
 // Records every message and answers as told (OK unless queued otherwise).
 class RecordingMessageBoxes : public MessageBoxes {
-public:
+  public:
     MessageAnswer show(const Message& message) override {
         shown.append(message);
         if (!answers.isEmpty())

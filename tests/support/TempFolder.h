@@ -1,17 +1,17 @@
 #pragma once
 
-#include <QTemporaryDir>
 #include <QString>
+#include <QTemporaryDir>
 
 namespace orvane::testkit {
 
 // A fresh program folder per test, removed afterwards.
 class TempFolder {
-public:
+  public:
     QString path() const { return dir_.path(); }
     QString file(const QString& name) const { return dir_.filePath(name); }
 
-private:
+  private:
     QTemporaryDir dir_;
 };
 

@@ -35,12 +35,12 @@ struct MirrorCircle {
 
 // The test's result table: zone 0..16 by set 0..3, stored at zone + 17 * set.
 class ZoneReadings {
-public:
+  public:
     double& at(int zone, int set) { return values_[zone + (MaxZones + 1) * set]; }
     double at(int zone, int set) const { return values_[zone + (MaxZones + 1) * set]; }
     void clear() { values_.fill(0.0); }
 
-private:
+  private:
     std::array<double, (MaxZones + 1) * MaxSets> values_{};
 };
 

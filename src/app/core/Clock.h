@@ -8,7 +8,7 @@ namespace orvane {
 // Monotonic time for frame rates, test times and waits. Tests and headless runs use the
 // virtual clock, so a wait costs no wall time.
 class Clock {
-public:
+  public:
     virtual ~Clock() = default;
     virtual qint64 nowNs() const = 0;
     // Lets `ns` nanoseconds pass (busy on the real clock, instant on the virtual one).
@@ -16,7 +16,7 @@ public:
 };
 
 class SteadyClock : public Clock {
-public:
+  public:
     SteadyClock() { timer_.start(); }
     qint64 nowNs() const override { return timer_.nsecsElapsed(); }
     void spinNs(qint64 ns) override {
@@ -25,16 +25,16 @@ public:
         }
     }
 
-private:
+  private:
     QElapsedTimer timer_;
 };
 
 class VirtualClock : public Clock {
-public:
+  public:
     qint64 nowNs() const override { return now_; }
     void spinNs(qint64 ns) override { now_ += ns > 0 ? ns : 0; }
 
-private:
+  private:
     qint64 now_ = 0;
 };
 

@@ -6,14 +6,14 @@ namespace orvane {
 
 // Lets pending window events run; long waits call it so the window stays responsive.
 class EventPump {
-public:
+  public:
     virtual ~EventPump() = default;
     virtual void processEvents() = 0;
 };
 
 // For headless runs and tests: runs an optional hook instead of a window system.
 class CallbackEventPump : public EventPump {
-public:
+  public:
     explicit CallbackEventPump(std::function<void()> hook = {}) : hook_(std::move(hook)) {}
     void processEvents() override {
         ++count_;
@@ -23,7 +23,7 @@ public:
     int count() const { return count_; }
     void setHook(std::function<void()> hook) { hook_ = std::move(hook); }
 
-private:
+  private:
     std::function<void()> hook_;
     int count_ = 0;
 };

@@ -18,7 +18,7 @@ struct Message {
 
 // Every message of the program goes through this, so tests can answer without a modal window.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
     virtual MessageAnswer show(const Message& message) = 0;
 };

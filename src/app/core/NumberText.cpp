@@ -47,7 +47,9 @@ QString numberText(double value) {
     return out;
 }
 
-QString numberText(qint64 value) { return QString::number(value); }
+QString numberText(qint64 value) {
+    return QString::number(value);
+}
 
 std::optional<double> parseNumber(QStringView text) {
     const QString trimmed = text.trimmed().toString();
@@ -82,9 +84,13 @@ double roundHalfEven(double value, int decimals) {
     return result == 0.0 ? 0.0 : result; // no "-0"
 }
 
-qint64 roundToInt(double value) { return static_cast<qint64>(roundHalfEven(value, 0)); }
+qint64 roundToInt(double value) {
+    return static_cast<qint64>(roundHalfEven(value, 0));
+}
 
-QString boolText(bool value) { return value ? QStringLiteral("True") : QStringLiteral("False"); }
+QString boolText(bool value) {
+    return value ? QStringLiteral("True") : QStringLiteral("False");
+}
 
 std::optional<bool> parseBool(QStringView text) {
     const QString t = text.trimmed().toString();

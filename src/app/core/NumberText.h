@@ -12,7 +12,9 @@ namespace orvane {
 // written in exponent form ("1.25E-05", "1E+15"); everything between in plain decimals.
 QString numberText(double value);
 QString numberText(qint64 value);
-inline QString numberText(int value) { return numberText(static_cast<qint64>(value)); }
+inline QString numberText(int value) {
+    return numberText(static_cast<qint64>(value));
+}
 
 // Accepts the plain and the exponent form with an optional sign and surrounding blanks.
 std::optional<double> parseNumber(QStringView text);
@@ -22,7 +24,9 @@ double roundHalfEven(double value, int decimals);
 // Nearest integer with halves to even.
 qint64 roundToInt(double value);
 // Integer division truncating toward zero.
-constexpr qint64 divTrunc(qint64 a, qint64 b) { return a / b; }
+constexpr qint64 divTrunc(qint64 a, qint64 b) {
+    return a / b;
+}
 
 // Booleans are written "True"/"False"; read in any letter case or as numbers (0 is False).
 QString boolText(bool value);

@@ -25,13 +25,13 @@ struct AutoTestVariables {
 // The check marks and captions of the "&Platform Settings" menu that the motor driver and the
 // zone table read.
 struct PlatformMenus {
-    bool invert = false;                                     // mnuinvert
+    bool invert = false; // mnuinvert
     QString lrSwapCaption = QStringLiteral("&Reverse L/R Motor");
-    bool lrSwap = false;                                     // mnuLRswap
+    bool lrSwap = false; // mnuLRswap
     QString tfSwapCaption = QStringLiteral("Reverse &To/From Mirror Motor");
-    bool tfSwap = false;                                     // mnuTFswap
-    bool swapMotors = false;                                 // mnuSwapMotors
-    bool fixedSource = false;                                // MnuFixed
+    bool tfSwap = false;      // mnuTFswap
+    bool swapMotors = false;  // mnuSwapMotors
+    bool fixedSource = false; // MnuFixed
 };
 
 // Lengths on screen and in the exports convert between the two units with this factor.
@@ -58,11 +58,9 @@ struct Settings {
     int Maxdelay = 2000; // slider values
     int Mindelay = 136;
     int sldAcell = 4;
-    std::array<QString, MirrorListSize> mirrorList = {EmptyMirrorSlot, EmptyMirrorSlot,
-                                                      EmptyMirrorSlot, EmptyMirrorSlot,
-                                                      EmptyMirrorSlot, EmptyMirrorSlot,
-                                                      EmptyMirrorSlot, EmptyMirrorSlot,
-                                                      EmptyMirrorSlot, EmptyMirrorSlot};
+    std::array<QString, MirrorListSize> mirrorList = {
+        EmptyMirrorSlot, EmptyMirrorSlot, EmptyMirrorSlot, EmptyMirrorSlot, EmptyMirrorSlot,
+        EmptyMirrorSlot, EmptyMirrorSlot, EmptyMirrorSlot, EmptyMirrorSlot, EmptyMirrorSlot};
     int SavePicture = 0; // Save_picture check box value, 0 or 1
     int Reps = 0;
     int VidSource = 0;
