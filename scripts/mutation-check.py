@@ -152,7 +152,7 @@ def apply(tree, m):
 def run_tests(build, matrix, extra):
     with tempfile.NamedTemporaryFile(suffix=".xml", delete=False) as tmp:
         junit = tmp.name
-    cmd = ["ctest", "--test-dir", build, "-j2", "--timeout", "10", "--output-junit", junit]
+    cmd = ["ctest", "--test-dir", build, "-j2", "--timeout", "30", "--output-junit", junit]
     if not matrix:
         cmd.append("--stop-on-failure")
     cmd += extra
@@ -181,8 +181,9 @@ def cmd_run(args):
     extra = args.ctest_args.split() if args.ctest_args else []
     if not build_tree(args.build):
         sys.exit("mutation-check: the unmutated tree does not build")
-    if run_tests(args.build, False, extra):
-        sys.exit("mutation-check: the unmutated tree fails its tests")
+    failing = run_tests(args.build, True, extra)
+    if failing:
+        sys.exit("mutation-check: the unmutated tree fails its tests: " + " ".join(failing))
     with open(args.out, "w", encoding="utf-8") as out:
         for m in read_mutants(args.mutants):
             if only and m["id"] not in only:
