@@ -16,6 +16,7 @@ recorded; without it ctest stops at the first failure.
 import argparse
 import os
 import random
+import signal
 import re
 import subprocess
 import sys
@@ -231,6 +232,8 @@ def cmd_compare(args):
 
 
 def main():
+    # A stopped run still puts the mutated file back (the finally clause in cmd_run).
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit("mutation-check: stopped"))
     p = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     sub = p.add_subparsers(dest="cmd", required=True)
     lp = sub.add_parser("list")
