@@ -1,9 +1,11 @@
 // The simulated bench is never taken for a real rig: the window, the picture, the start-up
 // notice and the saved report say when it plays.
+#include "analysis/ZoneCalc.h"
 #include "analysis/ZoneMeasurer.h"
 #include "app/core/Clock.h"
 #include "app/core/EventPump.h"
 #include "app/core/HardwareConfig.h"
+#include "app/core/ProgramFolder.h"
 #include "app/core/Settings.h"
 #include "app/core/SoundPlayer.h"
 #include "app/gui/MainController.h"
@@ -14,7 +16,9 @@
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
+#include <QFile>
 #include <QLabel>
+#include <QPushButton>
 #include <QSet>
 #include <gtest/gtest.h>
 
@@ -156,6 +160,44 @@ TEST_F(BenchControllerFixture, StartupSaysOnceThatTheBenchStandsInForThePrinterP
     EXPECT_EQ(messages.titles().count("Simulated Bench"), 1)
         << messages.titles().join('|').toStdString();
     EXPECT_TRUE(controller.window().windowTitle().endsWith(" \u2014 Simulated bench (built-in)"));
+}
+
+TEST_F(BenchControllerFixture, SaveDataAddsTheBenchLineBelowTheDocumentedReport) {
+    Settings& settings = controller.settings();
+    settings.textpath = folder.file("data");
+    settings.Savetext = true;
+    settings.Savefigure = settings.SaveSixtests = false;
+    settings.Reps = 1;
+    MainState& state = controller.state();
+    state.mirror = {QStringLiteral("Newt6"), 6, 0, 48, -1, 2, 3};
+    state.zones.centerFrac[1] = 0.5;
+    state.zones.centerFrac[2] = 0.9;
+    state.readings.at(1, 0) = 0.01;
+    state.readings.at(1, 1) = 0.0125;
+    state.readings.at(2, 0) = -0.2;
+    state.readings.at(2, 1) = 0.25;
+    QPushButton* saveData = controller.window().ui().Command5;
+    saveData->setEnabled(true);
+    saveData->click();
+
+    QFile report(joinPath(settings.textpath, {"Newt6", "TextData", "test3.txt"}));
+    ASSERT_TRUE(report.open(QIODevice::ReadOnly));
+    EXPECT_EQ(report.readAll(),
+              QByteArray("Mirror Diameter = 6 ROC = 48 Conic Constant = -1 Units are in Inches "
+                         "Moving Source Tester\r\n"
+                         " Zone 1 radius = 1.5\t Readings = 0.01 \t0.0125\r\n"
+                         " Zone 2 radius = 2.7\t Readings = -0.2 \t0.25\r\n"
+                         "\r\n"
+                         "Simulated bench: built-in (not a real mirror)\r\n"));
+}
+
+TEST(SimulatedBenchNotice, PreviousReadingsShowTheBenchLineAsNoZone) {
+    const QString text =
+        previousReadingsText({"Mirror Diameter = 6", " Zone 1 radius = 1.5\t Reading = 0.01", "",
+                              "Simulated bench: bench-demo6f4.ini (not a real mirror)"},
+                             3);
+    EXPECT_EQ(text, "Previous Zone Readings from Test #3:\r\nOld Zone 1 = 0.01\r\n"
+                    "Simulated bench: bench-demo6f4.ini (not a real mirror)\r\n");
 }
 
 } // namespace

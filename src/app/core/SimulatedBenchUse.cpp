@@ -5,6 +5,9 @@
 namespace orvane {
 
 namespace {
+const QString ReportLinePrefix = QStringLiteral("Simulated bench: ");
+const QString ReportLineSuffix = QStringLiteral(" (not a real mirror)");
+
 QString benchName(const SimulatedBenchUse& use) {
     return use.benchFile.isEmpty() ? QStringLiteral("built-in")
                                    : QFileInfo(use.benchFile).fileName();
@@ -21,6 +24,16 @@ QString titleWithSimulatedBench(const QString& title, const SimulatedBenchUse& u
     if (!use.active())
         return title;
     return title + QStringLiteral(" \u2014 ") + simulatedBenchText(use);
+}
+
+QString simulatedBenchReportLine(const SimulatedBenchUse& use) {
+    if (!use.active())
+        return {};
+    return ReportLinePrefix + benchName(use) + ReportLineSuffix;
+}
+
+bool isSimulatedBenchReportLine(const QString& line) {
+    return line.startsWith(ReportLinePrefix) && line.endsWith(ReportLineSuffix);
 }
 
 } // namespace orvane

@@ -23,4 +23,10 @@ QString simulatedBenchText(const SimulatedBenchUse& use);
 // `title`, followed by " — " and the text above while the bench is in use.
 QString titleWithSimulatedBench(const QString& title, const SimulatedBenchUse& use);
 
+// The line a saved report gets below its own layout, "Simulated bench: bench-demo6f4.ini (not a
+// real mirror)", without a line end; empty when the bench is not in use.
+QString simulatedBenchReportLine(const SimulatedBenchUse& use);
+// A line that simulatedBenchReportLine wrote.
+bool isSimulatedBenchReportLine(const QString& line);
+
 } // namespace orvane
