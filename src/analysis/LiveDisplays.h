@@ -1,5 +1,7 @@
 #pragma once
 
+#include "app/core/SimulatedBenchUse.h"
+
 #include <QImage>
 #include <QString>
 #include <optional>
@@ -16,6 +18,8 @@ struct LiveDisplays {
     QString frame3Caption = QStringLiteral("Averaging 10 Frames");
     // Set when the automated test drives the averaging: Slider1 moves to this value.
     std::optional<int> slider1Position;
+    // Said on picture1 while the simulated bench stands in for the rig.
+    SimulatedBenchUse simulatedBench;
 };
 
 } // namespace orvane

@@ -75,6 +75,7 @@ void LiveLoop::showOutline() {
     } else {
         drawKnifeTravel(video, d_.drive.ypos(), s_.settings);
     }
+    drawSimulatedBench(video, s_.displays.simulatedBench);
     drawMirrorOutline(video, s_.circle);
     drawFrameRate(video, measurer_.frameRate().tick(FrameRateMeter::Rounding::Truncate));
     video.end();

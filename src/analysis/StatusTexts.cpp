@@ -4,6 +4,7 @@
 #include "app/core/AppState.h"
 #include "app/core/NumberText.h"
 #include "app/core/Settings.h"
+#include "app/core/SimulatedBenchUse.h"
 
 #include <QPainter>
 
@@ -11,6 +12,7 @@ namespace orvane {
 
 namespace {
 constexpr int CharWidth = 7; // the centring assumes 7 pixels a character
+constexpr int StatusLineTop = 215;
 } // namespace
 
 QString knifeTravelText(int Ypos, const Settings& settings) {
@@ -21,18 +23,29 @@ QString knifeTravelText(int Ypos, const Settings& settings) {
 
 void drawKnifeTravel(QPainter& painter, int Ypos, const Settings& settings) {
     painter.setPen(colours::VideoText);
-    printAt(painter, QPointF(1, 215), knifeTravelText(Ypos, settings));
+    printAt(painter, QPointF(1, StatusLineTop), knifeTravelText(Ypos, settings));
 }
 
 void drawStatusTexts(QPainter& painter, int Ypos, const Settings& settings,
                      const QString& MotorStatus, const MirrorData& mirror) {
     drawKnifeTravel(painter, Ypos, settings);
-    printAt(painter, QPointF(200, 215), MotorStatus);
+    printAt(painter, QPointF(200, StatusLineTop), MotorStatus);
     if (!mirror.WorkFile.isEmpty()) {
         const QString s = QStringLiteral("Using File ") + mirror.WorkFile +
                           QStringLiteral("  Test #") + QString::number(mirror.WorkNum);
         printAt(painter, QPointF(PictureWidth / 2 - (s.size() * CharWidth) / 2, 1), s);
     }
+}
+
+void drawSimulatedBench(QPainter& painter, const SimulatedBenchUse& use) {
+    if (!use.active())
+        return;
+    // Its own line just above the knife travel, where no other text of the overlay goes; a
+    // long file name is shortened rather than run off the picture.
+    const QString text = painter.fontMetrics().elidedText(simulatedBenchText(use), Qt::ElideMiddle,
+                                                          PictureWidth - 2);
+    painter.setPen(colours::VideoText);
+    printAt(painter, QPointF(1, StatusLineTop - printLineHeight(painter)), text);
 }
 
 } // namespace orvane

@@ -8,6 +8,7 @@ namespace orvane {
 
 struct MirrorData;
 struct Settings;
+struct SimulatedBenchUse;
 
 // "Knife Travel = <platform position in the user's unit>" with the unit mark.
 QString knifeTravelText(int Ypos, const Settings& settings);
@@ -18,5 +19,9 @@ void drawKnifeTravel(QPainter& painter, int Ypos, const Settings& settings);
 // The knife travel, the motor status and, with a mirror named, "Using File ... Test #n".
 void drawStatusTexts(QPainter& painter, int Ypos, const Settings& settings,
                      const QString& MotorStatus, const MirrorData& mirror);
+
+// "Simulated bench (...)" on a line of its own above the knife travel while the bench is in
+// use; nothing with real hardware.
+void drawSimulatedBench(QPainter& painter, const SimulatedBenchUse& use);
 
 } // namespace orvane

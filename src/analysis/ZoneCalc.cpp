@@ -2,6 +2,7 @@
 
 #include "app/core/NumberText.h"
 #include "app/core/ProgramFolder.h"
+#include "app/core/SimulatedBenchUse.h"
 #include "app/core/TextFile.h"
 
 #include <algorithm>
@@ -50,8 +51,13 @@ QString previousReadingsText(const QStringList& reportLines, int testNumber) {
             kept.append(line);
     }
     QString text = QStringLiteral("Previous Zone Readings from Test #%1:").arg(testNumber) + Crlf;
-    for (qsizetype k = 1; k < kept.size(); ++k) // line 0 is the report's header
-        text += QStringLiteral("Old Zone ") + QString::number(k) + cutAtEquals(kept[k]) + Crlf;
+    for (qsizetype k = 1; k < kept.size(); ++k) { // line 0 is the report's header
+        // The line a test on the simulated bench adds below the report is no zone.
+        if (isSimulatedBenchReportLine(kept[k]))
+            text += kept[k] + Crlf;
+        else
+            text += QStringLiteral("Old Zone ") + QString::number(k) + cutAtEquals(kept[k]) + Crlf;
+    }
     return text;
 }
 

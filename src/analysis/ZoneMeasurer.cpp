@@ -69,6 +69,7 @@ MeasureResult ZoneMeasurer::measureZones(const QImage& frame, const MeasureInput
         result.trackingFailed = !track.moved;
     }
     drawStatusTexts(video, in.Ypos, in.settings, in.MotorStatus, in.mirror);
+    drawSimulatedBench(video, out.simulatedBench);
 
     if (!in.manual)
         out.slider1Position = framesToAverage_;

@@ -20,6 +20,9 @@ class CaptureDrivers : public FrameSource {
     bool grab(QImage& picture) override;
     void disconnectDriver() override;
 
+    // Driver 0 is connected: the picture is the simulated bench's.
+    bool benchConnected() const { return connected_ == 0; }
+
   private:
     FrameSource* sourceOf(int index) const;
     static int indexInSource(int index);

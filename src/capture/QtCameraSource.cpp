@@ -40,6 +40,13 @@ bool startCamera(QCamera& camera) {
 
 } // namespace
 
+QStringList cameraNames() {
+    QStringList names;
+    for (const QCameraDevice& camera : QMediaDevices::videoInputs())
+        names << camera.description();
+    return names;
+}
+
 QtCameraSource::QtCameraSource() = default;
 QtCameraSource::~QtCameraSource() = default;
 

@@ -7,6 +7,9 @@
 
 namespace orvane {
 
+// The names of the cameras the system lists, in driver order.
+QStringList cameraNames();
+
 // How long connecting waits for the camera to start streaming.
 inline constexpr int CameraStartTimeoutMs = 3000;
 

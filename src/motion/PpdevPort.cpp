@@ -1,5 +1,7 @@
 #include "motion/PpdevPort.h"
 
+#include <QDir>
+
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -32,6 +34,14 @@ std::unique_ptr<PpdevPort> PpdevPort::open(const QString& device, QString* error
         return nullptr;
     }
     return std::unique_ptr<PpdevPort>(new PpdevPort(fd));
+}
+
+QStringList PpdevPort::devices() {
+    const QDir dev(QStringLiteral("/dev"), QStringLiteral("parport*"), QDir::Name, QDir::System);
+    QStringList paths;
+    for (const QString& name : dev.entryList())
+        paths << dev.filePath(name);
+    return paths;
 }
 
 PpdevPort::~PpdevPort() {

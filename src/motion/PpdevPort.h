@@ -3,6 +3,7 @@
 #include "motion/MotorPort.h"
 
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace orvane {
@@ -13,6 +14,8 @@ class PpdevPort : public MotorPort {
   public:
     // Opens and claims `device`; on failure returns nothing and puts the reason in `error`.
     static std::unique_ptr<PpdevPort> open(const QString& device, QString* error);
+    // The printer ports the system has (/dev/parport0, ...), whether or not they can be opened.
+    static QStringList devices();
     ~PpdevPort() override;
     PpdevPort(const PpdevPort&) = delete;
     PpdevPort& operator=(const PpdevPort&) = delete;

@@ -5,6 +5,7 @@
 #include "app/core/EventPump.h"
 #include "app/core/MessageBoxes.h"
 #include "app/core/Settings.h"
+#include "app/core/SimulatedBenchUse.h"
 #include "results/KeystrokeSender.h"
 #include "results/ProcessLauncher.h"
 #include "results/ProgramTitle.h"
@@ -25,6 +26,8 @@ struct ResultsContext {
     KeystrokeSender& keys;
     Clock& clock;
     EventPump& pump;
+    // The text report says when its readings came from the simulated bench.
+    SimulatedBenchUse simulatedBench = {};
 };
 
 } // namespace orvane

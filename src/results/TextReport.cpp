@@ -48,6 +48,17 @@ QString textReportText(const Settings& settings, const MirrorData& mirror, const
     return crlfJoin(lines);
 }
 
+namespace {
+// The report's own layout stays as it is; a test on the simulated bench gets one line below it.
+QString reportFileText(const ResultsContext& context) {
+    QString text =
+        textReportText(context.settings, context.mirror, context.zones, context.readings);
+    if (context.simulatedBench.active())
+        text += simulatedBenchReportLine(context.simulatedBench) + CrLf;
+    return text;
+}
+} // namespace
+
 bool writeTextReport(const ResultsContext& context) {
     const QString& textpath = context.settings.textpath;
     const QString& name = context.mirror.WorkFile;
@@ -57,7 +68,7 @@ bool writeTextReport(const ResultsContext& context) {
         ensureFolder(dataFolder(textpath, name, TextDataFolder));
         written = writeTextFile(
             dataFile(textpath, name, TextDataFolder, QStringLiteral("test") + number + ".txt"),
-            textReportText(context.settings, context.mirror, context.zones, context.readings));
+            reportFileText(context));
     }
     if (!written) {
         context.boxes.show({QStringLiteral("Save Text Problem"),

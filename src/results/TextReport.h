@@ -8,7 +8,8 @@ namespace orvane {
 QString textReportText(const Settings& settings, const MirrorData& mirror, const ZoneTable& zones,
                        const ZoneReadings& readings);
 
-// Writes textpath/<mirror>/TextData/test<n>.txt; on failure says so and returns false.
+// Writes textpath/<mirror>/TextData/test<n>.txt, with the simulated bench's line below the report
+// when the test ran on it; on failure says so and returns false.
 bool writeTextReport(const ResultsContext& context);
 
 } // namespace orvane

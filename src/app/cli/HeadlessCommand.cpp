@@ -4,6 +4,7 @@
 #include "app/cli/ReadingsReport.h"
 #include "app/cli/StreamMessageBoxes.h"
 #include "app/core/NumberText.h"
+#include "app/core/SimulatedBenchUse.h"
 #include "autotest/TestStatistics.h"
 #include "results/DataPaths.h"
 
@@ -62,6 +63,7 @@ void printResults(const HeadlessTestRun& run, qint64 wallMs, QTextStream& out) {
         out << ", " << numberText(roundHalfEven(double(run.framesMeasured()) / zonesSearched, 1))
             << " per zone on average over " << zonesSearched << " zone searches";
     out << '\n' << "Wall time: " << numberText(roundHalfEven(wallMs / 1000.0, 2)) << " s\n";
+    out << simulatedBenchReportLine(run.simulatedBench()) << '\n';
 }
 
 } // namespace

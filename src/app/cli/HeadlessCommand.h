@@ -12,7 +12,8 @@ enum HeadlessExit {
 };
 
 // `orvane-cli` with its arguments (the program's name first): runs the headless test and prints
-// the readings, the frames used and the wall time to `out`; messages and the usage go to `err`.
+// the readings, the frames used, the wall time and the bench it ran on to `out`; messages and the
+// usage go to `err`.
 int runHeadlessCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
 
 } // namespace orvane

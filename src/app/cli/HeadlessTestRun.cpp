@@ -67,6 +67,7 @@ bool HeadlessTestRun::connectBench() {
     // A bench asked for by name that cannot be had is no test of that bench.
     if (!options_.benchFile.isEmpty() && !workbench_->problems().isEmpty())
         return false;
+    displays_.simulatedBench = workbench_->simulatedBench(true);
     return bench().connectDriver(BenchCamera);
 }
 
@@ -128,9 +129,9 @@ void HeadlessTestRun::buildTest() {
 }
 
 void HeadlessTestRun::saveResults() {
-    saveResult_ = saveData(ResultsContext{options_.programFolder, settings_, mirror_, zones_,
-                                          readings_, outputs_.TestStdDeviation, messages_,
-                                          automation_, automation_, clock_, pump_});
+    saveResult_ = saveData(ResultsContext{
+        options_.programFolder, settings_, mirror_, zones_, readings_, outputs_.TestStdDeviation,
+        messages_, automation_, automation_, clock_, pump_, displays_.simulatedBench});
 }
 
 bool HeadlessTestRun::run() {

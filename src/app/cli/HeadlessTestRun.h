@@ -51,6 +51,8 @@ class HeadlessTestRun {
     const ZoneReadings& readings() const { return readings_; }
     const TestOutputs& outputs() const { return outputs_; }
     const MirrorCircle& circle() const { return circle_; }
+    // The bench the run plays (always in use: it is the camera and the motors).
+    const SimulatedBenchUse& simulatedBench() const { return displays_.simulatedBench; }
     CircleSource circleSource() const { return circleSource_; }
     // Knife half-steps backed out of the beam (and back in) for auto centre-size.
     int knifeClearanceSteps() const { return clearanceSteps_; }

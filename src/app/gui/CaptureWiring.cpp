@@ -53,6 +53,7 @@ void CaptureWiring::showSelectDialog() {
     if (!select_) {
         select_ = new frmSelect(hardware_.drivers(), controller_, &window_);
         select_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(select_, &QDialog::accepted, this, &CaptureWiring::driverSelected);
     }
     select_->show();
     select_->raise();

@@ -27,6 +27,10 @@ class CaptureWiring : public QObject {
 
     frmSelect* selectDialog() const { return select_; }
 
+  signals:
+    // "Select" in the driver selection dialog; the connected driver may have changed.
+    void driverSelected();
+
   private:
     CaptureWindowHooks hooks();
     void setMenusEnabled(const VideoMenus& enabled);

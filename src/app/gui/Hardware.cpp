@@ -2,6 +2,7 @@
 
 #include "app/core/MessageBoxes.h"
 #include "app/core/Settings.h"
+#include "motion/PpdevPort.h"
 
 namespace orvane {
 
@@ -20,6 +21,14 @@ void Hardware::reportProblems(MessageBoxes& messages) const {
         return;
     messages.show({QStringLiteral("Hardware Setup :("), problems_.join(QStringLiteral("\n\n")),
                    MessageIcon::Exclamation});
+}
+
+SimulatedBenchUse Hardware::simulatedBench() const {
+    return workbench_.simulatedBench(drivers_.benchConnected());
+}
+
+DeviceProbes systemDeviceProbes() {
+    return {&PpdevPort::devices, &cameraNames};
 }
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include "app/core/HardwareConfig.h"
 #include "app/rig/StepperJogDrive.h"
 #include "app/rig/Workbench.h"
+#include "app/shell/MissingHardwareNotice.h"
 #include "capture/CaptureDrivers.h"
 #include "capture/QtCameraSource.h"
 
@@ -15,6 +16,9 @@ namespace orvane {
 class Clock;
 class MessageBoxes;
 struct Settings;
+
+// The machine's printer ports and the system's cameras, as start-up looks for them.
+DeviceProbes systemDeviceProbes();
 
 // The devices the hardware file chooses: the simulated bench and the system's cameras as the
 // capture drivers, the stepper driver on its port, and what the live loop and the test take
@@ -36,6 +40,8 @@ class Hardware {
     // What the hardware file and the workbench found wrong, in one message; nothing when all
     // is well. Shown once, at start-up.
     void reportProblems(MessageBoxes& messages) const;
+    // The simulated bench's part in the rig as it stands: the motors, the connected driver.
+    SimulatedBenchUse simulatedBench() const;
 
   private:
     HardwareConfigLoad config_;

@@ -10,6 +10,7 @@
 #include "app/gui/PictureBox.h"
 #include "app/gui/SettingsBinding.h"
 #include "app/shell/Instructions.h"
+#include "app/shell/MissingHardwareNotice.h"
 #include "app/shell/ShutdownSequence.h"
 #include "app/shell/StartupSequence.h"
 #include "ui_MainWindow.h"
@@ -43,8 +44,10 @@ MainController::MainController(ControllerServices services)
     window_->setCloseHandler([this] { shutDown(); });
     connect(window_.get(), &MainWindow::helpRequested, this,
             [this](int context) { help_.show(context); });
+    connect(&capture_, &CaptureWiring::driverSelected, this, &MainController::showSimulatedBench);
     connectMenus();
     binding_->showSettings();
+    showSimulatedBench();
     display_.show();
 }
 
@@ -94,6 +97,16 @@ SettingsLoadResult MainController::loadSettings() {
 void MainController::connectCapture() {
     hardware_.reportProblems(services_.messages);
     capture_.connectAtStartup();
+    showSimulatedBench();
+    const std::optional<Message> notice = missingHardwareNotice(
+        services_.programFolder, state_.displays.simulatedBench, services_.probes);
+    if (notice)
+        services_.messages.show(*notice);
+}
+
+void MainController::showSimulatedBench() {
+    state_.displays.simulatedBench = hardware_.simulatedBench();
+    window_->showSimulatedBench(state_.displays.simulatedBench);
 }
 
 void MainController::fitToScreen() {

@@ -40,6 +40,7 @@ struct ControllerServices {
     Clock& clock;
     EventPump& pump;
     HelpSystem::Opener openUrl = {}; // the browser by default
+    DeviceProbes probes = {};        // finds nothing by default; the program probes the system
 };
 
 // Owns the main window's state (settings, flags, mirror, readings, displays) and the devices,
@@ -80,6 +81,7 @@ class MainController : public QObject {
     void connectMenus();
     SettingsLoadResult loadSettings();
     void connectCapture();
+    void showSimulatedBench();
     void fitToScreen();
     void printStartupInstructions();
     void shutDown();

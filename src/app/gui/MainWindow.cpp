@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QShortcut>
 
@@ -24,6 +25,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::frmMa
     ui_->setupUi(this);
     ui_->mnuLine1->setSeparator(true);
     ui_->mnuspace->setSeparator(true);
+    designedTitle_ = windowTitle();
+    // A plain status bar item: a passing message may cover it, but nothing else removes it.
+    simulatedBenchStatus_ = new QLabel(ui_->StatusBar);
+    simulatedBenchStatus_->setObjectName(QStringLiteral("simulatedBenchStatus"));
+    ui_->StatusBar->addWidget(simulatedBenchStatus_);
+    simulatedBenchStatus_->hide();
 
     // The designed places the layout starts from.
     designed_.text1 = ui_->Text1->geometry();
@@ -51,6 +58,12 @@ void MainWindow::setLayoutFlags(bool debugDisplay, bool moreText) {
     debugDisplay_ = debugDisplay;
     moreText_ = moreText;
     layOut();
+}
+
+void MainWindow::showSimulatedBench(const SimulatedBenchUse& use) {
+    setWindowTitle(titleWithSimulatedBench(designedTitle_, use));
+    simulatedBenchStatus_->setText(simulatedBenchText(use));
+    simulatedBenchStatus_->setVisible(use.active());
 }
 
 QAction* MainWindow::mirrorListItem(int i) const {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/core/SimulatedBenchUse.h"
 #include "app/shell/MainLayout.h"
 
 #include <QMainWindow>
@@ -9,6 +10,8 @@
 namespace Ui {
 class frmMain;
 }
+
+class QLabel;
 
 namespace orvane {
 
@@ -31,6 +34,9 @@ class MainWindow : public QMainWindow {
     void layOut();
     // The mirror-list item i (1..10).
     QAction* mirrorListItem(int i) const;
+    // The caption and the status bar say "Simulated bench (...)" while the bench is in use, and
+    // are as designed otherwise.
+    void showSimulatedBench(const SimulatedBenchUse& use);
     // Runs instead of closing (the unload); the window closes when it returns.
     void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
 
@@ -50,6 +56,8 @@ class MainWindow : public QMainWindow {
 
     std::unique_ptr<Ui::frmMain> ui_;
     MainLayoutInput designed_;
+    QString designedTitle_;
+    QLabel* simulatedBenchStatus_ = nullptr;
     bool debugDisplay_ = true;
     bool moreText_ = false;
     std::function<void()> closeHandler_;

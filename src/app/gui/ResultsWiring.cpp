@@ -24,7 +24,8 @@ void ResultsWiring::saveData() {
                                     .launcher = launcher_,
                                     .keys = keys_,
                                     .clock = c_.clock,
-                                    .pump = c_.pump});
+                                    .pump = c_.pump,
+                                    .simulatedBench = state.displays.simulatedBench});
 }
 
 } // namespace orvane

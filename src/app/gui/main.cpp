@@ -1,5 +1,6 @@
 #include "app/core/Clock.h"
 #include "app/core/ProgramFolder.h"
+#include "app/gui/Hardware.h"
 #include "app/gui/MainController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/QtEventPump.h"
@@ -25,7 +26,8 @@ int main(int argc, char** argv) {
     orvane::QtSoundPlayer sound;
     orvane::SteadyClock clock;
     orvane::QtEventPump pump;
-    orvane::MainController controller({folder, messages, sound, clock, pump});
+    orvane::MainController controller(
+        {folder, messages, sound, clock, pump, {}, orvane::systemDeviceProbes()});
     messages.setParent(&controller.window());
 
     orvane::SplashWindow splash;

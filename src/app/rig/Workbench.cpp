@@ -10,21 +10,22 @@ MotorBackend motorBackendFor(PortBackend backend) {
 }
 } // namespace
 
-BenchConfig Workbench::benchConfigFor(const QString& path, QStringList& problems) {
+BenchConfig Workbench::benchConfigFor(QString& path, QStringList& problems) {
     if (path.isEmpty())
         return {};
     QString error;
     if (auto config = loadBenchConfig(path, &error))
         return *config;
     problems << error + QStringLiteral(" The built-in bench is used instead.");
+    path.clear();
     return {};
 }
 
 Workbench::Workbench(const HardwareConfig& hardware, const QString& benchFileOverride,
                      const PlatformMenus& menus, Clock& clock, std::function<int()> mindelay)
-    : bench_(benchConfigFor(benchFileOverride.isEmpty() ? hardware.benchFile : benchFileOverride,
-                            problems_)),
-      port_([&] {
+    : benchFile_(benchFileOverride.isEmpty() ? hardware.benchFile : benchFileOverride),
+      motorsOnBench_(hardware.portBackend == PortBackend::Bench),
+      bench_(benchConfigFor(benchFile_, problems_)), port_([&] {
           QString error;
           auto port = openMotorPort(motorBackendFor(hardware.portBackend), hardware.portDevice,
                                     bench_, &error);
@@ -33,5 +34,9 @@ Workbench::Workbench(const HardwareConfig& hardware, const QString& benchFileOve
           return port;
       }()),
       driver_(*port_, menus, clock, std::move(mindelay)) {}
+
+SimulatedBenchUse Workbench::simulatedBench(bool cameraOnBench) const {
+    return {motorsOnBench_, cameraOnBench, benchFile_};
+}
 
 } // namespace orvane

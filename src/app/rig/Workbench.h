@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/core/HardwareConfig.h"
+#include "app/core/SimulatedBenchUse.h"
 #include "bench/SimulatedBench.h"
 #include "motion/StepperDriver.h"
 
@@ -24,11 +25,16 @@ class Workbench {
     StepperDriver& driver() { return driver_; }
     MotorPort& port() { return *port_; }
     const QStringList& problems() const { return problems_; }
+    // What of the bench is in use, the camera's part as the caller knows it.
+    SimulatedBenchUse simulatedBench(bool cameraOnBench) const;
 
   private:
-    static BenchConfig benchConfigFor(const QString& path, QStringList& problems);
+    // Clears `path` when the file cannot be had and the built-in bench stands in.
+    static BenchConfig benchConfigFor(QString& path, QStringList& problems);
 
     QStringList problems_;
+    QString benchFile_; // the bench file played; empty for the built-in bench
+    bool motorsOnBench_;
     SimulatedBench bench_;
     std::unique_ptr<MotorPort> port_;
     StepperDriver driver_;
