@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Configures and builds into ./build (optimised, no debug info: the quickest full build).
+# Configures and builds the ci preset into ./build (Release, warnings are errors).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build
+cmake --preset ci >/dev/null
+cmake --build --preset ci
