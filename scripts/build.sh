@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds the ci preset into ./build (Release, warnings are errors).
+# Configures and builds a preset of CMakePresets.json: ci (the default: Release, warnings are
+# errors, into ./build) or another one named as the argument.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset ci >/dev/null
-cmake --build --preset ci
+preset="${1:-ci}"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

@@ -14,7 +14,6 @@ stage() {
 stage "set-up" bash scripts/setup-debian.sh
 stage "ci build" bash scripts/build.sh
 stage "ci tests" ctest --preset ci
-stage "asan configure" cmake --preset asan >/dev/null
-stage "asan build" cmake --build --preset asan
+stage "asan build" bash scripts/build.sh asan
 stage "asan tests" ctest --preset asan
 stage "format check" bash scripts/check-format.sh
