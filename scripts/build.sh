@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Configures and builds into ./build (optimised, no debug info: the quickest full build).
+# Configures and builds a preset of CMakePresets.json: ci (the default: Release, warnings are
+# errors, into ./build) or another one named as the argument.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build build
+preset="${1:-ci}"
+cmake --preset "$preset" >/dev/null
+cmake --build --preset "$preset"

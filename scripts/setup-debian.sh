@@ -2,7 +2,7 @@
 # Installs the Debian 12 packages that the build, the tests and the GUI need; skips what is there.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ pkg-config
+  cmake ninja-build g++ pkg-config git clang-format-14
   qt6-base-dev qt6-multimedia-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps espeak-ng

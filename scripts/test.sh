@@ -1,7 +1,19 @@
 #!/usr/bin/env bash
-# Set-up, build and every test: the one command CI runs.
+# Set-up, build and every test: the one command CI runs. The ci preset's tests, then the asan
+# preset's without the gui and slow labels, then the format check.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/setup-debian.sh
-bash scripts/build.sh
-ctest --test-dir build --output-on-failure -j2
+
+stage() {
+  local name=$1 start=$SECONDS
+  shift
+  "$@"
+  echo "== $name: $((SECONDS - start)) s"
+}
+
+stage "set-up" bash scripts/setup-debian.sh
+stage "ci build" bash scripts/build.sh
+stage "ci tests" ctest --preset ci
+stage "asan build" bash scripts/build.sh asan
+stage "asan tests" ctest --preset asan
+stage "format check" bash scripts/check-format.sh

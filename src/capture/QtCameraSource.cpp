@@ -12,7 +12,8 @@ namespace orvane {
 
 // Member order matters: the session goes first, while its camera and sink still exist.
 struct QtCameraSource::Connection {
-    explicit Connection(const QCameraDevice& device, int index) : camera(device), index(index) {
+    explicit Connection(const QCameraDevice& device, int deviceIndex)
+        : camera(device), index(deviceIndex) {
         session.setCamera(&camera);
         session.setVideoSink(grabber.sink());
     }

@@ -54,8 +54,9 @@ TEST(ZoneGeometry, EqualAreaBoundariesWithoutObstruction) {
     const double outer[] = {0.5, 0.7071, 0.8660, 1.0};
     for (int i = 1; i <= 4; ++i) {
         EXPECT_NEAR(g.table.outerFrac[i], outer[i - 1], 5e-5) << "zone " << i;
-        if (i > 1)
+        if (i > 1) {
             EXPECT_EQ(g.table.innerFrac[i], g.table.outerFrac[i - 1]);
+        }
     }
 }
 

@@ -31,14 +31,16 @@ TEST(MainWindowControls, ButtonsAndCheckBoxesCarryTheirCaptions) {
                                                            {"Command3", "Do the Magic"},
                                                            {"Command5", "Save Data"}};
     for (const auto& [name, caption] : buttons) {
-        if (auto* b = child<QPushButton>(w, name))
+        if (auto* b = child<QPushButton>(w, name)) {
             EXPECT_EQ(b->text(), caption);
+        }
     }
     const std::pair<const char*, const char*> boxes[] = {
         {"Chk_trak", "Track"}, {"abort", "Abort Action"}, {"Save_picture", "Save Pics"}};
     for (const auto& [name, caption] : boxes) {
-        if (auto* b = child<QCheckBox>(w, name))
+        if (auto* b = child<QCheckBox>(w, name)) {
             EXPECT_EQ(b->text(), caption);
+        }
     }
     EXPECT_EQ(child<QGroupBox>(w, "Frame3")->title(), "Averaging 10 Frames");
     EXPECT_EQ(child<QGroupBox>(w, "Frame2")->title(), "Faster <----------->  Slower");

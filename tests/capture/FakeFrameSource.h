@@ -11,7 +11,7 @@ namespace orvane::testkit {
 // A driver list whose names, connectable drivers, capabilities and frames the test sets.
 class FakeFrameSource : public FrameSource {
   public:
-    explicit FakeFrameSource(QStringList names = {}) : names(std::move(names)) {}
+    explicit FakeFrameSource(QStringList driverNames = {}) : names(std::move(driverNames)) {}
 
     std::optional<QString> driverName(int index) const override {
         if (index < 0 || index >= names.size())

@@ -25,9 +25,10 @@ void expectControlsFit(QWidget& window) {
         const QRect inParent = w->geometry();
         EXPECT_TRUE(w->parentWidget()->rect().contains(inParent))
             << window.objectName().toStdString() << ": " << w->objectName().toStdString();
-        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap())
+        if (auto* label = qobject_cast<QLabel*>(w); label && label->wordWrap()) {
             EXPECT_GE(label->height(), label->heightForWidth(label->width()))
                 << window.objectName().toStdString() << ": " << w->objectName().toStdString();
+        }
     }
 }
 

@@ -17,7 +17,8 @@ struct MainState {
     MirrorCircle circle;
     ViewOptions view;
     LiveDisplays displays;
-    TestOutputs outputs{.Text1 = QStringLiteral("Debug Output Screen\r\n")};
+    TestOutputs outputs{
+        .Text1 = QStringLiteral("Debug Output Screen\r\n"), .Text2 = {}, .MotorStatus = {}};
 };
 
 } // namespace orvane
