@@ -14,10 +14,9 @@ namespace {
 QVideoFrame splitFrame() {
     QVideoFrame frame(QVideoFrameFormat(QSize(640, 480), QVideoFrameFormat::Format_BGRX8888));
     EXPECT_TRUE(frame.map(QVideoFrame::WriteOnly));
-    for (int y = 0; y < 480; ++y)
-        for (int x = 0; x < 640; ++x)
-            reinterpret_cast<QRgb*>(frame.bits(0) + y * frame.bytesPerLine(0))[x] =
-                x < 320 ? qRgb(255, 0, 0) : qRgb(0, 0, 255);
+    auto* pixels = reinterpret_cast<QRgb*>(frame.bits(0)); // lines of 640 pixels, no padding
+    for (int i = 0; i < 640 * 480; ++i)
+        pixels[i] = i % 640 < 320 ? qRgb(255, 0, 0) : qRgb(0, 0, 255);
     frame.unmap();
     return frame;
 }
