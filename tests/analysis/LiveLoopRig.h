@@ -1,31 +1,59 @@
 #pragma once
 
-#include "AnalysisFakes.h"
+#include "analysis/JogDrive.h"
+#include "analysis/KeyState.h"
 #include "analysis/LiveLoop.h"
 #include "analysis/PictureStyle.h"
 #include "analysis/ZoneMeasurer.h"
 #include "app/core/Clock.h"
 #include "app/core/EventPump.h"
 #include "app/core/Settings.h"
-
-#include <memory>
+#include "bench/SimulatedBench.h"
 
 namespace orvane::testkit {
 
+// The simulated bench with its knife backed right out, counting its frames: a lit disc of
+// radius 100 at (160, 120), grey 228 on 8.
+struct LitBench : SimulatedBench {
+    LitBench() : SimulatedBench(config()) { connectDriver(0); }
+    static BenchConfig config() {
+        BenchConfig c;
+        c.camera.noise = 0;
+        c.start.knifeOffset = 1;
+        return c;
+    }
+    bool grab(QImage& picture) override { return ++grabs, SimulatedBench::grab(picture); }
+    int grabs = 0;
+};
+
+// Logs what the jog asked of the motors: E energise, R release, Z zero, K/k knife +1/-1,
+// P/p platform +1/-1 (+1 towards the mirror); the pad reads `pad`.
+struct FakeJogDrive : JogDrive {
+    void stepKnife(int d) override { log += d > 0 ? 'K' : 'k', x += d; }
+    void stepPlatform(int d) override { log += d > 0 ? 'P' : 'p', y -= d; }
+    void writeMotorOutput() override { log += 'E'; }
+    void releaseMotors() override { log += 'R'; }
+    int readHandpad() override { return pad; }
+    int xpos() const override { return x; }
+    int ypos() const override { return y; }
+    void zeroPositions() override { log += 'Z', x = y = 0; }
+    QString log;
+    int pad = 0, x = 0, y = 0;
+};
+
 // A live loop on fake devices and virtual time, with the main window's state it works on.
 struct LiveLoopRig {
-    Settings settings;
-    RunFlags flags;
+    Settings settings{.StepSize = 0.000125}; // Maxdelay 2000, Mindelay 136, sldAcell 4
+    RunFlags flags{.Manual = true};
     MirrorData mirror;
     ZoneTable zones;
     MirrorCircle circle;
     ViewOptions view;
     QString MotorStatus = QStringLiteral("old status");
     LiveDisplays displays;
-
-    ScriptedFrameSource camera;
+    LitBench camera;
     FakeJogDrive drive;
-    HeldKeys keys;
+    LatchedKeyState keys;
     VirtualClock clock;
     CallbackEventPump pump;
     ZoneMeasurer measurer{clock};
@@ -34,21 +62,8 @@ struct LiveLoopRig {
         LiveLoopDevices{camera, drive, keys, clock, pump}, measurer};
 
     LiveLoopRig() {
-        settings.StepSize = 0.000125;
-        settings.Maxdelay = 2000;
-        settings.Mindelay = 136;
-        settings.sldAcell = 4;
-        flags.Manual = true;
-        camera.frames.push_back(discFrame(160, 120, 100));
         clearPicture(displays.picture2, QSize(300, 100));
         clearPicture(displays.picture3, QSize(40, 150));
-    }
-
-    // Starts the loop and lets one idle pass bring the jog to a standstill.
-    void startStanding() {
-        loop.start();
-        loop.runPass();
-        drive.calls.clear();
     }
 };
 

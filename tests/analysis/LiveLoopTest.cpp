@@ -1,150 +1,137 @@
 #include "LiveLoopRig.h"
-#include "analysis/PictureStyle.h"
+#include "analysis/SpeedGauge.h"
 
 #include <gtest/gtest.h>
 
 using namespace orvane;
 using namespace orvane::testkit;
-using Call = FakeJogDrive::Call;
 
-TEST(LiveLoop, StartResetsStatusAveragingAndReleasesTheMotors) {
+TEST(LiveLoop, PassWithoutMirrorDrawsTheOutlineOnACopyOrTracksAndWithAMirrorMeasures) {
     LiveLoopRig rig;
     rig.measurer.setFramesToAverage(25);
-    rig.loop.start();
-    EXPECT_TRUE(rig.loop.running());
-    EXPECT_TRUE(rig.MotorStatus.isEmpty());
-    EXPECT_EQ(rig.measurer.framesToAverage(), 10);
-    EXPECT_EQ(rig.loop.jog().JogDelay(), 2000);
-    ASSERT_EQ(rig.drive.calls.size(), 1u);
-    EXPECT_EQ(rig.drive.calls[0].call, Call::Release);
-}
-
-TEST(LiveLoop, PassWithoutMirrorDrawsTheOutlineOnACopyOfTheFrame) {
-    LiveLoopRig rig;
-    rig.camera.frames = {uniformFrame(qRgb(0, 0, 0))};
     rig.circle = {100, 80, 50};
     rig.loop.start();
+    EXPECT_EQ(std::tuple(rig.MotorStatus, rig.measurer.framesToAverage(), rig.drive.log),
+              std::tuple("", 10, "R"));
     EXPECT_EQ(rig.loop.runPass(), LoopOutcome::Running);
-    EXPECT_EQ(rig.camera.grabs, 1);
-    EXPECT_EQ(rig.pump.count(), 1);
-    EXPECT_EQ(rig.displays.picture1.pixelColor(100, 5), colours::Magenta);
-    EXPECT_EQ(rig.displays.picture1.pixelColor(5, 80), colours::Magenta);
-    auto magentaInRow = [&](int y) {
-        int n = 0;
-        for (int x = 0; x < 320; ++x)
-            n += rig.displays.picture1.pixelColor(x, y) == colours::Magenta ? 1 : 0;
-        return n;
-    };
-    EXPECT_EQ(magentaInRow(20), 1); // above the circle: the crosshair only
-    EXPECT_GE(magentaInRow(60), 3); // crosshair and both sides of the circle
-    EXPECT_EQ(rig.loop.rawFrame().pixel(100, 5), qRgb(0, 0, 0));
-    EXPECT_EQ(rig.displays.frame3Caption, "Averaging 10 Frames"); // not touched without zones
-}
+    EXPECT_EQ(std::tuple(rig.camera.grabs, rig.pump.count()), std::tuple(1, 1));
+    // The crosshair and the circle (twice in row 60) on a copy of the frame.
+    int magentaInRow60 = 0;
+    for (int x = 0; x < 320; ++x)
+        magentaInRow60 += rig.displays.picture1.pixelColor(x, 60) == colours::Magenta;
+    EXPECT_EQ(std::tuple(rig.displays.picture1.pixelColor(5, 80), magentaInRow60,
+                         rig.loop.rawFrame().pixel(100, 5)),
+              std::tuple(colours::Magenta, 3, qRgb(8, 8, 8)));
 
-TEST(LiveLoop, PassWithoutMirrorTracksWhenAsked) {
-    LiveLoopRig rig;
-    rig.view.tracking = true;
     rig.circle = {160, 120, 100};
-    rig.loop.start();
+    rig.view.tracking = true;
     rig.loop.runPass();
-    EXPECT_EQ(rig.circle.x, 159); // the disc's found edge pulls the circle halfway
-    EXPECT_EQ(rig.circle.y, 120);
-}
+    EXPECT_EQ(std::pair(rig.circle.x, rig.circle.y), std::pair(159, 120)); // halfway to the edge
 
-TEST(LiveLoop, PassWithMirrorMeasuresTheZones) {
-    LiveLoopRig rig;
     rig.flags.ZoneOn = true;
-    rig.mirror.NZ = 2;
-    rig.mirror.MirDiam = 10;
+    rig.mirror = {.MirDiam = 10, .NZ = 2};
     rig.zones.centerFrac[1] = 0.5;
     rig.zones.centerFrac[2] = 1.5; // windows off the disc
-    rig.loop.start();
     rig.loop.runPass();
-    EXPECT_EQ(rig.measurer.leftHistory(1, 1), 255);
-    EXPECT_EQ(rig.measurer.LZV(1), 25); // one lit frame of ten
-    EXPECT_EQ(rig.measurer.LZV(2), 0);
-    EXPECT_EQ(rig.displays.frame3Caption, "Averaging 10 Frames");
-    EXPECT_FALSE(rig.displays.slider1Position.has_value());
-    EXPECT_EQ(rig.pump.count(), 1);
+    EXPECT_EQ(std::tuple(rig.measurer.LZV(1), rig.measurer.LZV(2)), std::tuple(22, 0)); // 1 of 10
 }
 
-TEST(LiveLoop, FailedGrabKeepsThePreviousFrame) {
+TEST(LiveLoop, TimerTickStartsRunsAndEndsTheLoopAsManualAndClosingSay) {
+    using enum LoopOutcome;
     LiveLoopRig rig;
-    rig.camera.frames.clear();
-    rig.loop.start();
-    EXPECT_EQ(rig.loop.runPass(), LoopOutcome::Running);
-    EXPECT_EQ(rig.loop.rawFrame().size(), QSize(320, 240));
-    EXPECT_EQ(rig.displays.picture1.size(), QSize(320, 240));
-}
-
-TEST(LiveLoop, EndsAfterThePassInWhichManualWentFalse) {
-    LiveLoopRig rig;
-    rig.loop.start();
-    rig.pump.setHook([&] { rig.flags.Manual = false; }); // the test takes the camera
-    EXPECT_EQ(rig.loop.runPass(), LoopOutcome::Stopped);
-    EXPECT_FALSE(rig.loop.running());
-    EXPECT_EQ(rig.drive.count(Call::Release), 2);
-    EXPECT_EQ(rig.loop.runPass(), LoopOutcome::Stopped);
-    EXPECT_EQ(rig.camera.grabs, 1);
-}
-
-TEST(LiveLoop, ClosingTheWindowEndsTheLoopAndAsksToClose) {
-    LiveLoopRig rig;
-    rig.loop.start();
-    rig.flags.ExitRequested = true;
-    EXPECT_EQ(rig.loop.runPass(), LoopOutcome::CloseWindow);
-    EXPECT_FALSE(rig.loop.running());
-    EXPECT_EQ(rig.drive.count(Call::Release), 2);
-}
-
-TEST(LiveLoop, TimerTickStartsRunsAndStopsTheLoop) {
-    LiveLoopRig rig;
-    rig.flags.Manual = false;
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Stopped); // still loading
-    EXPECT_FALSE(rig.loop.running());
-
-    rig.flags.Manual = true;
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Running);
-    EXPECT_TRUE(rig.flags.LoopRunning);
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Running);
-    EXPECT_EQ(rig.camera.grabs, 2);
-    EXPECT_EQ(rig.drive.count(Call::Release), 1); // started once
-
-    rig.flags.Manual = false;
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Stopped);
-    EXPECT_FALSE(rig.flags.LoopRunning);
-    EXPECT_EQ(rig.drive.count(Call::Release), 2);
-
-    rig.flags.Manual = true; // the test is over: the next tick starts afresh
-    rig.measurer.setFramesToAverage(30);
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Running);
-    EXPECT_EQ(rig.measurer.framesToAverage(), 10);
-
-    rig.flags.ExitRequested = true;
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::CloseWindow);
-    EXPECT_FALSE(rig.flags.LoopRunning);
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::CloseWindow); // a late tick only closes
+    // Manual and ExitRequested, then the outcome and the motors' releases so far (at every start
+    // and end): still loading; running; the test takes over; afresh; closing; a late tick.
+    const std::tuple<bool, bool, LoopOutcome, const char*> ticks[] = {
+        {false, false, Stopped, ""},      {true, false, Running, "R"},
+        {true, false, Running, "R"},      {false, false, Stopped, "RR"},
+        {true, false, Running, "RRR"},    {true, true, CloseWindow, "RRRR"},
+        {true, true, CloseWindow, "RRRR"}};
+    for (const auto& [manual, exit, outcome, motors] : ticks) {
+        std::tie(rig.flags.Manual, rig.flags.ExitRequested) = std::tuple(manual, exit);
+        EXPECT_EQ(rig.loop.timerTick(), outcome);
+        EXPECT_EQ(std::tuple(rig.flags.LoopRunning, rig.loop.running(), rig.drive.log),
+                  std::tuple(outcome == Running, outcome == Running, motors));
+    }
     EXPECT_EQ(rig.camera.grabs, 5); // every pass grabs, the last ones included
 }
 
-TEST(LiveLoop, TimerTickLeavesALoopHeldElsewhereAlone) {
-    LiveLoopRig rig;
-    rig.flags.LoopRunning = true;
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Stopped);
-    EXPECT_FALSE(rig.loop.running());
-    EXPECT_TRUE(rig.flags.LoopRunning);
-    EXPECT_TRUE(rig.drive.calls.empty());
+// Jog passes: held keys (I, M, J, K; later ones win) and the pad's code, then the ramp value, the
+// motor calls, the counted wait and the frames of the pass and the speed shown. JogDelay ramps
+// as JogDelay - JogDelay^a with a = (10 - sldAcell) / 10, coasts as + JogDelay^0.85 (pad 0) or
+// ^0.6 (pad 10, pin 11) and stands at 0 from Maxdelay on. The keyboard beats the pad; codes 5
+// and 15 zero the counters. At top speed without pin 11 a pass moves 0.001 inch of knife (waits
+// of 3 Mindelay) or 0.01 inch of platform at once; with pin 11 a continuous run starts from
+// -Maxdelay and takes no frames until let go.
+TEST(ManualJog, PassesRampCoastBurstAndRunAsTheKeysAndPadSay) {
+    enum Rig { Same, Standing, Flat, Started, TopSpeed, RunFromTopSpeed };
+    const struct {
+        Rig rig; // a fresh one: standing; with sldAcell 10; started; Maxdelay 1 at the start
+        const char* keys;
+        int pad, jogDelay;
+        QString moves;
+        int waitedUs, frames, speed;
+    } passes[] = {{Standing, "", 1, 1904, "EP", 136 + 1904, 1, 5},
+                  {Same, "", 1, 1811, "P", 136 + 1811, 1, 9},
+                  {Flat, "", 1, 1999, "EP", 136 + 1999, 1, 0},
+                  {Standing, "", 2, 1904, "Ep", 136 + 1904, 1, 5},
+                  {Same, "", 0, 2517, "", 136 + 2517, 1, -26},
+                  {Same, "", 0, 0, "", 0, 1, 0},
+                  {Same, "", 2, 1904, "Ep", 136 + 1904, 1, 5}, // from a standstill again
+                  {Same, "", 10, 1997, "", 136 + 1997, 1, 0},
+                  {Same, "", 10, 2093, "", 0, 1, 0},
+                  {Standing, "KM", 4, 1904, "Ep", 136 + 1904, 1, 5},
+                  {Same, "KJI", 0, 1811, "P", 136 + 1811, 1, 9},
+                  {Same, "KJ", 0, 1721, "k", 136 + 1721, 1, 14},
+                  {Started, "", 5, 2000, "Z", 0, 1, 0},
+                  {Same, "", 15, 2000, "Z", 0, 1, 0},
+                  {TopSpeed, "", 4, 1, QString(9, 'K'), 8 * 3 * 136, 1, 0},
+                  {Same, "", 1, 1, QString(81, 'P'), 80 * 136, 1, 0},
+                  {RunFromTopSpeed, "K", 0, -1904, "KK", 136 + 1904, 0, 0},
+                  {Same, "K", 0, -1811, "K", 136 + 1811, 0, 0},
+                  {Same, "", 14, -1721, "K", 136 + 1721, 0, 0},
+                  {Same, "", 0, 1, "", 0, 1, 100},
+                  {Same, "", 0, 2, "", 136 + 2, 1, 100},
+                  {TopSpeed, "I", 0, 0, "PP", 136, 0, 0},
+                  {Same, "I", 0, 0, "P", 136, 0, 0}};
+    std::optional<LiveLoopRig> rig;
+    for (const auto& p : passes) {
+        if (p.rig != Same) {
+            rig.emplace();
+            rig->settings.Maxdelay = p.rig >= TopSpeed ? 1 : 2000;
+            rig->settings.sldAcell = p.rig == Flat ? 10 : 4;
+            rig->loop.start();
+            if (p.rig <= Flat)
+                rig->loop.runPass(); // an idle pass brings the jog to a standstill
+            rig->settings.Maxdelay = p.rig == TopSpeed ? 1 : 2000;
+        }
+        SCOPED_TRACE(testing::Message() << "keys " << p.keys << " pad " << p.pad);
+        for (JogKey key : {JogKey::K, JogKey::J, JogKey::I, JogKey::M})
+            QByteArray(p.keys).contains("KJIM"[int(key)]) ? rig->keys.press(key)
+                                                          : rig->keys.release(key);
+        rig->drive.pad = p.pad;
+        rig->drive.log.clear();
+        rig->camera.grabs = 0;
+        const qint64 before = rig->clock.nowNs();
+        rig->loop.runPass();
+        EXPECT_EQ(std::tuple(rig->loop.jog().JogDelay(), rig->drive.log, rig->camera.grabs,
+                             rig->loop.jog().SpeedPercent(), rig->clock.nowNs() - before),
+                  std::tuple(p.jogDelay, p.moves, p.frames, p.speed, p.waitedUs * 1000ll));
+    }
+    rig.emplace(); // after fifty idle passes the coils are released on every idle pass
+    rig->loop.start();
+    for (int pass = 1; pass <= 52; ++pass)
+        rig->loop.runPass();
+    EXPECT_EQ(rig->drive.log, "RRR");
 }
 
-TEST(LiveLoop, TickArrivingThroughThePassPumpDoesNotNestAPass) {
-    LiveLoopRig rig;
-    int nested = 0;
-    rig.pump.setHook([&] {
-        EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Running);
-        ++nested;
-    });
-    EXPECT_EQ(rig.loop.timerTick(), LoopOutcome::Running);
-    EXPECT_EQ(nested, 1);
-    EXPECT_EQ(rig.camera.grabs, 1);
-    EXPECT_TRUE(rig.flags.LoopRunning);
+TEST(SpeedGauge, WedgeFromTheBottomLeftGreenThenYellowFromSeventyRedAboveNinetyFive) {
+    const std::pair<int, QColor> cases[] = {
+        {69, colours::Green}, {70, colours::Yellow}, {95, colours::Yellow}, {96, colours::Red}};
+    for (const auto& [percent, colour] : cases) {
+        QImage gauge;
+        drawSpeedGauge(gauge, percent); // a box not laid out yet is left alone
+        clearPicture(gauge, QSize(40, 150));
+        drawSpeedGauge(gauge, percent);
+        EXPECT_EQ(gauge.pixelColor(0, 144), colour) << percent;
+    }
 }

@@ -1,198 +1,124 @@
 #include "capture/CaptureController.h"
-#include "FakeFrameSource.h"
+#include "capture/CaptureDrivers.h"
+#include "capture/widgets/frmSelect.h"
 
+#include <QComboBox>
+#include <QPushButton>
+#include <QTest>
 #include <gtest/gtest.h>
 
 using namespace orvane;
-using testkit::FakeFrameSource;
 
 namespace {
-
-// The main window's side: three menu items (enabled at design time) and a log of what the
-// dialogs saw of the Manual flag.
-struct MainWindowDouble {
-    explicit MainWindowDouble(QStringList names) : drivers(std::move(names)) {}
-
-    CaptureController makeController() {
-        CaptureWindowHooks hooks;
-        hooks.setMenusEnabled = [this](const VideoMenus& enabled) {
-            menus = enabled;
-            ++menuUpdates;
-        };
-        hooks.showFormatDialog = [this] {
-            log << QStringLiteral("format Manual=%1").arg(flags.Manual);
-        };
-        hooks.showSourceDialog = [this] {
-            log << QStringLiteral("source Manual=%1").arg(flags.Manual);
-        };
-        hooks.showDisplayDialog = [this] {
-            log << QStringLiteral("display Manual=%1").arg(flags.Manual);
-        };
-        hooks.showSelectDialog = [this] {
-            log << QStringLiteral("select Manual=%1").arg(flags.Manual);
-        };
-        return CaptureController(drivers, flags, VidSource, pump, std::move(hooks));
+// A driver list whose names, refused drivers and dialogs the test sets.
+struct FakeDrivers : FrameSource {
+    explicit FakeDrivers(QStringList names) : names(std::move(names)) {}
+    std::optional<QString> driverName(int i) const override {
+        return i >= 0 && i < names.size() ? std::optional(names[i]) : std::nullopt;
     }
-
-    void applyStartup(const StartupConnection& startup) {
-        menus.mnuSource = menus.mnuSource && !startup.toDisable.mnuSource;
-        menus.mnuFormat = menus.mnuFormat && !startup.toDisable.mnuFormat;
-        menus.mnuDisplay = menus.mnuDisplay && !startup.toDisable.mnuDisplay;
+    bool connectDriver(int i) override {
+        connected = driverName(i) && !refused.contains(i) ? i : -1;
+        return connected >= 0;
     }
+    std::optional<DriverCaps> capabilities() const override {
+        DriverCaps caps = dialogs;
+        caps.deviceIndex = connected;
+        return connected >= 0 ? std::optional(caps) : std::nullopt;
+    }
+    bool grab(QImage&) override { return connected >= 0; }
+    void disconnectDriver() override { connected = -1; }
 
-    FakeFrameSource drivers;
-    RunFlags flags;
-    int VidSource = 0;
-    CallbackEventPump pump{[this] { log << QStringLiteral("pump Manual=%1").arg(flags.Manual); }};
-    VideoMenus menus{true, true, true};
-    int menuUpdates = 0;
-    QStringList log;
+    QStringList names;
+    QList<int> refused;
+    DriverCaps dialogs; // of every driver
+    int connected = -1;
 };
 
+// The main window's side: the menus the controller last set, and what each dialog and each
+// pump of events saw of the Manual flag.
+struct Window {
+    explicit Window(QStringList names) : drivers(std::move(names)) {}
+    CaptureController controller() {
+        auto show = [this](const char* what) {
+            return [this, what] { log << QStringLiteral("%1 %2").arg(what).arg(flags.Manual); };
+        };
+        return CaptureController(drivers, flags, VidSource, pump,
+                                 {[this](const VideoMenus& enabled) { menus = enabled; },
+                                  show("format"), show("source"), show("display"), show("select")});
+    }
+    FakeDrivers drivers;
+    RunFlags flags;
+    int VidSource = 1;
+    CallbackEventPump pump{[this] { log << QStringLiteral("pump %1").arg(flags.Manual); }};
+    std::optional<VideoMenus> menus;
+    QStringList log;
+};
 } // namespace
 
-TEST(CaptureControllerStartup, DriverWithoutFormatDialogDisablesFormatOnly) {
-    MainWindowDouble window({"Bench", "Camera"});
-    window.drivers.capsByDriver[1] = testkit::capsWithDialogs(true, false, true);
-    window.VidSource = 1;
-    CaptureController capture = window.makeController();
-
+TEST(CaptureController, StartupNamesTheMenusOfMissingDialogsAndDriverDialogsStopTheLoop) {
+    Window window({"Bench", "Camera"});
+    window.drivers.dialogs = {.hasSourceDialog = true, .hasDisplayDialog = true};
+    CaptureController capture = window.controller();
     const StartupConnection startup = capture.connectAtStartup();
-    EXPECT_EQ(startup.driverName, "Camera");
-    EXPECT_TRUE(startup.connected);
-    EXPECT_EQ(startup.toDisable, (VideoMenus{false, true, false}));
-    EXPECT_EQ(window.drivers.connectRequests, QList<int>{1});
-    EXPECT_EQ(window.menuUpdates, 0); // start-up leaves the menus to the caller
-}
-
-TEST(CaptureControllerStartup, FailedConnectionLeavesEveryMenuEnabledAndGrabsKeepThePicture) {
-    MainWindowDouble window({"Bench"});
-    window.drivers.refused = {0};
-    CaptureController capture = window.makeController();
-
-    const StartupConnection startup = capture.connectAtStartup();
-    EXPECT_FALSE(startup.connected);
-    EXPECT_EQ(startup.driverName, "Bench");
-    EXPECT_EQ(startup.toDisable, VideoMenus{});
-
-    QImage Picture1 = FakeFrameSource::solidFrame(Qt::white);
-    EXPECT_FALSE(capture.grabInto(Picture1));
-    EXPECT_EQ(Picture1.pixelColor(3, 3), QColor(Qt::white));
-
-    window.VidSource = 4; // beyond the list
-    const StartupConnection beyond = capture.connectAtStartup();
-    EXPECT_TRUE(beyond.driverName.isEmpty());
-    EXPECT_FALSE(beyond.connected);
-}
-
-TEST(CaptureControllerGrab, GrabPutsTheDriversFrameIntoPicture1UntilFramesStop) {
-    MainWindowDouble window({"Bench"});
-    window.drivers.frame = FakeFrameSource::solidFrame(Qt::darkRed);
-    CaptureController capture = window.makeController();
-    ASSERT_TRUE(capture.connectAtStartup().connected);
-
+    EXPECT_EQ(std::tuple(startup.driverName, startup.connected, startup.toDisable),
+              std::tuple("Camera", true, VideoMenus{false, true, false}));
     QImage Picture1;
-    ASSERT_TRUE(capture.grabInto(Picture1));
-    EXPECT_EQ(Picture1.pixelColor(0, 0), QColor(Qt::darkRed));
-
-    window.drivers.framesFlow = false;
-    window.drivers.frame = FakeFrameSource::solidFrame(Qt::black);
+    EXPECT_TRUE(capture.grabInto(Picture1));
+    capture.shutdown();
     EXPECT_FALSE(capture.grabInto(Picture1));
-    EXPECT_EQ(Picture1.pixelColor(0, 0), QColor(Qt::darkRed));
-}
 
-TEST(CaptureControllerSelect, DriverWithFormatDialogEnablesFormatAgainAfterStartup) {
-    MainWindowDouble window({"Bench", "Camera"});
-    window.drivers.capsByDriver[0] = testkit::capsWithDialogs(false, false, false);
-    window.drivers.capsByDriver[1] = testkit::capsWithDialogs(true, true, false);
-    CaptureController capture = window.makeController();
-    window.applyStartup(capture.connectAtStartup());
-    EXPECT_EQ(window.menus, VideoMenus{});
+    window.drivers.refused = {1}; // a failed connection disables nothing
+    const StartupConnection failed = capture.connectAtStartup();
+    EXPECT_EQ(std::tuple(failed.driverName, failed.connected, failed.toDisable),
+              std::tuple("Camera", false, VideoMenus{}));
+    window.VidSource = 4; // beyond the list
+    EXPECT_EQ(capture.connectAtStartup().driverName, "");
 
-    capture.onSelect();
-    EXPECT_FALSE(window.flags.Manual);
-    EXPECT_TRUE(capture.selectDriver(1));
-    EXPECT_EQ(window.VidSource, 1);
-    EXPECT_EQ(window.menus, (VideoMenus{true, true, false}));
-    EXPECT_TRUE(window.flags.Manual);
-}
-
-TEST(CaptureControllerSelect, SelectionSetsMenusBothWays) {
-    MainWindowDouble window({"Bench", "Camera"});
-    window.drivers.capsByDriver[0] = testkit::capsWithDialogs(false, true, true);
-    CaptureController capture = window.makeController();
-    window.menus = VideoMenus{true, false, false};
-    ASSERT_TRUE(capture.selectDriver(0));
-    EXPECT_EQ(window.menus, (VideoMenus{false, true, true}));
-}
-
-TEST(CaptureControllerSelect, FailedConnectionKeepsVidSourceAndMenusButResumesTheLoop) {
-    MainWindowDouble window({"Bench", "Camera"});
-    window.drivers.refused = {1};
-    CaptureController capture = window.makeController();
-    capture.onSelect();
-    EXPECT_FALSE(capture.selectDriver(1));
-    EXPECT_EQ(window.VidSource, 0);
-    EXPECT_EQ(window.menuUpdates, 0);
-    EXPECT_TRUE(window.flags.Manual);
-}
-
-TEST(CaptureControllerSelect, NothingChosenOrCancelOnlyResumesTheLoop) {
-    MainWindowDouble window({"Bench"});
-    window.VidSource = 0;
-    CaptureController capture = window.makeController();
-    capture.onSelect();
-    EXPECT_FALSE(capture.selectDriver(-1));
-    EXPECT_TRUE(window.flags.Manual);
-    EXPECT_TRUE(window.drivers.connectRequests.isEmpty());
-
-    capture.onSelect();
-    EXPECT_FALSE(window.flags.Manual);
-    capture.cancelSelection();
-    EXPECT_TRUE(window.flags.Manual);
-    EXPECT_TRUE(window.drivers.connectRequests.isEmpty());
-    EXPECT_EQ(window.menuUpdates, 0);
-}
-
-TEST(CaptureControllerMenus, DriverDialogsStopTheLoopExceptDisplay) {
-    MainWindowDouble window({"Bench"});
+    // Driver dialogs stop the live loop while they own the camera; the display dialog does not.
     window.flags.Manual = true;
-    CaptureController capture = window.makeController();
     capture.onFormat();
     capture.onSource();
     capture.onDisplay();
-    EXPECT_EQ(window.log, QStringList({"pump Manual=0", "format Manual=0", "pump Manual=0",
-                                       "source Manual=0", "display Manual=1"}));
-    EXPECT_TRUE(window.flags.Manual);
-
-    capture.onSelect(); // the loop stays stopped until the dialog answers
-    EXPECT_EQ(window.log.mid(5), QStringList({"pump Manual=0", "select Manual=0"}));
-    EXPECT_FALSE(window.flags.Manual);
+    capture.onSelect(); // the loop stays stopped until the selection dialog answers
+    EXPECT_EQ(window.log, QStringList({"pump 0", "format 0", "pump 0", "source 0", "display 1",
+                                       "pump 0", "select 0"}));
+    EXPECT_FALSE(window.flags.Manual || window.menus); // start-up leaves the menus to the caller
 }
 
-TEST(CaptureControllerMenus, UnwiredDialogsStillRestoreTheLoop) {
-    FakeFrameSource drivers({"Bench"});
-    RunFlags flags;
-    int VidSource = 0;
-    CallbackEventPump pump;
-    CaptureController capture(drivers, flags, VidSource, pump, CaptureWindowHooks{});
-    capture.onFormat();
-    EXPECT_TRUE(flags.Manual);
-    capture.onDisplay();
-    capture.onSelect();
-    EXPECT_FALSE(flags.Manual);
-    EXPECT_TRUE(capture.selectDriver(0)); // no menu hook: still connects
-    EXPECT_TRUE(flags.Manual);
-    EXPECT_EQ(pump.count(), 2);
+TEST(frmSelect, ConnectsTheChosenDriverOrOnlyResumesTheLiveLoop) {
+    Window window({"Bench", "Camera", "USB"});
+    window.drivers.dialogs = {.hasSourceDialog = true, .hasFormatDialog = true};
+    window.drivers.refused = {2};
+    ASSERT_TRUE(window.drivers.connectDriver(1));
+    CaptureController capture = window.controller();
+    // Nothing chosen, a driver that fails, cancel, then a driver that connects.
+    for (const auto& [choice, button] :
+         {std::pair(-1, "cmdSelect"), {2, "cmdSelect"}, {0, "cmdCancel"}, {0, "cmdSelect"}}) {
+        capture.onSelect();
+        frmSelect dialog(window.drivers, capture);
+        auto* list = dialog.findChild<QComboBox*>("cmboSource");
+        EXPECT_EQ(std::tuple(list->count(), list->currentIndex(), dialog.isModal()),
+                  std::tuple(3, window.drivers.connected, false)); // the connected one is chosen
+        list->setCurrentIndex(choice);
+        QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
+        EXPECT_EQ(std::tuple(window.VidSource, window.flags.Manual), // 0 once it connects
+                  std::tuple(window.menus ? 0 : 1, true));
+    }
+    EXPECT_EQ(window.menus, (VideoMenus{true, true, false}));
 }
 
-TEST(CaptureControllerShutdown, ShutdownLetsGoOfTheDriver) {
-    MainWindowDouble window({"Bench"});
-    CaptureController capture = window.makeController();
-    ASSERT_TRUE(capture.connectAtStartup().connected);
-    capture.shutdown();
-    EXPECT_EQ(window.drivers.connected, -1);
-    QImage Picture1 = FakeFrameSource::solidFrame(Qt::blue);
-    EXPECT_FALSE(capture.grabInto(Picture1));
-    EXPECT_EQ(Picture1.pixelColor(0, 0), QColor(Qt::blue));
+TEST(CaptureDrivers, BenchIsDriverZeroThenTheCamerasInTheirOrder) {
+    FakeDrivers bench{{"inner bench name"}}, cameras{{"USB Camera A", "USB Camera B"}};
+    cameras.dialogs = {.hasFormatDialog = true};
+    CaptureDrivers drivers(bench, cameras);
+    EXPECT_EQ(std::tuple(drivers.driverName(0), drivers.driverName(1), drivers.driverName(2)),
+              std::tuple(BenchDriverName, "USB Camera A", "USB Camera B"));
+    ASSERT_TRUE(drivers.connectDriver(0) && drivers.connectDriver(2)); // lets go of the bench
+    EXPECT_EQ(std::tuple(bench.connected, cameras.connected), std::tuple(-1, 1));
+    const DriverCaps caps = drivers.capabilities().value();
+    EXPECT_EQ(std::tuple(caps.deviceIndex, caps.hasFormatDialog), std::tuple(2, true));
+    cameras.refused = {0};
+    QImage picture;
+    EXPECT_FALSE(drivers.connectDriver(1) || drivers.capabilities() || drivers.grab(picture) ||
+                 drivers.connectDriver(3) || drivers.driverName(3) || drivers.driverName(-1));
 }
