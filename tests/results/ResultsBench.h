@@ -3,7 +3,6 @@
 #include "app/core/EventPump.h"
 #include "app/core/ProgramFolder.h"
 #include "app/core/TextFile.h"
-#include "results/FileChooser.h"
 #include "results/ResultsContext.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
@@ -12,11 +11,27 @@
 
 namespace orvane::testkit {
 
-// Launches and keystrokes in the order they happened, each stamped with the virtual time in
-// milliseconds so the pauses between them show; the sends fail from number `failAt` (1-based).
-class RecordingAutomation : public ProcessLauncher, public KeystrokeSender {
-  public:
-    explicit RecordingAutomation(const Clock& clock) : clock_(clock) {}
+// A program folder, a data folder, a mirror with readings and recording services, as Save Data
+// sees them after a test. Launches and keystrokes are logged in order, each stamped with the
+// virtual time in milliseconds so the pauses between them show; sends fail from `failAt` on.
+struct ResultsBench : ProcessLauncher, KeystrokeSender {
+    ResultsBench() {
+        ensureFolder(programFolder);
+        settings.textpath = root.path() + "/data";
+        for (int zone = 1; zone <= MaxZones; ++zone)
+            zones.centerFrac[zone] = zone * 0.05;
+    }
+    ResultsContext context() {
+        return {programFolder, settings, mirror, zones, readings, TestStdDeviation,
+                boxes,         *this,    *this,  clock, pump};
+    }
+    QString dataFile(const QString& kind, const QString& name) const {
+        return joinPath(settings.textpath, {mirror.WorkFile, kind, name});
+    }
+    QByteArray bytes(const QString& path) const {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     bool start(const QString& program, const QString& folder) override {
         note(QStringLiteral("start %1 in %2").arg(program, folder));
         return launches;
@@ -25,53 +40,8 @@ class RecordingAutomation : public ProcessLauncher, public KeystrokeSender {
         note(QStringLiteral("%1 %2").arg(wait ? "keys+wait" : "keys", keys));
         return ++sent != failAt;
     }
-    QStringList events;
-    bool launches = true;
-    int sent = 0;
-    int failAt = 0;
-
-  private:
     void note(const QString& event) {
-        events << QStringLiteral("%1 ms: %2").arg(clock_.nowNs() / 1'000'000).arg(event);
-    }
-    const Clock& clock_;
-};
-
-// Answers file requests from a queue (nullopt = the user cancelled) and records the requests.
-class ScriptedFileChooser : public FileChooser {
-  public:
-    std::optional<QString> chooseFileToOpen(const FileRequest& request) override {
-        fileRequests.append(request);
-        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
-    }
-    std::optional<QString> chooseFolder(const QString& title, const QString& start) override {
-        folderRequests << title + QStringLiteral(" | ") + start;
-        return answers.isEmpty() ? std::nullopt : answers.takeFirst();
-    }
-    QList<std::optional<QString>> answers;
-    QList<FileRequest> fileRequests;
-    QStringList folderRequests;
-};
-
-// A program folder, a data folder, a mirror with readings and recording services, as Save Data
-// sees them after a test.
-struct ResultsBench {
-    ResultsBench() {
-        ensureFolder(programFolder);
-        settings.textpath = root.path() + "/data";
-        for (int zone = 1; zone <= MaxZones; ++zone)
-            zones.centerFrac[zone] = zone * 0.05;
-    }
-    ResultsContext context() {
-        return {programFolder, settings,   mirror,     zones, readings, TestStdDeviation,
-                boxes,         automation, automation, clock, pump};
-    }
-    QString dataFile(const QString& kind, const QString& name) const {
-        return joinPath(settings.textpath, {mirror.WorkFile, kind, name});
-    }
-    QByteArray bytes(const QString& path) const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        events << QStringLiteral("%1 ms: %2").arg(clock.nowNs() / 1'000'000).arg(event);
     }
 
     TempFolder root;
@@ -84,7 +54,10 @@ struct ResultsBench {
     RecordingMessageBoxes boxes;
     VirtualClock clock;
     CallbackEventPump pump;
-    RecordingAutomation automation{clock};
+    QStringList events;
+    bool launches = true;
+    int sent = 0;
+    int failAt = 0;
 };
 
 } // namespace orvane::testkit
