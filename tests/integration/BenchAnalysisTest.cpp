@@ -1,15 +1,12 @@
-// The live image analysis on the simulated bench: the circle, tracking, the zone windows at a
-// true null, and the manual jog moving the bench's motors.
+// The live image analysis on the simulated bench: the circle, tracking, and the zone windows at
+// a true null.
 #include "analysis/AutoCentre.h"
-#include "analysis/KeyState.h"
-#include "analysis/LiveLoop.h"
 #include "analysis/Overlay.h"
 #include "analysis/ZoneGeometry.h"
 #include "analysis/ZoneMeasurer.h"
 #include "app/core/EventPump.h"
-#include "app/core/HardwareConfig.h"
-#include "app/rig/StepperJogDrive.h"
-#include "app/rig/Workbench.h"
+#include "app/core/Settings.h"
+#include "bench/SimulatedBench.h"
 
 #include <gtest/gtest.h>
 
@@ -134,68 +131,6 @@ TEST(BenchAnalysis, AtAZonesTrueNullItsTwoWindowsAgree) {
             }
         }
     }
-}
-
-TEST(BenchAnalysis, LiveLoopKeysJogTheBenchMotors) {
-    VirtualClock clock;
-    Settings settings;
-    settings.StepSize = 0.000125;
-    settings.Maxdelay = 2000;
-    settings.Mindelay = 136;
-    settings.sldAcell = 4;
-    Workbench workbench(HardwareConfig{}, QString(), settings.menus, clock,
-                        [&settings] { return settings.Mindelay; });
-    SimulatedBench& bench = workbench.bench();
-    ASSERT_TRUE(bench.connectDriver(0));
-    StepperDriver& driver = workbench.driver();
-    StepperJogDrive drive(driver);
-    LatchedKeyState keys;
-    CallbackEventPump pump;
-    RunFlags flags;
-    flags.Manual = true;
-    MirrorData mirror;
-    ZoneTable zones;
-    MirrorCircle circle;
-    ViewOptions view;
-    QString MotorStatus;
-    LiveDisplays displays;
-    ZoneMeasurer measurer(clock);
-    LiveLoop loop({flags, settings, mirror, zones, circle, view, MotorStatus, displays},
-                  {bench, drive, keys, clock, pump}, measurer);
-    loop.start();
-
-    auto hold = [&](JogKey key, int passes) {
-        keys.press(key);
-        for (int i = 0; i < passes; ++i)
-            loop.runPass();
-        keys.release(key);
-        for (int i = 0; i < 3; ++i)
-            loop.runPass();
-    };
-    auto expectAgreement = [&](const char* when) {
-        EXPECT_EQ(bench.knifeMotor().travel(), driver.xpos()) << when;
-        // Ypos and the knife plane count away from the mirror, the carriage's travel towards it.
-        EXPECT_EQ(bench.platformMotor().travel(), -driver.ypos()) << when;
-        EXPECT_EQ(bench.knifeMotor().missedSteps(), 0) << when;
-        EXPECT_EQ(bench.platformMotor().missedSteps(), 0) << when;
-        EXPECT_DOUBLE_EQ(bench.knifeEdge(), 0.01 + driver.xpos() * 0.000125) << when;
-        EXPECT_DOUBLE_EQ(bench.knifePlane(), driver.ypos() * 0.000125) << when;
-    };
-
-    hold(JogKey::K, 40);
-    EXPECT_GT(driver.xpos(), 0);
-    expectAgreement("after K");
-    const int afterK = driver.xpos();
-    hold(JogKey::J, 15);
-    EXPECT_LT(driver.xpos(), afterK);
-    expectAgreement("after J");
-    hold(JogKey::I, 40);
-    EXPECT_LT(driver.ypos(), 0); // towards the mirror
-    expectAgreement("after I");
-    hold(JogKey::M, 80);
-    EXPECT_GT(driver.ypos(), 0);
-    expectAgreement("after M");
-    EXPECT_EQ(loop.runPass(), LoopOutcome::Running);
 }
 
 } // namespace
