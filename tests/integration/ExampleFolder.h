@@ -6,10 +6,7 @@
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
-#include <QString>
 #include <functional>
-#include <memory>
-#include <utility>
 #include <vector>
 
 namespace orvane::testkit {

