@@ -52,12 +52,9 @@ TEST(TextReport, OneSetInInchesOrFourSetsInMillimetres) {
               "Mirror Diameter = 152.4 ROC = 1219.2 Conic Constant = -1 Units are in Millimeters "
               "Fixed Source Tester\r\n Zone 1 radius = 17.9605\t Readings = 0 \t0.5 \t1 \t1.5\r\n"
               "\r\n");
-    bench.settings.Reps = 4; // more sets than the table holds: no zone lines
-    EXPECT_FALSE(
-        textReportText(bench.settings, bench.mirror, bench.zones, bench.readings).contains("Zone"));
 }
 
-TEST(TextReport, WritesOverAnEarlierFileInFoldersOfAnyCaseOrSaysWhereItFailed) {
+TEST(TextReport, WritesOverAnEarlierFileInFoldersOfAnyCaseAndNeedsADataFolder) {
     ResultsBench bench;
     const QString existing = joinPath(bench.settings.textpath, {"newt6", "textdata", "test3.txt"});
     ASSERT_TRUE(ensureFolder(QFileInfo(existing).path()));
@@ -65,17 +62,11 @@ TEST(TextReport, WritesOverAnEarlierFileInFoldersOfAnyCaseOrSaysWhereItFailed) {
     ASSERT_TRUE(writeTextReport(bench.context()));
     EXPECT_EQ(bench.bytes(existing),
               textReportText(bench.settings, bench.mirror, bench.zones, bench.readings).toUtf8());
-    EXPECT_EQ(QDir(bench.settings.textpath).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-              QStringList({"newt6"}));
-    ASSERT_TRUE(QFile::remove(existing) && ensureFolder(existing)); // a folder in the file's way
-    EXPECT_FALSE(writeTextReport(bench.context()));
-    const QString named = bench.dataFile("TextData", "Test3.txt");
     bench.settings.textpath.clear();
     EXPECT_FALSE(writeTextReport(bench.context()));
-    EXPECT_EQ(bench.boxes.texts(), QStringList({"Problem saving Text File to " + named,
-                                                "Problem saving Text File to " + Sep + "Newt6" +
-                                                    Sep + "TextData" + Sep + "Test3.txt"}));
-    EXPECT_EQ(bench.boxes.titles(), QStringList(2, "Save Text Problem"));
+    EXPECT_EQ(bench.boxes.texts(), QStringList{"Problem saving Text File to " + Sep + "Newt6" +
+                                               Sep + "TextData" + Sep + "Test3.txt"});
+    EXPECT_EQ(bench.boxes.titles(), QStringList{"Save Text Problem"});
     EXPECT_EQ(bench.boxes.shown[0].icon, MessageIcon::Critical);
 }
 
@@ -103,30 +94,28 @@ TEST(FigureExport, LinesForOneSetAndTheReadingBlockOfMoreSets) {
 }
 
 TEST(FigureExport, MetricDataIsWrittenInInchesAndKeptInMillimetresEvenWhenWritingFails) {
+    ResultsBench bench;
+    fiveZones(bench);
+    bench.settings.Metric = true;
+    bench.mirror = {"Newt6", 152.4, 25.4, 1219.2, -1, 5, 3};
+    bench.readings.at(1, 0) = 2.54;
+    bench.readings.at(2, 0) = -0.254;
+    const QString file = bench.dataFile("Figure", "Test3.fig");
     for (const bool blocked : {false, true}) {
-        ResultsBench bench;
-        fiveZones(bench);
-        bench.settings.Metric = true;
-        bench.mirror = {"Newt6", 152.4, 25.4, 1219.2, -1, 5, 3};
-        bench.readings.at(1, 0) = 2.54;
-        bench.readings.at(2, 0) = -0.254;
         if (blocked)
-            ASSERT_TRUE(ensureFolder(bench.dataFile("Figure", "Test3.fig")));
+            ASSERT_TRUE(QFile::remove(file) && ensureFolder(file)); // a folder in the file's way
         EXPECT_EQ(exportFigure(bench.context()), !blocked);
-        const QStringList lines = figure(bench).split("\r\n");
         if (!blocked)
-            EXPECT_EQ(lines.mid(1, 3),
+            EXPECT_EQ(figure(bench).split("\r\n").mid(1, 3),
                       QStringList({"48 6 -1", "1.732050 0.000000 0.1", "1.5 0.000000 -0.01"}));
         EXPECT_EQ(QList<double>({bench.mirror.MirDiam, bench.mirror.Obst, bench.mirror.Roc,
-                                 bench.readings.at(1, 0), bench.readings.at(2, 0)}),
-                  QList<double>({152.4, 25.4, 1219.2, 2.54, -0.254}));
-        EXPECT_EQ(bench.boxes.texts(), blocked ? QStringList{"Problem saving Figure File as " +
-                                                             bench.dataFile("Figure", "Test3.fig")}
-                                               : QStringList());
+                                 bench.readings.at(2, 0)}),
+                  QList<double>({152.4, 25.4, 1219.2, -0.254}));
     }
+    EXPECT_EQ(bench.boxes.texts(), QStringList{"Problem saving Figure File as " + file});
 }
 
-TEST(FigureExport, CopiesTheProgramEveryTimeAndStartsItWhenAsked) {
+TEST(FigureExport, CopiesTheProgramEveryTimeStartsItWhenAskedAndNeedsItsFolder) {
     ResultsBench bench;
     fiveZones(bench);
     bench.settings.LaunchFigure = true;
@@ -137,32 +126,22 @@ TEST(FigureExport, CopiesTheProgramEveryTimeAndStartsItWhenAsked) {
     writeTextFile(joinPath(bench.settings.FigurePath, {"figure45.exe"}), "figure45.exe v2");
     bench.launches = false;
     EXPECT_FALSE(exportFigure(bench.context()));
-    EXPECT_EQ(bench.bytes(bench.dataFile("Figure", "figure45.exe")), "figure45.exe v2");
-    EXPECT_EQ(bench.bytes(bench.dataFile("Figure", "Egavga.bgi")), "Egavga.bgi v1");
-    EXPECT_EQ(bench.bytes(bench.dataFile("Figure", "Bessel.dat")), "BESSEL.DAT v1");
+    EXPECT_EQ(bench.bytes(bench.dataFile("Figure", "figure45.exe")) + "|" +
+                  bench.bytes(bench.dataFile("Figure", "Egavga.bgi")) + "|" +
+                  bench.bytes(bench.dataFile("Figure", "Bessel.dat")),
+              "figure45.exe v2|Egavga.bgi v1|BESSEL.DAT v1");
     const QString folder = joinPath(bench.settings.textpath, {"Newt6", "Figure"});
     EXPECT_EQ(bench.events, QStringList(2, "0 ms: start " + joinPath(folder, {"figure45.exe"}) +
                                                " in " + folder));
-    ASSERT_EQ(bench.boxes.shown.size(), 1); // the failed start
-    EXPECT_EQ(bench.boxes.shown[0].title, "ORVANE");
-    EXPECT_EQ(bench.boxes.shown[0].icon, MessageIcon::None);
-}
-
-TEST(FigureExport, AnEmptyFigureOrDataFolderIsRefusedWithoutCreatingAnyFolder) {
-    ResultsBench bench;
-    fiveZones(bench);
+    // Without a figure folder nothing is written and no folder is made.
     bench.settings.FigurePath.clear();
+    QDir(bench.settings.textpath).removeRecursively();
     EXPECT_FALSE(exportFigure(bench.context()));
     EXPECT_FALSE(QFileInfo::exists(bench.settings.textpath));
-    bench.settings.FigurePath = bench.root.path();
-    bench.settings.textpath.clear();
-    EXPECT_FALSE(exportFigure(bench.context()));
-    EXPECT_FALSE(QFileInfo::exists("Newt6"));
-    const QString file = Sep + "Newt6" + Sep + "Figure" + Sep + "Test3.fig";
-    EXPECT_EQ(bench.boxes.texts(),
-              QStringList({"Problem saving Figure File as " + bench.root.path() + "/data" + file,
-                           "Problem saving Figure File as " + file}));
-    EXPECT_EQ(bench.boxes.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(bench.boxes.texts(), QStringList(2, "Problem saving Figure File as " +
+                                                      bench.dataFile("Figure", "Test3.fig")));
+    EXPECT_EQ(bench.boxes.shown[0].title, "ORVANE");
+    EXPECT_EQ(bench.boxes.shown[0].icon, MessageIcon::None);
 }
 
 namespace {
@@ -176,10 +155,10 @@ void twoInchZones(ResultsBench& bench) {
 }
 } // namespace
 
-TEST(SixtestsExport, InchDataIsWrittenInMillimetresAndKeptInInches) {
+TEST(SixtestsExport, InchDataIsWrittenInMillimetresAndKeptInInchesWithSixtestsCopiedOnce) {
     ResultsBench bench;
     twoInchZones(bench);
-    ASSERT_TRUE(exportSixtests(bench.context()));
+    ASSERT_TRUE(exportSixtests(bench.context())); // no sixtests.exe anywhere: no failure
     EXPECT_EQ(bench.bytes(bench.dataFile("SixTests", "Test3.set")),
               "Newt6 Test Number 3\r\n152.4   38.1   Mirror, obstruction diameters (mm)\r\n"
               "Foucault\r\n0.0     Source distance (0=moving source)\r\ny, MM   X, mm\r\n"
@@ -189,52 +168,34 @@ TEST(SixtestsExport, InchDataIsWrittenInMillimetresAndKeptInInches) {
     EXPECT_EQ(QList<double>({bench.mirror.MirDiam, bench.mirror.Roc, bench.mirror.Obst,
                              bench.readings.at(1, 0), bench.readings.at(2, 0)}),
               QList<double>({6, 48, 1.5, 0.1, 0.0123}));
-    EXPECT_TRUE(bench.boxes.shown.isEmpty());
-    EXPECT_TRUE(bench.events.isEmpty());
-}
+    EXPECT_TRUE(bench.boxes.shown.isEmpty() && bench.events.isEmpty());
 
-TEST(SixtestsExport, FixedSourceAndTheRoundedMeanOfThreeSets) {
-    ResultsBench bench;
-    twoInchZones(bench);
+    // A fixed source gives the unrounded radius; each zone of three sets its rounded mean.
     bench.mirror.Roc = 48.123; // 1222.3242 mm
     bench.mirror.CC = -1.23456;
     bench.settings.menus.fixedSource = true;
-    const QString file = bench.dataFile("SixTests", "Test3.set");
-    ASSERT_TRUE(exportSixtests(bench.context()));
-    QStringList lines = QString::fromUtf8(bench.bytes(file)).split("\r\n");
-    EXPECT_EQ(lines[3], "1222.3242     Source distance (0=moving source)");
-    EXPECT_EQ(lines[8], "-1.235 1222.324    Conic targets:  b, R (mm)");
-    EXPECT_EQ(lines[10], "1222.3 Longitudinal reading bias, mm");
-
-    bench.settings.Metric = true;
     bench.settings.Reps = 2;
-    const double zone2[] = {0.0015, 0.0025, 0.0035, 100}; // mean 0.0025, a half: to even
+    const double zone2[] = {0.001, 0.002, 0.006, 100}; // mean 0.003" = 0.0762 mm
     for (int set = 0; set < 4; ++set)
         bench.readings.at(2, set) = zone2[set];
-    bench.readings.at(1, 1) = 0.2; // zone 1: mean 0.1
+    bench.readings.at(1, 1) = 0.2; // zone 1: mean 0.1" = 2.54 mm
     ASSERT_TRUE(exportSixtests(bench.context()));
-    lines = QString::fromUtf8(bench.bytes(file)).split("\r\n");
-    EXPECT_EQ(lines.mid(5, 2), QStringList({"1.5 0.1", "3 0.002"}));
-    EXPECT_EQ(lines[1], "6   1.5   Mirror, obstruction diameters (mm)");
-}
-
-TEST(SixtestsExport, CopiesSixtestsOnlyTheFirstTimeAndNeedsItNot) {
-    ResultsBench bench;
-    twoInchZones(bench);
-    EXPECT_TRUE(exportSixtests(bench.context())); // no sixtests.exe anywhere: no failure
-    bench.settings.Sixtestspath = bench.root.path() + "/sixtests";
-    ensureFolder(bench.settings.Sixtestspath);
-    const QString source = joinPath(bench.settings.Sixtestspath, {"SIXTESTS.EXE"});
-    writeTextFile(source, "first");
-    ASSERT_TRUE(exportSixtests(bench.context()));
-    writeTextFile(source, "second");
-    bench.mirror.WorkNum = 4;
-    ASSERT_TRUE(exportSixtests(bench.context()));
+    const QStringList lines =
+        QString::fromUtf8(bench.bytes(bench.dataFile("SixTests", "Test3.set"))).split("\r\n");
+    EXPECT_EQ(QStringList({lines[3], lines[5], lines[6], lines[8], lines[10]}),
+              QStringList({"1222.3242     Source distance (0=moving source)", "38.1 2.54",
+                           "76.2 0.076", "-1.235 1222.324    Conic targets:  b, R (mm)",
+                           "1222.3 Longitudinal reading bias, mm"}));
+    bench.settings.Sixtestspath = bench.root.path();
+    const QString source = joinPath(bench.root.path(), {"SIXTESTS.EXE"});
+    for (const char* version : {"first", "second"}) {
+        writeTextFile(source, version);
+        ASSERT_TRUE(exportSixtests(bench.context()));
+    }
     EXPECT_EQ(bench.bytes(bench.dataFile("SixTests", "sixtests.exe")), "first");
-    EXPECT_TRUE(QFileInfo::exists(bench.dataFile("SixTests", "Test4.set")));
 }
 
-TEST(SixtestsExport, DrivesSixtestsByKeysWithItsPausesInOrderThenOffersTheViewer) {
+TEST(SixtestsExport, DrivesSixtestsByKeysWithItsPausesInOrderOrStopsAtAFailure) {
     ResultsBench bench;
     twoInchZones(bench);
     bench.settings.textpath = bench.root.path() + "/data (v+1)";
@@ -252,44 +213,26 @@ TEST(SixtestsExport, DrivesSixtestsByKeysWithItsPausesInOrderThenOffersTheViewer
                            "400 ms: keys+wait " + typedSurface + "{enter}",
                            "400 ms: start " + viewer + " in " + bench.programFolder,
                            "400 ms: keys+wait " + typedSurface + "{enter}"}));
-    ASSERT_EQ(bench.boxes.shown.size(), 1);
-    EXPECT_EQ(bench.boxes.shown[0].title, "Launch 3D Mirror?");
-    EXPECT_EQ(bench.boxes.shown[0].text, "Press OK to Launch 3d Mirror!");
+    EXPECT_EQ(bench.boxes.titles(), QStringList{"Launch 3D Mirror?"});
+    EXPECT_EQ(bench.boxes.texts(), QStringList{"Press OK to Launch 3d Mirror!"});
     EXPECT_EQ(bench.boxes.shown[0].buttons, MessageButtons::OkCancel);
-    EXPECT_GT(bench.pump.count(), 0); // the pauses let events run
 
-    // Without sixtests the viewer is still offered, and may be declined.
-    bench.settings.LaunchSixtests = false;
+    // A failed keystroke or start, or no data folder, stops the export with its message.
     bench.events.clear();
-    bench.boxes.answers = {MessageAnswer::Cancel};
-    EXPECT_TRUE(exportSixtests(bench.context()));
-    EXPECT_TRUE(bench.events.isEmpty());
-}
-
-TEST(SixtestsExport, AFailedStartKeystrokeOrWriteStopsTheExportWithItsMessage) {
-    ResultsBench bench;
-    twoInchZones(bench);
-    bench.settings.LaunchSixtests = bench.settings.Launch3d = true;
-    bench.failAt = 2;
+    bench.boxes.shown.clear();
+    bench.failAt = bench.sent + 2;
     EXPECT_FALSE(exportSixtests(bench.context()));
     EXPECT_EQ(bench.events.size(), 3); // start, "%fo", the failed path
-    bench.failAt = 0;
     bench.launches = false;
     EXPECT_FALSE(exportSixtests(bench.context()));
     EXPECT_EQ(bench.events.size(), 4);
-    const QString setFile = bench.dataFile("SixTests", "Test3.set");
-    ASSERT_TRUE(QFile::remove(setFile) && ensureFolder(setFile)); // a folder in the file's way
-    EXPECT_FALSE(exportSixtests(bench.context()));
-    EXPECT_EQ(bench.events.size(), 4);
+    const QString data = bench.settings.textpath;
     bench.settings.textpath.clear();
     EXPECT_FALSE(exportSixtests(bench.context()));
-    const QString message = "Problem Saving Sixtests File as:\r\n" + bench.root.path() + "/data" +
-                            Sep + "Newt6" + Sep + "SixTests" + Sep + "test3.set";
-    EXPECT_EQ(bench.boxes.texts(),
-              QStringList({message, message, message,
-                           "Problem Saving Sixtests File as:\r\n" + Sep + "Newt6" + Sep +
-                               "SixTests" + Sep + "test3.set"}));
-    EXPECT_EQ(bench.boxes.titles(), QStringList(4, "SHIT SHIT SHIT"));
+    const QString file = Sep + "Newt6" + Sep + "SixTests" + Sep + "test3.set";
+    const QString message = "Problem Saving Sixtests File as:\r\n";
+    EXPECT_EQ(bench.boxes.texts(), QStringList(2, message + data + file) << message + file);
+    EXPECT_EQ(bench.boxes.titles(), QStringList(3, "SHIT SHIT SHIT"));
     EXPECT_EQ(bench.boxes.shown[0].icon, MessageIcon::Critical);
     EXPECT_EQ(bench.mirror.MirDiam, 6);
 }

@@ -1,8 +1,12 @@
-// Save Data's writers in their order, the mirror record's next test number, and the options.
+// Save Data's writers in their order and the mirror record's next test number; choosing the
+// outside programs' folders, and typing into them through a stand-in xdotool that logs what it
+// is asked to type.
 #include "results/SaveData.h"
 #include "ResultsBench.h"
 #include "results/FileChooser.h"
 #include "results/SaveOptionsModel.h"
+#include "results/SendKeys.h"
+#include "results/XdotoolKeystrokeSender.h"
 
 #include <gtest/gtest.h>
 
@@ -14,33 +18,28 @@ QByteArray recordOf(const ResultsBench& bench) {
     return bench.bytes(joinPath(bench.programFolder, {"mirrors", "Newt6.ini"}));
 }
 
-// Answers file requests from a queue (nullopt = the user cancelled) and records the titles.
+// Answers file requests from a queue; nullopt is the user cancelling.
 struct ScriptedFileChooser : FileChooser {
     std::optional<QString> chooseFileToOpen(const FileRequest& request) override {
-        requests << request.title + " | " + request.filter;
+        titles << request.title;
         return answers.isEmpty() ? std::nullopt : answers.takeFirst();
     }
     std::optional<QString> chooseFolder(const QString&, const QString&) override { return {}; }
     QList<std::optional<QString>> answers;
-    QStringList requests;
+    QStringList titles;
 };
 } // namespace
 
-TEST(SaveData, WithEveryWriterOffOnlySaysItIsNotConfigured) {
-    ResultsBench bench;
-    EXPECT_FALSE(saveData(bench.context()).configured);
-    ASSERT_EQ(bench.boxes.shown.size(), 1);
-    EXPECT_EQ(bench.boxes.shown[0].title, "Not Configured!");
-    EXPECT_EQ(bench.boxes.shown[0].text, "Save Data Details not configured Properly\r\nGoto Test "
-                                         "Options/Save Data Options to Setup Files Save Options");
-    EXPECT_EQ(bench.boxes.shown[0].icon, MessageIcon::Information);
-    EXPECT_EQ(bench.mirror.WorkNum, 3);
-    EXPECT_FALSE(QFileInfo::exists(bench.settings.textpath));
-    EXPECT_TRUE(recordOf(bench).isEmpty());
-}
-
 TEST(SaveData, EachSaveWritesTheNextTestAndAdvancesTheRecordOnlyWhenEveryWriterSucceeds) {
     ResultsBench bench;
+    EXPECT_FALSE(saveData(bench.context()).configured); // every writer off: only told so
+    EXPECT_EQ(bench.boxes.titles(), QStringList{"Not Configured!"});
+    EXPECT_EQ(bench.boxes.texts(), QStringList{"Save Data Details not configured Properly\r\nGoto "
+                                               "Test Options/Save Data Options to Setup Files "
+                                               "Save Options"});
+    EXPECT_EQ(bench.boxes.shown[0].icon, MessageIcon::Information);
+    EXPECT_FALSE(QFileInfo::exists(bench.settings.textpath));
+    EXPECT_TRUE(recordOf(bench).isEmpty());
     bench.settings.Savetext = true;
     EXPECT_FALSE(saveData(bench.context()).SaveProblem);
     EXPECT_FALSE(saveData(bench.context()).SaveProblem);
@@ -52,7 +51,7 @@ TEST(SaveData, EachSaveWritesTheNextTestAndAdvancesTheRecordOnlyWhenEveryWriterS
     EXPECT_TRUE(failed.SaveProblem && failed.configured);
     EXPECT_TRUE(QFileInfo::exists(bench.dataFile("TextData", "test5.txt")));
     EXPECT_TRUE(recordOf(bench).endsWith("\r\n5\r\n"));
-    EXPECT_EQ(bench.boxes.texts().value(0).left(30), "Problem saving Figure File as ");
+    EXPECT_EQ(bench.boxes.texts().value(1).left(30), "Problem saving Figure File as ");
     // A record that cannot be written does not hold the counter back.
     bench.settings.Savefigure = false;
     QDir(bench.programFolder).removeRecursively();
@@ -73,8 +72,7 @@ TEST(SaveData, WritersRunInTheirOrderAndCancelOnTheSixtestsQuestionStillAdvances
     EXPECT_EQ(bench.boxes.shown[0].text, "Press OK to load Sixtests");
     EXPECT_EQ(bench.boxes.shown[0].buttons, MessageButtons::OkCancel);
     // Only figure45.exe was started, and no set file was written.
-    ASSERT_EQ(bench.events.size(), 1);
-    EXPECT_TRUE(bench.events[0].contains("figure45.exe"));
+    EXPECT_TRUE(bench.events.size() == 1 && bench.events[0].contains("figure45.exe"));
     EXPECT_FALSE(QFileInfo::exists(bench.dataFile("SixTests", "Test3.set")));
     EXPECT_TRUE(QFileInfo::exists(bench.dataFile("Figure", "Test3.fig")));
     EXPECT_TRUE(QFileInfo::exists(bench.dataFile("TextData", "test3.txt")));
@@ -90,21 +88,39 @@ TEST(SaveOptions, BrowsingForAProgramKeepsItsFolderAndAnEmptySelectionAsksAgain)
     ScriptedFileChooser chooser;
     RecordingMessageBoxes boxes;
     chooser.answers = {QString(), QString("/opt/tools/anything.exe"), QString(),
-                       QString("/figure45.exe"), std::nullopt};
+                       QString("/figure45.exe")};
     EXPECT_EQ(browseProgramFolder(figure45Browse(), chooser, boxes), "/opt/tools");
     boxes.answers = {MessageAnswer::Cancel};
     EXPECT_FALSE(browseProgramFolder(sixtestsBrowse(), chooser, boxes));
-    EXPECT_FALSE(browseProgramFolder(figure45Browse(), chooser, boxes)); // no folder
-    EXPECT_FALSE(browseProgramFolder(figure45Browse(), chooser, boxes)); // cancelled
-    EXPECT_EQ(chooser.requests.mid(1, 2),
-              QStringList({"Select Figure45.exe then click OPEN | Applications (*.exe)",
-                           "Select Sixtest.exe and click OPEN | Applications (*.exe)"}));
-    EXPECT_EQ(chooser.requests.size(), 5);
+    EXPECT_FALSE(browseProgramFolder(figure45Browse(), chooser, boxes)); // no folder before it
+    EXPECT_EQ(chooser.titles.value(2), "Select Sixtest.exe and click OPEN");
     EXPECT_EQ(boxes.texts(), QStringList({"The Selection  is invalid!\r\nPlease highlight "
                                           "Figure45.exe then click OPEN\r\nPress Cancel to Exit.",
                                           "The Selection  is invalid!\r\nPress Cancel to Exit."}));
-    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::OkCancel);
-    EXPECT_EQ(withoutTrailingSeparator("C:\\data\\"), "C:\\data");
-    EXPECT_EQ(withoutTrailingSeparator("/home/ann/data//"), "/home/ann/data/"); // only one
-    EXPECT_EQ(withoutTrailingSeparator("/"), "/");
+}
+
+TEST(XdotoolKeystrokeSender, TypesTheKeyNotationInOrderOrTellsWhyItCannot) {
+    TempFolder dir;
+    const QString log = joinPath(dir.path(), {"xdotool.log"});
+    const QString fake = joinPath(dir.path(), {"xdotool"});
+    writeTextFile(fake, "#!/bin/sh\necho \"$@\" >> '" + log + "'\ntest \"$3\" != fail\n");
+    QFile::setPermissions(fake, QFile::permissions(fake) | QFile::ExeOwner);
+    RecordingMessageBoxes boxes;
+    XdotoolKeystrokeSender sender(boxes, fake);
+    const QString path = "/data (v+1)/x^y%z~{w}[q]/Test3.set";
+    EXPECT_EQ(sendKeysLiteral(path), "/data {(}v{+}1{)}/x{^}y{%}z{~}{{}w{}}{[}q{]}/Test3.set");
+    EXPECT_TRUE(sender.send(sendKeysLiteral(path) + "{enter}", true));
+    EXPECT_TRUE(sender.send("%fo^+s%(ff)+{TAB}a~{f1}{F16}{left 2}{x 3}", false));
+    for (const QString bad :
+         {"{enter", "{nokey}", "a)b", "%", "%(ab", "{}", "{left x}", "a(b", "{f0}", "{f17}"})
+        EXPECT_FALSE(sender.send(bad, true)) << bad.toStdString(); // refused before typing
+    EXPECT_FALSE(sender.send("fail{enter}", true)); // stops at the first failing call
+    EXPECT_EQ(readTextLines(log).value_or(QStringList()).join('|'),
+              "type -- " + path +
+                  "|key -- Return|key -- alt+f|type -- o|key -- ctrl+shift+s|"
+                  "key -- alt+f|key -- alt+f|key -- shift+Tab|type -- a|key -- Return|key -- F1|"
+                  "key -- F16|key -- Left|key -- Left|type -- xxx|type -- fail");
+    EXPECT_FALSE(XdotoolKeystrokeSender(boxes, QString()).send("%fo", true));
+    ASSERT_EQ(boxes.shown.size(), 12);
+    EXPECT_TRUE(boxes.shown[11].text.contains("xdotool"));
 }
