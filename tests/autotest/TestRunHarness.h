@@ -10,11 +10,6 @@
 
 namespace orvane::testkit {
 
-struct ZoneLight {
-    int lzv = 50;
-    int rzv = 50;
-};
-
 // A test run of two zones and one set on a rig in virtual time. The rig, the sounds and the
 // main-window hooks write one event log, so the order of everything shows.
 class TestRunHarness : public TestRig, public SoundPlayer {
@@ -43,12 +38,9 @@ class TestRunHarness : public TestRig, public SoundPlayer {
 
     // Every zone nulls on its first frame with balanced light; the counter is placed before
     // the first frame of each (set, zone).
-    void nullOnFirstFrame(std::function<int(int set, int zone)> platformAt = {}) {
+    void nullOnFirstFrame(std::function<int(int set, int zone)> platformAt) {
         settings.autoTest = {70, 40, 100, 10, 0, 0, 0, -1000, 0, 1000, 0, 1, 0};
-        if (platformAt)
-            beforeGrab = [this, platformAt] {
-                y = platformAt(run->currentSet(), run->currentZone());
-            };
+        beforeGrab = [this, platformAt] { y = platformAt(run->currentSet(), run->currentZone()); };
     }
     // Starts and runs until the test ends; false when it is still running after `maxSteps`.
     bool runToEnd(int maxSteps = 10'000) {
@@ -62,7 +54,6 @@ class TestRunHarness : public TestRig, public SoundPlayer {
         for (int i = 0; i < count; ++i)
             run->step();
     }
-    int count(const QString& event) const { return static_cast<int>(log.count(event)); }
     // The log with each run of equal events shortened to "event xN".
     QStringList runs() const {
         QStringList out;
@@ -91,8 +82,8 @@ class TestRunHarness : public TestRig, public SoundPlayer {
         if (afterMeasure)
             afterMeasure();
     }
-    int lzv(int) const override { return light.lzv; }
-    int rzv(int) const override { return light.rzv; }
+    int lzv(int) const override { return light.first; }
+    int rzv(int) const override { return light.second; }
     void restartFrameTiming() override { log << "timing"; }
     void writeMotorOutput() override { log << "energise"; }
     void stepKnife(int phase) override {
@@ -118,7 +109,7 @@ class TestRunHarness : public TestRig, public SoundPlayer {
     void playAsync(const QString& path) override { log << "cue " + QFileInfo(path).fileName(); }
 
     QStringList log;
-    ZoneLight light;                    // of every zone
+    std::pair<int, int> light{50, 50};  // LZV and RZV of every zone
     std::function<void()> beforeGrab;   // e.g. to place the platform
     std::function<void()> afterMeasure; // e.g. to click "Abort Action"
     qint64 frameNs = 40'000'000;
