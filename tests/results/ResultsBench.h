@@ -3,6 +3,7 @@
 #include "app/core/EventPump.h"
 #include "app/core/ProgramFolder.h"
 #include "app/core/TextFile.h"
+#include "results/MirrorRecord.h"
 #include "results/ResultsContext.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
@@ -18,8 +19,6 @@ struct ResultsBench : ProcessLauncher, KeystrokeSender {
     ResultsBench() {
         ensureFolder(programFolder);
         settings.textpath = root.path() + "/data";
-        for (int zone = 1; zone <= MaxZones; ++zone)
-            zones.centerFrac[zone] = zone * 0.05;
     }
     ResultsContext context() {
         return {programFolder, settings, mirror, zones, readings, TestStdDeviation,
@@ -31,6 +30,9 @@ struct ResultsBench : ProcessLauncher, KeystrokeSender {
     QByteArray bytes(const QString& path) const {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    QByteArray recordBytes(const QString& name) const {
+        return bytes(mirrorRecordPath(programFolder, name));
     }
     bool start(const QString& program, const QString& folder) override {
         note(QStringLiteral("start %1 in %2").arg(program, folder));
