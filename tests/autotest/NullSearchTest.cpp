@@ -24,11 +24,9 @@ AxisMove platform(int phase, int count) {
 
 // Feeds frames of the same light until one asks for something; `frames` counts them.
 SearchStep feed(NullSearch& search, int lzv, int rzv, bool knifeRight, const AutoTestVariables& v,
-                int* frames = nullptr) {
-    for (int n = 1; n <= 1000; ++n) {
+                int& frames) {
+    for (frames = 1; frames <= 1000; ++frames) {
         const SearchStep step = search.onFrame(lzv, rzv, knifeRight, v);
-        if (frames)
-            *frames = n;
         if (!step.moves.isEmpty() || step.nullFound || step.zoneEnded)
             return step;
     }
@@ -102,7 +100,7 @@ TEST(NullSearch, ActionsFollowTheLightStepByStep) {
         if (r.fresh)
             search.start(4, r.v);
         int frames = 0;
-        const SearchStep step = feed(search, r.lzv, r.rzv, r.knifeRight, r.v, &frames);
+        const SearchStep step = feed(search, r.lzv, r.rzv, r.knifeRight, r.v, frames);
         EXPECT_EQ(frames, r.frames);
         EXPECT_EQ(step.moves, r.moves);
         EXPECT_EQ(step.message, r.message);

@@ -24,12 +24,10 @@ class TestRunHarness : public TestRig, public SoundPlayer {
             return [this, on, off](bool value) { log << (value ? on : off); };
         };
         TestHooks hooks{
-            note("Timer1 on", "Timer1 off"),
-            note("Commands on", "Commands off"),
-            note("Picture3 shown", "Picture3 hidden"),
-            [this] { log << "relayout"; },
-            [this] { log << "uncheck track"; },
-            [this] { log << "close"; },
+            note("Timer1 on", "Timer1 off"), note("Commands on", "Commands off"),
+            note("Picture3 shown", "Picture3 hidden"), [this] { log << "relayout"; },
+            [this] { log << "uncheck track"; }, [this] { log << "close"; },
+            // Save Data notes the deviation it is handed.
             [this] { log << "save data " + QString::number(outputs.TestStdDeviation); }};
         run = std::make_unique<TestRun>(TestEnvironment{*this, hooks, settings, mirror, readings,
                                                         flags, outputs, *this, messages, clock,
@@ -94,6 +92,7 @@ class TestRunHarness : public TestRig, public SoundPlayer {
         y -= phase;
         log << QStringLiteral("platform %1").arg(phase);
     }
+    // A wait belongs to the half-step logged before it, so equal steps make one run.
     void stepWait(int factor) override { log.last() += QStringLiteral(" wait %1").arg(factor); }
     void releaseMotors() override { log << "release"; }
     int xpos() const override { return x; }

@@ -14,7 +14,8 @@ using namespace orvane::testkit;
 
 namespace {
 
-// Two sets of two zones: zone 2 sits 800 half-steps (0.1") out in set 1 and 2400 (0.3") in set 2.
+// Two sets of two zones: zone 1 nulls at counter 37 in set 1 (the origin) and 0 in set 2; zone 2
+// sits 800 half-steps (0.1") out in set 1 and 2400 (0.3") in set 2.
 void statisticsExample(TestRunHarness& h) {
     h.settings.Reps = 1;
     h.nullOnFirstFrame(
