@@ -164,4 +164,8 @@ TEST(RepetitionDialog, OpensOnTheStoredCountOkStoresTheChoiceCancelKeepsIt) {
         click(dialog, button);
     }
     EXPECT_EQ(settings.Reps, 3);
+    settings.Reps = 7; // a count the dialog cannot show selects nothing and is kept
+    Dialog unshown(settings);
+    click(unshown, "OKButton");
+    EXPECT_EQ(settings.Reps, 7);
 }
