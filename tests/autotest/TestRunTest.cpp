@@ -1,10 +1,12 @@
 #include "TestRunHarness.h"
 
 #include "app/core/TextFile.h"
+#include "autotest/TestStatistics.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
+#include <cmath>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -12,438 +14,201 @@ using namespace orvane::testkit;
 
 namespace {
 
-// Two zones: zone 2 sits 800 half-steps (0.1") out in set 1 and 2400 (0.3") in set 2.
+// Two sets of two zones: zone 1 nulls at counter 37 in set 1 (the origin) and 0 in set 2; zone 2
+// sits 800 half-steps (0.1") out in set 1 and 2400 (0.3") in set 2.
 void statisticsExample(TestRunHarness& h) {
-    h.nullOnFirstFrame();
     h.settings.Reps = 1;
-    h.placePlatform([](int set, int zone) {
-        if (zone == 1)
-            return set == 0 ? 37 : 0;
-        return set == 0 ? 800 : 2400;
-    });
-}
-
-QString fileText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    h.nullOnFirstFrame(
+        [](int set, int zone) { return zone == 1 ? 37 - 37 * set : 800 + 1600 * set; });
 }
 
 } // namespace
 
-TEST(TestRunStart, WithoutZonesOnlyTheMessageAppears) {
+TEST(TestRun, StartWithoutZonesOnlyTellsOtherwiseItClearsAndBeginsZoneOne) {
     TestRunHarness h;
     h.flags.ZoneOn = false;
-    h.readings.at(3, 1) = 2.5;
-    EXPECT_FALSE(h.run->start());
-    ASSERT_EQ(h.messages.shown.size(), 1);
-    EXPECT_EQ(h.messages.shown[0].title, "Do the Zones!");
-    EXPECT_EQ(h.messages.shown[0].text, "Please setup zones first ;)");
-    EXPECT_EQ(h.messages.shown[0].buttons, MessageButtons::Ok);
-    EXPECT_FALSE(h.run->running());
-    h.run->step();
-    EXPECT_EQ(h.rig.motorWrites, 0);
-    EXPECT_EQ(h.rig.grabs, 0);
-    EXPECT_TRUE(h.calls.isEmpty());
-    EXPECT_TRUE(h.flags.Manual);
-    EXPECT_EQ(h.readings.at(3, 1), 2.5);
-}
-
-TEST(TestRunStart, StopsTheLiveLoopEnergisesAndClears) {
-    TestRunHarness h;
     h.flags.abort = true;
     h.outputs.Text1 = "old debug";
     h.readings.at(2, 3) = 1.25;
-    ASSERT_TRUE(h.run->start());
-    EXPECT_TRUE(h.run->running());
-    EXPECT_FALSE(h.flags.abort);
-    EXPECT_FALSE(h.flags.Manual);
-    EXPECT_EQ(h.rig.motorWrites, 1);
-    EXPECT_TRUE(h.outputs.Text1.isEmpty());
-    EXPECT_EQ(h.readings.at(2, 3), 0.0);
-    EXPECT_EQ(h.calls, (QStringList{"Timer1 off", "Commands off", "Picture3 hidden", "relayout"}));
-    EXPECT_FALSE(h.run->start()); // already running
-}
-
-TEST(TestRunZone, CueTextAndStatusWhenAZoneBegins) {
-    TestRunHarness h;
-    QDir(h.programFolder.path()).mkpath("sound");
-    QFile cue(h.programFolder.file("sound/z1.WAV"));
-    ASSERT_TRUE(cue.open(QIODevice::WriteOnly));
-    cue.close();
-    h.settings.autoTest.TFFinalFrames = 30;
-    ASSERT_TRUE(h.run->start());
+    EXPECT_FALSE(h.run->start());
     h.run->step();
-    EXPECT_EQ(h.sounds.started, QStringList{cue.fileName()});
+    EXPECT_EQ(h.messages.titles(), QStringList{"Do the Zones!"});
+    EXPECT_EQ(h.messages.texts(), QStringList{"Please setup zones first ;)"});
+    EXPECT_EQ(h.messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_TRUE(h.log.isEmpty());
+    EXPECT_EQ(h.readings.at(2, 3), 1.25);
+
+    h.flags.ZoneOn = true;
+    QDir(h.programFolder.path()).mkpath("sound");
+    QFile cue(h.programFolder.file("sound/z1.WAV")); // any letter case is found
+    ASSERT_TRUE(cue.open(QIODevice::WriteOnly));
+    h.settings.autoTest = {70, 40, 4, 10, 1, 6, 15, 15, 40, 20, 16, 30, 8};
+    h.light = {81, 40};
+    h.afterMeasure = [&h] { h.run->step(); }; // a nested step does nothing
+    ASSERT_TRUE(h.run->start());
+    EXPECT_FALSE(h.run->start()); // already running
+    EXPECT_FALSE(h.flags.abort || h.flags.Manual);
+    EXPECT_EQ(h.readings.at(2, 3), 0.0);
+    EXPECT_TRUE(h.outputs.Text1.isEmpty());
+    h.steps(2);
+    EXPECT_EQ(h.log.mid(5), QStringList({"cue z1.WAV", "grab", "measure 1", "grab", "measure 2"}));
     EXPECT_EQ(h.outputs.Text1, "Now working on Zone 1\r\n");
     EXPECT_EQ(h.outputs.MotorStatus, "Testing Zone 1");
-    EXPECT_EQ(h.rig.grabs, 1);
-    EXPECT_EQ(h.rig.averaged, QList<int>{1});
-    h.run->step();
-    EXPECT_EQ(h.rig.averaged, (QList<int>{1, 2}));
-    EXPECT_EQ(h.sounds.started.size(), 1);
-}
-
-TEST(TestRunZone, NullRecordsTheReadingTableAndFoundLine) {
-    TestRunHarness h;
-    h.nullOnFirstFrame();
-    h.mirror.NZ = 3;
-    h.outputs.Text2 = "Previous readings\r\n";
-    h.placePlatform([](int, int zone) { return zone == 1 ? 99 : zone == 2 ? 4 : -2; });
-
-    ASSERT_TRUE(h.run->start());
-    h.run->step();
-    // Zone 1 of the first set is the origin: counters zeroed, a still frame measured.
-    EXPECT_EQ(h.rig.y, 0);
-    EXPECT_EQ(h.rig.yOrigin, 99);
-    EXPECT_EQ(h.rig.stills, 1);
-    EXPECT_EQ(h.rig.measurements(), 2);
-    EXPECT_EQ(h.outputs.Text2, "Zone 1\t0\r\nZone 2\t0\r\nZone 3\t0\r\n\r\nPrevious readings\r\n");
-    const QRegularExpression found(
-        R"(^Found Zone 1 @ \d\d:\d\d:\d\d LZV =50 RZV = 50\r\nNow working on Zone 1\r\n$)");
-    EXPECT_TRUE(found.match(h.outputs.Text1).hasMatch()) << h.outputs.Text1.toStdString();
-
-    h.outputs.Text2 = "replaced by the table";
-    h.run->step();
-    h.run->step();
-    EXPECT_EQ(h.rig.stills, 1);
-    EXPECT_EQ(h.readings.at(2, 0), 0.0005);
-    EXPECT_EQ(h.readings.at(3, 0), -0.0002); // -0.00025 to even
-    EXPECT_EQ(h.outputs.Text2,
-              "Zone 1\t0\r\nZone 2\t0.0005\r\nZone 3\t-0.0002\r\n\r\nPrevious readings\r\n");
-    EXPECT_TRUE(h.outputs.Text1.startsWith("Found Zone 3 @ "));
-}
-
-TEST(TestRunZone, MetricReadingsInMillimetres) {
-    TestRunHarness h;
-    h.nullOnFirstFrame();
-    h.settings.Metric = true;
-    h.placePlatform([](int, int zone) { return zone == 1 ? 0 : 6; });
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    EXPECT_EQ(h.readings.at(2, 0), 0.019); // 6 * 0.000125 * 25.4 = 0.01905, to even
-}
-
-TEST(TestRunZone, SearchMovesReachTheMotorsWithTheirWaits) {
-    TestRunHarness h;
-    AutoTestVariables& v = h.settings.autoTest;
-    v = AutoTestVariables{};
-    v.Max = 70;
-    v.Min = 40;
-    v.LRLgMove = 6;
-    v.LRSmMove = 1;
-    v.TFOblateMove = 40;
-    h.rig.light = [](int) { return ZoneLight{81, 40}; };
-    ASSERT_TRUE(h.run->start());
-    for (int f = 1; f <= v.LRMinFrames + 1; ++f)
-        h.run->step();
-    EXPECT_EQ(h.rig.knifeSteps, QList<int>(6, -1));
-    EXPECT_EQ(h.rig.waits, QList<int>(6, 2));
-    EXPECT_EQ(h.rig.x, -6);
-    EXPECT_EQ(h.run->search().frame(), 2);
-    // In range now, but not brighter on the knife side by the delta: forward. The average
-    // still holds the frame measured before the knife move.
-    h.rig.light = [](int) { return ZoneLight{60, 50}; };
-    while (h.rig.platformSteps.isEmpty())
-        h.run->step();
-    EXPECT_EQ(h.rig.platformSteps, QList<int>(40, 1));
-    EXPECT_EQ(h.rig.y, -40);
-    EXPECT_EQ(h.rig.waits.mid(6), QList<int>(40, 3));
+    // The search's moves reach the motors, each half-step with its wait.
+    h.steps(3);
+    EXPECT_EQ(h.runs().last(), "knife -1 wait 2 x6");
+    h.light = {60, 50}; // in range, but not brighter on the knife side by the delta: forward
+    h.steps(15);
+    EXPECT_EQ(h.runs().last(), "platform 1 wait 3 x40");
     EXPECT_TRUE(h.outputs.Text1.startsWith(
-        "Zone 1 Is Closer to mirror, moving forward 0.01\" LZV =61 RZV = 49\r\n"))
-        << h.outputs.Text1.toStdString();
+        "Zone 1 Is Closer to mirror, moving forward 0.01\" LZV =60 RZV = 50\r\n"));
 }
 
-TEST(TestRunSets, RewindAnnouncesAndDrivesBothAxesHome) {
-    struct Case {
-        int ypos;
-        const char* message;
-        int phase;
-    };
-    for (const Case c : {Case{120, "Rewinding 120 Steps to -1steps\r\n", 1},
-                         Case{1, "Rewinding 1 Steps to -1steps\r\n", 1},
-                         Case{0, "Rewinding 0 Steps to 1steps\r\n", 0},
-                         Case{-5, "Rewinding -5 Steps to 1steps\r\n", -1}}) {
+TEST(TestRun, RewindAnnouncesAndDrivesBothAxesHome) {
+    const struct {
+        int ypos, xpos;
+        const char *message, *moves;
+    } cases[] = {{120, 4, "120 Steps to -1", "platform 1 wait 2 x120|knife -1 wait 2 x4|"},
+                 {1, -3, "1 Steps to -1", "platform 1 wait 2|knife 1 wait 2 x3|"},
+                 {0, 0, "0 Steps to 1", ""},
+                 {-5, 1, "-5 Steps to 1", "platform -1 wait 2 x5|knife -1 wait 2|"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.ypos);
         TestRunHarness h;
-        h.nullOnFirstFrame();
-        h.placePlatform([&h, c](int, int zone) {
-            if (zone == 2)
-                h.rig.x = 4;
+        h.nullOnFirstFrame([&h, c](int, int zone) {
+            h.x = zone == 2 ? c.xpos : 0;
             return zone == 1 ? 10 : c.ypos;
         });
         ASSERT_TRUE(h.run->start());
+        h.steps(3);
+        EXPECT_TRUE(h.outputs.Text1.startsWith(QString("Rewinding ") + c.message + "steps\r\n"))
+            << h.outputs.Text1.toStdString();
+        h.log.clear();
         h.run->step();
-        h.run->step();
-        h.run->step();
-        EXPECT_TRUE(h.outputs.Text1.startsWith(c.message)) << h.outputs.Text1.toStdString();
-        EXPECT_TRUE(h.rig.platformSteps.isEmpty());
-        h.run->step();
-        EXPECT_EQ(h.rig.y, 0) << c.ypos;
-        EXPECT_EQ(h.rig.x, 0) << c.ypos;
-        EXPECT_EQ(h.rig.platformSteps, QList<int>(std::abs(c.ypos), c.phase)) << c.ypos;
-        EXPECT_EQ(h.rig.knifeSteps, QList<int>(4, -1)) << c.ypos;
-        EXPECT_EQ(h.rig.waits, QList<int>(std::abs(c.ypos) + 4, 2)) << c.ypos;
-        EXPECT_TRUE(h.run->finished());
+        EXPECT_TRUE(h.runs().join('|').startsWith(c.moves + QString("still|")));
     }
 }
 
-TEST(TestRunSets, StatisticsOfTwoSetsInInches) {
+TEST(TestRun, TwoSetsGiveTheReadingsTheStatisticsPicturesLogAndTheEndSequence) {
     TestRunHarness h;
     statisticsExample(h);
-    double deviationAtSave = -1;
-    h.onSaveData = [&] { deviationAtSave = h.outputs.TestStdDeviation; };
-    h.rig.frameNs = 25'400'000'000; // 25.4 s per frame
-    ASSERT_TRUE(h.run->start());
+    h.settings.DebugDisplay = true;
+    h.settings.SavePicture = 1;
+    h.outputs.Text2 = "Earlier table\r\n";
+    const QString debugLog = h.programFolder.file("Debug.txt");
+    ASSERT_TRUE(appendTextFile(debugLog, "earlier test\r\n"));
+    ASSERT_TRUE(QDir(h.dataFolder.path()).mkpath("Mirror/images")); // any case is reused
+    h.clock.spinNs(1'000'000'000'000);
+    // Four search frames, the origin's still frame and the final one: 6 x 25.4 s.
+    h.frameNs = 25'400'000'000;
     ASSERT_TRUE(h.runToEnd());
 
-    EXPECT_EQ(h.readings.at(1, 0), 0.0);
-    EXPECT_EQ(h.readings.at(1, 1), 0.0);
-    EXPECT_EQ(h.readings.at(2, 0), 0.1);
-    EXPECT_EQ(h.readings.at(2, 1), 0.3);
     EXPECT_NEAR(h.outputs.TestStdDeviation, 0.0707106781186548 * 25.4, 1e-12);
-    EXPECT_EQ(deviationAtSave, h.outputs.TestStdDeviation);
-    EXPECT_EQ(h.count("save data"), 1);
-    // Four search frames, the origin's still frame and the final one: 6 x 25.4 s.
-    EXPECT_EQ(h.outputs.Text2, "Standard Deviation for this test was: 0.07071\"\r\n"
-                               "Elapsed Test Time, 2 Minutes 32 seconds\r\n"
-                               "Zone 1\t0\t0\r\nZone 2\t0.1\t0.3\r\n\r\n");
+    const QString deviation = "Standard Deviation for this test was: 0.07071\"\r\n";
+    const QString elapsed = "Elapsed Test Time, 2 Minutes 32 seconds\r\n";
+    const QString table = "Zone 1\t0\t0\r\nZone 2\t0.1\t0.3\r\n\r\nEarlier table\r\n";
+    EXPECT_EQ(h.outputs.Text2, deviation + elapsed + table);
+    EXPECT_TRUE(h.outputs.Text1.isEmpty());
     EXPECT_EQ(h.outputs.MotorStatus, "Test Complete! :)");
+    QString events =
+        "Timer1 off|energise|Commands off|Picture3 hidden|relayout|cue Z1.wav|grab|"
+        "measure 1|zero|still|measure 1|P10|cue Z2.wav|grab|measure 1|P20|"
+        "platform 1 wait 2 x800|cue Z1.wav|grab|measure 1|P11|cue Z2.wav|grab|"
+        "measure 1|P21|platform 1 wait 2 x2400|still|measure 1|release|"
+        "Commands on|Timer1 on|timing|uncheck track|play transpec.wav|save data 1.79605|"
+        "timing|Picture3 shown|relayout";
+    const QString folder = h.dataFolder.path() + "/Mirror/images/Test7/";
+    events.replace(QRegularExpression(R"(P(\d)(\d))"),
+                   "pictures " + folder + "Zone\\1rep\\2.bmp " + folder + "Raw_Zone\\1rep\\2.bmp");
+    EXPECT_EQ(h.runs().join('|'), events);
+
+    QFile file(debugLog);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QString log = QString::fromUtf8(file.readAll());
+    log.replace(QRegularExpression(R"(\d\d:\d\d:\d\d)"), "T");
+    const auto set = [](const char* ypos) {
+        return QStringLiteral("Rewinding %1 Steps to -1steps\r\n").arg(ypos) +
+               "Found Zone 2 @ T LZV =50 RZV = 50\r\nNow working on Zone 2\r\n"
+               "Found Zone 1 @ T LZV =50 RZV = 50\r\nNow working on Zone 1\r\n\r\n";
+    };
+    EXPECT_EQ(log, "earlier test\r\n" + set("800") + set("2400") + deviation + elapsed + elapsed +
+                       table + "\r\n");
 }
 
-TEST(TestRunSets, StatisticsInMillimetresStayMillimetres) {
+TEST(TestRun, MetricStatisticsAndThenOneSetFromCleanReadings) {
     TestRunHarness h;
     statisticsExample(h);
     h.settings.Metric = true;
-    ASSERT_TRUE(h.run->start());
+    h.settings.DebugDisplay = true;
+    ASSERT_TRUE(QDir(h.programFolder.path()).mkdir("Debug.txt")); // a folder in the log's way
     ASSERT_TRUE(h.runToEnd());
-    EXPECT_EQ(h.readings.at(2, 0), 2.54);
-    EXPECT_EQ(h.readings.at(2, 1), 7.62);
-    EXPECT_NEAR(h.outputs.TestStdDeviation, 1.79605122421383, 1e-9);
-    EXPECT_TRUE(h.outputs.Text2.startsWith("Standard Deviation for this test was: 1.79605mm\r\n"));
-}
+    EXPECT_NEAR(h.outputs.TestStdDeviation, 1.79605122421383, 1e-12);
+    EXPECT_TRUE(h.outputs.Text2.startsWith("Standard Deviation for this test was: 1.79605mm\r\n"
+                                           "Elapsed Test Time, 0 Minutes 0 seconds\r\n"
+                                           "Zone 1\t0\t0\r\nZone 2\t2.54\t7.62\r\n"));
+    EXPECT_EQ(h.messages.titles(), QStringList{"Debug Log Problem"}); // once for three writes
 
-TEST(TestRunSets, OneSetGivesTheFixedDeviationWithoutMessage) {
-    TestRunHarness h;
-    h.nullOnFirstFrame();
+    h.settings.Metric = h.settings.DebugDisplay = false;
     h.settings.Reps = 0;
-    h.outputs.TestStdDeviation = 3;
-    h.placePlatform([](int, int zone) { return zone * 100; });
-    ASSERT_TRUE(h.run->start());
+    h.settings.SavePicture = 1; // but no data folder to save them in
+    h.settings.textpath.clear();
+    h.nullOnFirstFrame([](int, int zone) { return zone == 1 ? 5 : -2; });
     ASSERT_TRUE(h.runToEnd());
-    EXPECT_EQ(h.outputs.TestStdDeviation, 0.01);
-    EXPECT_FALSE(h.outputs.Text2.contains("Standard Deviation"));
-    EXPECT_EQ(h.count("save data"), 1);
-    EXPECT_EQ(h.readings.at(2, 0), 0.025);
+    EXPECT_EQ(h.readings.at(2, 0), -0.0002); // -0.00025 to even
     EXPECT_EQ(h.readings.at(2, 1), 0.0);
+    EXPECT_EQ(h.outputs.TestStdDeviation, 0.01);
+    EXPECT_TRUE(h.outputs.Text2.startsWith("Elapsed Test Time, ")); // no deviation line
+    EXPECT_EQ(h.log.filter("save data").size(), 2);
+    EXPECT_TRUE(h.log.filter("pictures").isEmpty());
+    EXPECT_TRUE(QDir(h.dataFolder.path()).isEmpty());
+    EXPECT_EQ(h.messages.shown.size(), 1); // the log is off
 }
 
-TEST(TestRunSets, RepsBeyondTheTableRunFourSets) {
-    TestRunHarness h;
-    h.nullOnFirstFrame();
-    h.settings.Reps = 9;
-    h.mirror.NZ = 1;
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    EXPECT_EQ(h.rig.grabs, 4);
-    EXPECT_EQ(h.sounds.started.size(), 4);
-}
-
-TEST(TestRunSets, ZonesWithoutFramesEndWithoutReadings) {
+TEST(TestRun, RepsBeyondTheTableRunFourSetsOfZonesWithoutFrames) {
     TestRunHarness h;
     h.settings.autoTest.TFFinalFrames = 0;
-    h.settings.Reps = 1;
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd(100));
-    EXPECT_EQ(h.rig.grabs, 0);
-    EXPECT_EQ(h.rig.stills, 1); // the final frame only
-    EXPECT_EQ(h.sounds.started.size(), 4);
-    EXPECT_EQ(h.outputs.TestStdDeviation, 0.0);
-    EXPECT_EQ(h.count("save data"), 1);
-}
-
-TEST(TestRunSets, DebugLogAppendedPerSetAndAtTheEnd) {
-    TestRunHarness h;
-    statisticsExample(h);
-    h.settings.DebugDisplay = true;
-    const QString log = h.programFolder.file("Debug.txt");
-    ASSERT_TRUE(appendTextFile(log, "earlier test\r\n"));
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    const QString text = fileText(log);
-    EXPECT_TRUE(text.startsWith("earlier test\r\nRewinding 800 Steps to -1steps\r\nFound Zone 2 @"))
-        << text.toStdString();
-    EXPECT_EQ(text.count("Rewinding"), 2);
-    EXPECT_EQ(text.count("Now working on Zone 1"), 2);
-    EXPECT_TRUE(text.contains("Rewinding 2400 Steps to -1steps\r\n"));
-    // The end block: statistics and elapsed time in front, the table after them.
-    EXPECT_TRUE(text.contains("Standard Deviation for this test was: 0.07071\"\r\n"
-                              "Elapsed Test Time, "));
-    EXPECT_TRUE(text.endsWith("Zone 2\t0.1\t0.3\r\n\r\n\r\n"));
-    EXPECT_TRUE(h.outputs.Text1.isEmpty());
-    EXPECT_TRUE(h.messages.shown.isEmpty());
-}
-
-TEST(TestRunSets, DebugLogOffOnlyClearsTheText) {
-    TestRunHarness h;
-    statisticsExample(h);
-    ASSERT_TRUE(h.run->start());
-    h.run->step();
-    h.run->step();
-    h.run->step();
-    ASSERT_TRUE(h.outputs.Text1.startsWith("Rewinding"));
-    h.run->step();
-    EXPECT_TRUE(h.outputs.Text1.isEmpty());
-    ASSERT_TRUE(h.runToEnd());
-    EXPECT_FALSE(QFile::exists(h.programFolder.file("Debug.txt")));
-}
-
-TEST(TestRunSets, UnwritableDebugLogIsReportedOnce) {
-    TestRunHarness h;
-    statisticsExample(h);
-    h.settings.DebugDisplay = true;
-    ASSERT_TRUE(QDir(h.programFolder.path()).mkdir("Debug.txt")); // a folder in its way
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    ASSERT_EQ(h.messages.shown.size(), 1);
-    EXPECT_EQ(h.messages.shown[0].title, "Debug Log Problem");
-    EXPECT_EQ(h.messages.shown[0].icon, MessageIcon::Critical);
-    EXPECT_TRUE(h.messages.shown[0].text.contains("Debug.txt"));
-    EXPECT_EQ(h.count("save data"), 1);
-}
-
-TEST(TestRunEnd, CompletedTestRestoresTheWindowAndPlaysTheEndCue) {
-    TestRunHarness h;
-    statisticsExample(h);
-    ASSERT_TRUE(h.run->start());
-    h.calls.clear();
-    ASSERT_TRUE(h.runToEnd());
-    EXPECT_EQ(h.calls, (QStringList{"Commands on", "Timer1 on", "uncheck track", "save data",
-                                    "Picture3 shown", "relayout"}));
-    EXPECT_TRUE(h.flags.Manual);
-    EXPECT_EQ(h.rig.releases, 1);
-    EXPECT_EQ(h.rig.timingRestarts, 2);
-    EXPECT_EQ(h.rig.stills, 2);
-    EXPECT_EQ(h.sounds.waited.size(), 1);
-    EXPECT_TRUE(h.sounds.waited[0].endsWith("transpec.wav"));
-    EXPECT_EQ(h.sounds.started.size(), 4);
-    EXPECT_TRUE(h.sounds.started[3].endsWith("Z2.wav"));
-    EXPECT_FALSE(h.run->running());
-    h.run->step();
-    EXPECT_EQ(h.rig.stills, 2);
-}
-
-TEST(TestRunEnd, AbortDuringTheSecondSetKeepsTheFirst) {
-    TestRunHarness h;
-    statisticsExample(h);
-    h.mirror.NZ = 3;
-    h.outputs.TestStdDeviation = 42;
-    h.rig.afterMeasure = [&h] {
-        if (h.run->currentSet() == 1 && h.run->currentZone() == 2)
-            h.flags.abort = true;
-    };
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    EXPECT_EQ(h.readings.at(2, 0), 0.1);
-    EXPECT_EQ(h.readings.at(2, 1), 0.3); // nulled in the very frame that saw the abort
-    EXPECT_EQ(h.readings.at(3, 1), 0.0);
-    EXPECT_EQ(h.rig.grabs, 5);
-    EXPECT_EQ(h.outputs.MotorStatus, "Test Aborted!");
-    EXPECT_EQ(h.rig.y, 2400); // no rewind
-    EXPECT_EQ(h.rig.releases, 1);
-    EXPECT_EQ(h.count("save data"), 0);
-    EXPECT_EQ(h.count("close"), 0);
-    EXPECT_EQ(h.outputs.TestStdDeviation, 42);
-    EXPECT_TRUE(h.sounds.waited.isEmpty());
-    EXPECT_TRUE(h.outputs.Text2.startsWith("Elapsed Test Time, "));
-    EXPECT_TRUE(h.flags.Manual);
-    EXPECT_EQ(h.count("Commands on"), 1);
-}
-
-TEST(TestRunEnd, ClosingTheWindowEndsTheTestWithoutSaving) {
-    TestRunHarness h;
-    statisticsExample(h);
-    h.rig.afterMeasure = [&h] { h.flags.ExitRequested = true; };
-    ASSERT_TRUE(h.run->start());
-    h.run->step();
-    EXPECT_TRUE(h.run->finished());
-    EXPECT_EQ(h.outputs.MotorStatus, "Test Complete! :)");
-    EXPECT_EQ(h.count("close"), 1);
-    EXPECT_EQ(h.count("save data"), 0);
-    EXPECT_EQ(h.sounds.waited.size(), 1); // only the abort box silences the end cue
-    EXPECT_FALSE(h.outputs.Text2.contains("Standard Deviation"));
-}
-
-TEST(TestRunEnd, ElapsedTimeLeadsBothTexts) {
-    TestRunHarness h;
-    h.nullOnFirstFrame();
-    h.settings.DebugDisplay = true;
+    h.settings.Reps = 9;
     h.mirror.NZ = 1;
-    h.rig.frameNs = 61'500'000'000; // a grab and two stills: 184.5 s, to even 184
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    const QRegularExpression expected(
-        "^Rewinding 0 Steps to 1steps\r\n"
-        "Found Zone 1 @ \\d\\d:\\d\\d:\\d\\d LZV =50 RZV = 50\r\n"
-        "Now working on Zone 1\r\n\r\n"
-        "Elapsed Test Time, 3 Minutes 4 seconds\r\n"
-        "Elapsed Test Time, 3 Minutes 4 seconds\r\nZone 1\t0\r\n\r\n\r\n$");
-    const QString log = fileText(h.programFolder.file("Debug.txt"));
-    EXPECT_TRUE(expected.match(log).hasMatch()) << log.toStdString();
-    EXPECT_EQ(h.outputs.Text2, "Elapsed Test Time, 3 Minutes 4 seconds\r\nZone 1\t0\r\n\r\n");
+    ASSERT_TRUE(h.runToEnd(100));
+    EXPECT_EQ(h.log.filter("cue").size(), 4);
+    EXPECT_EQ(h.log.count("grab"), 0);
+    EXPECT_EQ(h.log.count("still"), 1); // the final frame only
+    EXPECT_EQ(h.log.filter("save data").size(), 1);
 }
 
-TEST(TestRunEnd, NestedStepDoesNothing) {
-    TestRunHarness h;
-    h.settings.autoTest.TFFinalFrames = 30;
-    h.rig.afterMeasure = [&h] { h.run->step(); };
-    ASSERT_TRUE(h.run->start());
-    h.run->step();
-    h.run->step();
-    EXPECT_EQ(h.rig.grabs, 2);
-    EXPECT_EQ(h.run->search().frame(), 3);
-}
-
-TEST(TestRunEnd, ASecondTestStartsFromCleanReadings) {
-    TestRunHarness h;
-    statisticsExample(h);
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    h.settings.Reps = 0;
-    h.placePlatform([](int, int zone) { return zone == 1 ? 5 : 16; });
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    EXPECT_EQ(h.readings.at(2, 0), 0.002);
-    EXPECT_EQ(h.readings.at(2, 1), 0.0);
-    EXPECT_EQ(h.count("save data"), 2);
-}
-
-TEST(TestRunPictures, SavedPerNullInTheTestsImageFolder) {
-    TestRunHarness h;
-    h.nullOnFirstFrame();
-    h.settings.SavePicture = 1;
-    h.settings.Reps = 1;
-    ASSERT_TRUE(QDir(h.dataFolder.path()).mkpath("Mirror/images")); // any letter case is reused
-    ASSERT_TRUE(h.run->start());
-    ASSERT_TRUE(h.runToEnd());
-    const QString folder = QDir(h.dataFolder.path()).filePath("Mirror/images/Test7");
-    EXPECT_TRUE(QDir(folder).exists());
-    ASSERT_EQ(h.rig.pictures.size(), 8);
-    EXPECT_EQ(h.rig.pictures[0], folder + "/Zone1rep0.bmp");
-    EXPECT_EQ(h.rig.pictures[1], folder + "/Raw_Zone1rep0.bmp");
-    EXPECT_EQ(h.rig.pictures[6], folder + "/Zone2rep1.bmp");
-    EXPECT_EQ(h.rig.pictures[7], folder + "/Raw_Zone2rep1.bmp");
-}
-
-TEST(TestRunPictures, NotSavedWhenOffOrWithoutADataFolder) {
-    for (const bool noFolder : {false, true}) {
+TEST(TestRun, AbortOrClosingDuringTheSecondSetEndsAtOnceWithoutSaving) {
+    for (const bool closing : {false, true}) {
+        SCOPED_TRACE(closing);
         TestRunHarness h;
-        h.nullOnFirstFrame();
-        h.settings.SavePicture = noFolder ? 1 : 0;
-        if (noFolder)
-            h.settings.textpath.clear();
-        ASSERT_TRUE(h.run->start());
+        statisticsExample(h);
+        h.mirror.NZ = 3;
+        h.outputs.TestStdDeviation = 42;
+        h.afterMeasure = [&h, closing] {
+            if (h.run->currentSet() == 1 && h.run->currentZone() == 2)
+                (closing ? h.flags.ExitRequested : h.flags.abort) = true;
+        };
         ASSERT_TRUE(h.runToEnd());
-        EXPECT_TRUE(h.rig.pictures.isEmpty());
-        EXPECT_TRUE(QDir(h.dataFolder.path()).isEmpty());
-        EXPECT_EQ(h.count("save data"), 1);
+        EXPECT_EQ(h.readings.at(2, 0), 0.1);
+        EXPECT_EQ(h.readings.at(2, 1), 0.3); // nulled in the very frame that saw the abort
+        EXPECT_EQ(h.readings.at(3, 1), 0.0);
+        EXPECT_EQ(h.log.count("grab"), 5);
+        EXPECT_EQ(h.outputs.MotorStatus, closing ? "Test Complete! :)" : "Test Aborted!");
+        // No rewind, no statistics, no Save Data; only the abort box silences the end cue.
+        EXPECT_TRUE(h.runs().join('|').endsWith(
+            QString("grab|measure 1|still|measure 1|release|") + (closing ? "close|" : "") +
+            "Commands on|Timer1 on|timing|uncheck track|" + (closing ? "play transpec.wav|" : "") +
+            "timing|Picture3 shown|relayout"));
+        EXPECT_EQ(h.outputs.TestStdDeviation, 42);
+        EXPECT_TRUE(h.outputs.Text2.startsWith("Elapsed Test Time, "));
+        EXPECT_TRUE(h.flags.Manual);
     }
+}
+
+TEST(TestStatistics, MeanOverZonesOfEachZonesSampleDeviation) {
+    ZoneReadings readings;
+    EXPECT_EQ(testStandardDeviation(readings, 0, 1), 0.0);
+    for (int r = 0; r < 4; ++r)
+        readings.at(1, r) = r + 1;
+    // Zone 1: mean 2.5, squares 2.25 + 0.25 + 0.25 + 2.25 = 5, sample variance 5 / 3; zone 2: 0.
+    EXPECT_NEAR(testStandardDeviation(readings, 2, 3), std::sqrt(5.0 / 3.0) / 2, 1e-12);
 }

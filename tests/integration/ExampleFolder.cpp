@@ -1,5 +1,7 @@
 #include "ExampleFolder.h"
 
+#include "analysis/Overlay.h"
+#include "analysis/ZoneGeometry.h"
 #include "app/core/HardwareConfig.h"
 #include "app/core/ProgramFolder.h"
 #include "app/core/SettingsFile.h"
@@ -11,8 +13,8 @@
 namespace orvane::testkit {
 
 namespace {
+const QString Examples = QStringLiteral(ORVANE_EXAMPLES_DIR);
 const QString BenchName = QStringLiteral("bench-demo6f4.ini");
-const QString Placeholder = QStringLiteral("%PROGRAM_FOLDER%");
 
 QString readWhole(const QString& path) {
     const auto lines = readTextLines(path);
@@ -25,47 +27,35 @@ void write(const QString& path, const QString& text) {
 }
 } // namespace
 
-QString examplesFolder() {
-    return QStringLiteral(ORVANE_EXAMPLES_DIR);
-}
-
 ExampleFolder::ExampleFolder() {
     ensureFolder(joinPath(path(), {QStringLiteral("mirrors")}));
-    write(joinPath(path(), {QStringLiteral("mirrors"), QStringLiteral("Demo6f4.ini")}),
-          readWhole(joinPath(examplesFolder(),
-                             {QStringLiteral("mirrors"), QStringLiteral("Demo6f4.ini")})));
+    const QString record = joinPath(QStringLiteral("mirrors"), {QStringLiteral("Demo6f4.ini")});
+    write(joinPath(path(), {record}), readWhole(joinPath(Examples, {record})));
     // As the main job does: the example settings with the data folder under this folder.
-    QString settings = readWhole(joinPath(examplesFolder(), {QStringLiteral("orvane.ini")}));
-    settings.replace(Placeholder, path());
+    QString settings = readWhole(joinPath(Examples, {QStringLiteral("orvane.ini")}));
+    settings.replace(QStringLiteral("%PROGRAM_FOLDER%"), path());
     write(settingsFilePath(path()), settings.replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
-    write(benchPath(), exampleBenchText());
+    changeBench({});
     HardwareConfig hardware;
-    hardware.benchFile = benchPath();
+    hardware.benchFile = joinPath(path(), {BenchName});
     EXPECT_TRUE(saveHardwareConfig(path(), hardware));
 }
 
-QString ExampleFolder::benchPath() const {
-    return joinPath(path(), {BenchName});
-}
-
-QString ExampleFolder::exampleBenchText() const {
-    return readWhole(joinPath(examplesFolder(), {BenchName}));
-}
-
 void ExampleFolder::changeSettings(const std::function<void(Settings&)>& change) {
-    Settings settings = exampleSettings(path());
+    Settings settings;
+    EXPECT_EQ(LoadSettings(settings, path(), messages).failure, SettingsFailure::None);
     change(settings);
     ASSERT_TRUE(SaveSettings(settings, path(), messages));
 }
 
 void ExampleFolder::changeBench(const std::vector<std::pair<QString, QString>>& values) {
-    QStringList lines = exampleBenchText().split(QLatin1Char('\n'));
+    QStringList lines = readWhole(joinPath(Examples, {BenchName})).split(QLatin1Char('\n'));
     for (const auto& [key, value] : values) {
         const qsizetype at = lines.indexOf(QRegularExpression(QStringLiteral("^%1=.*").arg(key)));
         ASSERT_GE(at, 0) << key.toStdString();
         lines[at] = key + QLatin1Char('=') + value;
     }
-    write(benchPath(), lines.join(QLatin1Char('\n')));
+    write(joinPath(path(), {BenchName}), lines.join(QLatin1Char('\n')));
 }
 
 void ExampleFolder::writeMirror(const QStringList& lines) {
@@ -82,12 +72,40 @@ std::unique_ptr<HeadlessTestRun> ExampleFolder::preparedRun(HeadlessOptions opti
     return run;
 }
 
-Settings exampleSettings(const QString& programFolder) {
-    Settings settings;
-    RecordingMessageBoxes boxes;
-    const SettingsLoadResult loaded = LoadSettings(settings, programFolder, boxes);
-    EXPECT_EQ(loaded.failure, SettingsFailure::None) << boxes.texts().join('\n').toStdString();
-    return settings;
+CommandResult runCommand(const QStringList& arguments) {
+    CommandResult result;
+    QTextStream out(&result.out);
+    QTextStream err(&result.err);
+    result.exit = runHeadlessCommand(QStringList{"orvane-cli"} + arguments, out, err);
+    return result;
+}
+
+double opticalNull(HeadlessTestRun& run, int zone) {
+    const BenchConfig& config = run.bench().config();
+    const double inchesPerPixel = config.mirror.diameter / 2 / config.camera.radius;
+    const double centre = config.camera.centerX;
+    const WindowColumns columns = zoneWindowColumns(run.circle(), run.zones().centerFrac[zone]);
+    return (run.bench().trueNull((centre - columns.left) * inchesPerPixel) +
+            run.bench().trueNull((columns.right - centre) * inchesPerPixel)) /
+           2;
+}
+
+double opticalReading(HeadlessTestRun& run, int zone) {
+    return opticalNull(run, zone) - opticalNull(run, 1);
+}
+
+double perfectReading(const HeadlessTestRun& run, int zone) {
+    return perfectNumber(run.zones(), zone, run.mirror().MirDiam, run.mirror().Roc,
+                         run.PerfectFactor());
+}
+
+void expectReadings(const HeadlessTestRun& run, int sets,
+                    const std::function<double(int zone)>& expected, double margin) {
+    for (int set = 0; set < sets; ++set) {
+        for (int zone = 1; zone <= run.mirror().NZ; ++zone)
+            EXPECT_NEAR(run.readings().at(zone, set), expected(zone), margin)
+                << "zone " << zone << " set " << set + 1;
+    }
 }
 
 } // namespace orvane::testkit

@@ -1,14 +1,12 @@
 #pragma once
 
+#include "app/cli/HeadlessCommand.h"
 #include "app/cli/HeadlessTestRun.h"
 #include "app/core/Settings.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
-#include <QString>
 #include <functional>
-#include <memory>
-#include <utility>
 #include <vector>
 
 namespace orvane::testkit {
@@ -18,10 +16,7 @@ namespace orvane::testkit {
 class ExampleFolder {
   public:
     ExampleFolder();
-
     QString path() const { return folder_.path(); }
-    QString benchPath() const;
-    QString exampleBenchText() const;
 
     // Rewrites the settings file after `change` has edited the example's settings.
     void changeSettings(const std::function<void(Settings&)>& change);
@@ -30,8 +25,7 @@ class ExampleFolder {
     void changeBench(const std::vector<std::pair<QString, QString>>& values);
     // Writes another mirror record beside the example's.
     void writeMirror(const QStringList& lines);
-
-    // A headless run of `mirror` on this folder's bench, prepared; messages are recorded.
+    // A headless run of `mirror` (the example's when empty) on this folder's bench, prepared.
     std::unique_ptr<HeadlessTestRun> preparedRun(HeadlessOptions options = {});
 
     RecordingMessageBoxes messages;
@@ -40,10 +34,26 @@ class ExampleFolder {
     TempFolder folder_;
 };
 
-// Settings as the example file gives them.
-Settings exampleSettings(const QString& programFolder);
+struct CommandResult {
+    int exit = -1;
+    QString out;
+    QString err;
+};
 
-// The examples folder of the source tree.
-QString examplesFolder();
+// orvane-cli in-process, its output caught.
+CommandResult runCommand(const QStringList& arguments);
+
+// What the bench's optics say zone `zone` should read: the knife plane of its null, as the
+// run's two windows sample it, relative to zone 1's.
+double opticalReading(HeadlessTestRun& run, int zone);
+// The knife plane of zone `zone`'s null: the mean of the true nulls at the radii of the two
+// pixel columns read (the null balances the two windows).
+double opticalNull(HeadlessTestRun& run, int zone);
+// The textbook reading of a perfect mirror.
+double perfectReading(const HeadlessTestRun& run, int zone);
+
+// Every zone of the first `sets` sets within `margin` inch of `expected(zone)`.
+void expectReadings(const HeadlessTestRun& run, int sets,
+                    const std::function<double(int zone)>& expected, double margin = 0.002);
 
 } // namespace orvane::testkit

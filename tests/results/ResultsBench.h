@@ -1,9 +1,9 @@
 #pragma once
 
-#include "RecordingAutomation.h"
 #include "app/core/EventPump.h"
 #include "app/core/ProgramFolder.h"
 #include "app/core/TextFile.h"
+#include "results/MirrorRecord.h"
 #include "results/ResultsContext.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
@@ -13,46 +13,53 @@
 namespace orvane::testkit {
 
 // A program folder, a data folder, a mirror with readings and recording services, as Save Data
-// sees them after a test.
-struct ResultsBench {
+// sees them after a test. Launches and keystrokes are logged in order, each stamped with the
+// virtual time in milliseconds so the pauses between them show; sends fail from `failAt` on.
+struct ResultsBench : ProcessLauncher, KeystrokeSender {
     ResultsBench() {
-        programFolder = root.path() + "/program";
         ensureFolder(programFolder);
         settings.textpath = root.path() + "/data";
-        mirror = {QStringLiteral("Newt6"), 6, 0, 48, -1, 5, 3};
-        for (int zone = 1; zone <= MaxZones; ++zone)
-            zones.centerFrac[zone] = zone * 0.05;
     }
-
     ResultsContext context() {
         return {programFolder, settings, mirror, zones, readings, TestStdDeviation,
-                boxes,         launcher, keys,   clock, pump};
+                boxes,         *this,    *this,  clock, pump};
     }
-
     QString dataFile(const QString& kind, const QString& name) const {
         return joinPath(settings.textpath, {mirror.WorkFile, kind, name});
-    }
-    QStringList lines(const QString& path) const {
-        return readTextLines(path).value_or(QStringList());
     }
     QByteArray bytes(const QString& path) const {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
+    QByteArray recordBytes(const QString& name) const {
+        return bytes(mirrorRecordPath(programFolder, name));
+    }
+    bool start(const QString& program, const QString& folder) override {
+        note(QStringLiteral("start %1 in %2").arg(program, folder));
+        return launches;
+    }
+    bool send(const QString& keys, bool wait) override {
+        note(QStringLiteral("%1 %2").arg(wait ? "keys+wait" : "keys", keys));
+        return ++sent != failAt;
+    }
+    void note(const QString& event) {
+        events << QStringLiteral("%1 ms: %2").arg(clock.nowNs() / 1'000'000).arg(event);
+    }
 
     TempFolder root;
-    QString programFolder;
+    QString programFolder = root.path() + "/program";
     Settings settings;
-    MirrorData mirror;
+    MirrorData mirror{QStringLiteral("Newt6"), 6, 0, 48, -1, 5, 3};
     ZoneTable zones;
     ZoneReadings readings;
     double TestStdDeviation = 0.0125;
     RecordingMessageBoxes boxes;
     VirtualClock clock;
     CallbackEventPump pump;
-    AutomationLog log{clock};
-    RecordingProcessLauncher launcher{log};
-    RecordingKeystrokeSender keys{log};
+    QStringList events;
+    bool launches = true;
+    int sent = 0;
+    int failAt = 0;
 };
 
 } // namespace orvane::testkit

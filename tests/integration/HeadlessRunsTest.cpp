@@ -1,0 +1,192 @@
+// Whole headless runs on the simulated bench: the readings follow the bench's own optics, repeat
+// from set to set and are saved; other benches and settings; an abort keeps what was measured.
+#include "ExampleFolder.h"
+
+#include "app/core/NumberText.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/SettingsFile.h"
+#include "app/core/TextFile.h"
+#include "autotest/TestStatistics.h"
+#include "results/MirrorRecord.h"
+
+#include <QFile>
+#include <cmath>
+#include <gtest/gtest.h>
+#include <numeric>
+
+using namespace orvane;
+using namespace orvane::testkit;
+
+namespace {
+
+QStringList lines(const QString& path) {
+    return readTextLines(findPathIgnoringCase(path)).value_or(QStringList());
+}
+
+// The example of the main job, the Demo6f4 record (6 inch f/4 paraboloid, 5 zones) on its
+// moving-source bench, with four tracked sets. One run serves every check: the run is the
+// slow part.
+TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
+    ExampleFolder folder;
+    HeadlessOptions options;
+    options.sets = 4;
+    options.track = true;
+    auto run = folder.preparedRun(options);
+    ASSERT_TRUE(run->run()) << folder.messages.texts().join('\n').toStdString();
+    EXPECT_EQ(run->outputs().MotorStatus, "Test Complete! :)");
+    // The outer zone's number is far from 0, so a test that read nothing would fail.
+    EXPECT_NEAR(perfectReading(*run, 5), 0.077, 0.0005);
+    expectReadings(*run, 4, [&](int zone) { return perfectReading(*run, zone); });
+    // The optics at the radii the windows sample agree as well.
+    expectReadings(*run, 4, [&](int zone) { return opticalReading(*run, zone); });
+    const double deviation = testStandardDeviation(run->readings(), 5, 3);
+    EXPECT_LT(deviation, 0.001);
+    EXPECT_DOUBLE_EQ(run->outputs().TestStdDeviation, deviation * 25.4); // millimetres
+
+    // Auto centre-size found the bench's mirror, the knife backed 0.05" out for it.
+    const BenchConfig::Camera& truth = run->bench().config().camera;
+    EXPECT_EQ(run->circleSource(), CircleSource::AutoCentre);
+    EXPECT_NEAR(run->circle().x, truth.centerX, 2);
+    EXPECT_NEAR(run->circle().y, truth.centerY, 2);
+    EXPECT_NEAR(run->circle().radius, truth.radius, 2);
+    EXPECT_EQ(run->knifeClearanceSteps(), 400);
+    // Zone 1's first null is the origin the rewind returns to: the bench's knife plane shows
+    // where the search found it.
+    EXPECT_EQ(run->driver().ypos(), 0);
+    EXPECT_NEAR(run->bench().knifePlane(), opticalNull(*run, 1), 0.002);
+    EXPECT_EQ(run->bench().platformMotor().missedSteps(), 0);
+    const QList<int>& frames = run->framesPerZone();
+    ASSERT_EQ(frames.size(), 20);
+    for (int count : frames)
+        EXPECT_GE(count, run->settings().autoTest.TFFinalFrames); // a null needs a full average
+    EXPECT_EQ(std::accumulate(frames.begin(), frames.end(), 0), run->framesMeasured());
+
+    EXPECT_TRUE(run->dataSaved());
+    const QStringList report =
+        lines(joinPath(folder.path(), {"TestResults", "Demo6f4", "TextData", "test1.txt"}));
+    EXPECT_EQ(report.value(0), "Mirror Diameter = 6 ROC = 48 Conic Constant = -1 Units are in "
+                               "Inches Moving Source Tester");
+    QStringList zone5;
+    for (int set = 0; set < 4; ++set)
+        zone5 << numberText(run->readings().at(5, set));
+    EXPECT_TRUE(report.value(5).endsWith(" Readings = " + zone5.join(" \t")));
+    // The record's seventh line holds the next test's number.
+    EXPECT_EQ(lines(mirrorRecordPath(folder.path(), "Demo6f4")).value(6), "2");
+}
+
+TEST(HeadlessOptics, OtherOpticsAndTestersReadTheirOwnNulls) {
+    const struct {
+        std::vector<std::pair<QString, QString>> bench;
+        bool knifeLeftFixed;
+    } cases[] = {{{{"conic", "-0.5"}}, false},
+                 // A left knife waits on its own side of the beam, as it would on a real rig.
+                 {{{"side", "left"}, {"fixed", "true"}, {"knife_offset", "-0.01"}}, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.knifeLeftFixed);
+        ExampleFolder folder;
+        folder.changeBench(c.bench);
+        folder.changeSettings([&](Settings& s) {
+            s.KnifeRight = !c.knifeLeftFixed;
+            s.menus.fixedSource = c.knifeLeftFixed;
+        });
+        HeadlessOptions options;
+        options.sets = 1;
+        auto run = folder.preparedRun(options);
+        ASSERT_TRUE(run->run()) << folder.messages.texts().join('\n').toStdString();
+        expectReadings(*run, 1, [&](int zone) { return opticalReading(*run, zone); });
+        EXPECT_EQ(run->PerfectFactor(), c.knifeLeftFixed ? 2 : 1);
+        const double outer = run->readings().at(5, 0) / perfectReading(*run, 5);
+        // The oblate spheroid has half the paraboloid's aberration. A fixed source doubles the
+        // numbers; the readings fall short by the 1% that auto centre-size's circle is small
+        // (a pixel of 100), twice over, since the numbers go with the square of the radius.
+        EXPECT_NEAR(outer, c.knifeLeftFixed ? 0.98 : 0.5, c.knifeLeftFixed ? 0.01 : 0.1);
+    }
+}
+
+TEST(HeadlessOptics, AbortDuringTheSecondSetKeepsTheFirstSetsReadings) {
+    ExampleFolder folder;
+    auto run = folder.preparedRun();
+    ASSERT_EQ(run->sets(), 2);
+    HeadlessTestRun* r = run.get();
+    // The operator ticks "Abort Action" while set 2 works on zone 3.
+    run->pump().setHook([r] {
+        if (r->test() && r->test()->currentSet() == 1 && r->test()->currentZone() == 3)
+            r->flags().abort = true;
+    });
+    EXPECT_FALSE(run->run());
+    EXPECT_FALSE(run->testCompleted());
+    EXPECT_EQ(run->outputs().MotorStatus, "Test Aborted!");
+    expectReadings(*run, 1, [&](int zone) { return perfectReading(*run, zone); });
+    for (int zone = 3; zone <= 5; ++zone)
+        EXPECT_EQ(run->readings().at(zone, 1), 0.0) << zone;
+    EXPECT_NEAR(run->readings().at(2, 1), run->readings().at(2, 0), 0.002);
+    // No Save Data after an abort: the record keeps its test number.
+    EXPECT_FALSE(run->saveResult().has_value());
+    EXPECT_EQ(lines(mirrorRecordPath(folder.path(), "Demo6f4")).value(6), "1");
+}
+
+TEST(HeadlessOptics, ASearchThatNeverNullsIsAbortedAfterItsFrameLimit) {
+    ExampleFolder folder;
+    folder.changeBench({{"gain", "0"}}); // a dark mirror: no zone ever balances bright enough
+    HeadlessOptions options;
+    options.sets = 1;
+    options.circle = MirrorCircle{160, 120, 99};
+    options.framesPerZoneLimit = 300;
+    auto run = folder.preparedRun(options);
+    EXPECT_FALSE(run->run());
+    EXPECT_EQ(run->outputs().MotorStatus, "Test Aborted!");
+    ASSERT_EQ(run->framesPerZone().size(), 1);
+    // The abort lands on the frame after the limit; the closing still frame counts too.
+    EXPECT_GT(run->framesPerZone()[0], 300);
+    EXPECT_LE(run->framesPerZone()[0], 303);
+    EXPECT_TRUE(folder.messages.texts().contains(
+        QStringLiteral("No null of zone 1 in 300 frames: the test is aborted.")));
+}
+
+TEST(HeadlessCommand, ACompletedTestPrintsReadingsBesidePerfectNumbers) {
+    ExampleFolder folder;
+    const CommandResult r = runCommand({"test", "--program-folder", folder.path(), "--mirror",
+                                        "Demo6f4", "--sets", "1", "--circle", "160,120,99"});
+    EXPECT_EQ(r.exit, ExitCompleted) << r.err.toStdString();
+    const QStringList out = r.out.split('\n');
+    ASSERT_GE(out.size(), 12) << r.out.toStdString();
+    EXPECT_EQ(out[0], "Mirror Demo6f4: diameter 6\", ROC 48\", conic -1, 5 zones, moving "
+                      "source, knife right; 1 set(s)");
+    EXPECT_EQ(out[1], "Mirror circle: centre 160,120, radius 99 px");
+    EXPECT_EQ(out[2].simplified(), "Zone Radius Set 1 Perf# Diff");
+    EXPECT_TRUE(out[3].simplified().startsWith("1 0.822 0 0 0")) << out[3].toStdString();
+    EXPECT_TRUE(out[7].simplified().startsWith("5 2.844 ")) << out[7].toStdString();
+    for (int row = 3; row <= 7; ++row) {
+        const auto difference = parseNumber(out[row].simplified().section(' ', -1));
+        ASSERT_TRUE(difference.has_value()) << out[row].toStdString();
+        EXPECT_LE(std::abs(*difference), 0.002) << out[row].toStdString();
+    }
+    EXPECT_EQ(out[8], "Test Complete! :)");
+    EXPECT_TRUE(out[9].startsWith("Saved as test 1 of Demo6f4: ") && out[9].endsWith("test1.txt"))
+        << out[9].toStdString();
+    EXPECT_TRUE(out[10].startsWith("Frames: ") &&
+                out[10].contains(" per zone on average over 5 zone searches"))
+        << out[10].toStdString();
+    EXPECT_TRUE(out[11].startsWith("Wall time: ")) << out[11].toStdString();
+}
+
+TEST(HeadlessCommand, WithoutASettingsFileTheFirstRunDefaultsServe) {
+    ExampleFolder folder;
+    ASSERT_TRUE(QFile::remove(settingsFilePath(folder.path())));
+    // The defaults put the knife on the left of the source: so does this bench.
+    folder.changeBench({{"side", "left"}, {"knife_offset", "-0.01"}});
+    const CommandResult r = runCommand(
+        {"test", "--program-folder", folder.path(), "--mirror", "Demo6f4", "--sets", "1"});
+    EXPECT_EQ(r.exit, ExitCompleted) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("Initialization Error :(: Unable to Load Orvane.ini"));
+    EXPECT_TRUE(r.out.contains("moving source, knife left; 1 set(s)")) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("Test Complete! :)"));
+    // The first-run data folder, and the debug log that the defaults switch on.
+    EXPECT_TRUE(QFile::exists(
+        joinPath(folder.path(), {"TestResults", "Demo6f4", "TextData", "test1.txt"})));
+    EXPECT_TRUE(QFile::exists(joinPath(folder.path(), {"Debug.txt"})));
+    // A headless run opens no dialog and so never writes the settings.
+    EXPECT_FALSE(QFile::exists(settingsFilePath(folder.path())));
+}
+
+} // namespace
