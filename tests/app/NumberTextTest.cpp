@@ -43,5 +43,6 @@ TEST(NumberText, DecimalHalvesRoundToEven) {
         {-0.0345, 3, -0.034}, {0.06875, 4, 0.0688}, {1.23456, 4, 1.2346}, {1e9 + 0.5, 0, 1e9}};
     for (const auto& [value, places, rounded] : cases)
         EXPECT_DOUBLE_EQ(roundHalfEven(value, places), rounded) << value << " at " << places;
+    EXPECT_EQ(roundToInt(-3.5), -4);
     EXPECT_EQ(numberText(roundHalfEven(-0.00001, 4)), "0");
 }

@@ -125,7 +125,7 @@ TEST(SharedFiles, FreshFolderGetsSoundsAndManualAndOwnFilesAreKeptWhateverTheirC
     EXPECT_EQ(installMissingSharedFiles(program.path(), {"/no/such/share", share.path()}), 2);
     EXPECT_EQ(readTextLines(own)->first(), "own");
     EXPECT_EQ(soundFilePath(program.path(), "z1.wav"), program.file("Sound/Z1.wav"));
-    EXPECT_EQ(*readTextLines(helpFilePath(program.path())), QStringList{"new"});
+    EXPECT_EQ(readTextLines(helpFilePath(program.path())), QStringList{"new"});
     EXPECT_EQ(QDir(program.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
               QStringList{"Sound"});
     EXPECT_EQ(installMissingSharedFiles(program.path(), {share.path()}), 0);

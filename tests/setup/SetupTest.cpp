@@ -171,6 +171,7 @@ TEST_F(SetupDialogTest, ItsButtonsOpenTheOtherDialogsOverIt) {
         EXPECT_EQ(text1->property("text").toString() + " " + text2->property("text").toString(),
                   "0.00025 0");
         QTest::keyClick(&stepSize, Qt::Key_Escape);
+        EXPECT_TRUE(stepSize.isVisible());
         text1->setProperty("text", "abc");
         stepSize.findChild<QAbstractButton*>("cmdOK")->click();
         text1->setProperty("text", "0.0127");
@@ -183,7 +184,6 @@ TEST_F(SetupDialogTest, ItsButtonsOpenTheOtherDialogsOverIt) {
               QStringList({"You must enter a Step size to continue!",
                            "Step size must be a Numerical Value, not included any notation!"}));
     EXPECT_DOUBLE_EQ(settings.StepSize, 0.00025);
-    EXPECT_TRUE(settings.Metric);
 
     whenModalOpens([](QWidget& knife) {
         knife.findChild<QAbstractButton*>("Option1_1")->click();
@@ -192,7 +192,7 @@ TEST_F(SetupDialogTest, ItsButtonsOpenTheOtherDialogsOverIt) {
         knife.findChild<QAbstractButton*>("cmdOK")->click();
     });
     child("Command2")->click();
-    EXPECT_TRUE(settings.KnifeRight);
+    EXPECT_TRUE(settings.KnifeRight && settings.Metric);
 
     dialog->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
