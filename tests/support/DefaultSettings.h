@@ -6,12 +6,7 @@ namespace orvane::testkit {
 
 // The first-run settings: 0.000125" half-steps on both axes, zone intensities 30 to 60.
 inline Settings firstRunSettings() {
-    Settings s;
-    s.StepSize = 0.000125;
-    s.LRStepSize = 0.000125;
-    s.autoTest.Max = 60;
-    s.autoTest.Min = 30;
-    return s;
+    return {.StepSize = 0.000125, .LRStepSize = 0.000125, .autoTest = {60, 30}};
 }
 
 // The search's tuning values with the moves derived from 0.000125" half-steps.

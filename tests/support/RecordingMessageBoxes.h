@@ -3,6 +3,7 @@
 #include "app/core/MessageBoxes.h"
 
 #include <QList>
+#include <QStringList>
 
 namespace orvane::testkit {
 
@@ -11,25 +12,21 @@ class RecordingMessageBoxes : public MessageBoxes {
   public:
     MessageAnswer show(const Message& message) override {
         shown.append(message);
-        if (!answers.isEmpty())
-            return answers.takeFirst();
-        return MessageAnswer::Ok;
+        return answers.isEmpty() ? MessageAnswer::Ok : answers.takeFirst();
     }
-    QStringList titles() const {
-        QStringList out;
-        for (const Message& m : shown)
-            out << m.title;
-        return out;
-    }
-    QStringList texts() const {
-        QStringList out;
-        for (const Message& m : shown)
-            out << m.text;
-        return out;
-    }
+    QStringList titles() const { return collect(&Message::title); }
+    QStringList texts() const { return collect(&Message::text); }
 
     QList<Message> shown;
     QList<MessageAnswer> answers;
+
+  private:
+    QStringList collect(QString Message::*part) const {
+        QStringList out;
+        for (const Message& m : shown)
+            out << m.*part;
+        return out;
+    }
 };
 
 } // namespace orvane::testkit

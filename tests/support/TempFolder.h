@@ -1,18 +1,13 @@
 #pragma once
 
-#include <QString>
 #include <QTemporaryDir>
 
 namespace orvane::testkit {
 
 // A fresh program folder per test, removed afterwards.
-class TempFolder {
+class TempFolder : public QTemporaryDir {
   public:
-    QString path() const { return dir_.path(); }
-    QString file(const QString& name) const { return dir_.filePath(name); }
-
-  private:
-    QTemporaryDir dir_;
+    QString file(const QString& name) const { return filePath(name); }
 };
 
 } // namespace orvane::testkit

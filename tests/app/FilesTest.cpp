@@ -1,0 +1,159 @@
+#include "app/core/MessageBoxes.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/SettingsFile.h"
+#include "app/core/TextFile.h"
+#include "support/TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace orvane;
+
+namespace {
+
+TEST(ProgramFolder, CommandLineFirstThenAWritableExecutableFolderAndTextFilesInCrLfLines) {
+    testkit::TempFolder dir;
+    EXPECT_EQ(resolveProgramFolder({"orvane", "--program-folder", dir.path()}, "/bin"), dir.path());
+    EXPECT_EQ(resolveProgramFolder({"orvane"}, dir.path()), dir.path());
+    EXPECT_EQ(resolveProgramFolder({"orvane", "--program-folder"}, dir.path()), dir.path());
+    EXPECT_FALSE(resolveProgramFolder({"orvane"}, "/nonexistent/bin").startsWith("/nonexistent"));
+    EXPECT_EQ(joinPath("/a/", {"b", "c.ini"}), QDir::toNativeSeparators("/a/b/c.ini"));
+    ASSERT_TRUE(writeTextFile(dir.file("a.txt"), crlfJoin({"one", ""})));
+    ASSERT_TRUE(appendTextFile(dir.file("a.txt"), "two\nthree"));
+    EXPECT_EQ(*readTextLines(dir.file("a.txt")), (QStringList{"one", "", "two", "three"}));
+}
+
+// Unusual values in the order Settings declares them; neighbouring check marks differ, so two
+// lines exchanged show.
+Settings unusualSettings() {
+    const PlatformMenus menus(true, "&Reverse L/R Motor (now reversed)", false,
+                              "Reverse &To/From - swapped", true, false, true);
+    const std::array<QString, MirrorListSize> mirrors{"Newt8", "Dob 10", "mnu", "",   "m4",
+                                                      "m5",    "m6",     "m7",  "m8", "m9"};
+    const AutoTestVariables autoTest{200, 35, 6, 12, 3, 7, 18, 17, 2, 22, 5, 33, 4};
+    return Settings(menus, 1.25E-05, 0.000315, true, false, "/opt/figure", "/opt/six tests",
+                    "/data/results", false, true, false, true, false, 4321, 77, 9, mirrors, 1, 3, 2,
+                    false, true, false, autoTest);
+}
+
+const QByteArray UnusualFile =
+    "True\r\n&Reverse L/R Motor (now reversed)\r\nFalse\r\nReverse &To/From - swapped\r\nTrue\r\n"
+    "False\r\n1.25E-05\r\nTrue\r\nFalse\r\nTrue\r\n/opt/figure\r\n/opt/six tests\r\n"
+    "/data/results\r\nFalse\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n4321\r\n77\r\n9\r\n"
+    "Newt8\r\nDob 10\r\nmnu\r\n\r\nm4\r\nm5\r\nm6\r\nm7\r\nm8\r\nm9\r\n200\r\n35\r\n1\r\n3\r\n2\r\n"
+    "False\r\nTrue\r\nFalse\r\n6\r\n12\r\n3\r\n7\r\n18\r\n17\r\n2\r\n22\r\n5\r\n33\r\n4\r\n"
+    "0.000315\r\n";
+
+// A program folder; what reading its settings file says and opens is told in order.
+class SettingsFileTest : public ::testing::Test, public MessageBoxes {
+  protected:
+    MessageAnswer show(const Message& m) override {
+        told << QString::number(int(m.icon)) + " " + m.title + " " + m.text;
+        return MessageAnswer::Ok;
+    }
+    QByteArray fileBytes() {
+        QFile file(settingsFilePath(folder.path()));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+    SettingsLoadResult load(Settings& s) {
+        return LoadSettings(
+            s, folder.path(), *this,
+            {[this] { told << "setup dialog"; }, [this] { told << "auto-test dialog"; }});
+    }
+
+    testkit::TempFolder folder;
+    QStringList told;
+};
+
+TEST_F(SettingsFileTest, Writes51CrLfLinesInFileOrderAndReadsThemBackByteForByte) {
+    EXPECT_TRUE(SaveSettings(unusualSettings(), folder.path(), *this));
+    EXPECT_EQ(fileBytes(), UnusualFile);
+
+    // Read back and written again, each check mark either way, from a file named in capitals.
+    QByteArray flipped = UnusualFile;
+    flipped.replace("True", "T").replace("False", "True").replace("T\r", "False\r");
+    QFile::rename(settingsFilePath(folder.path()), folder.file("ORVANE.INI"));
+    for (const QByteArray& bytes : {UnusualFile, flipped}) {
+        ASSERT_TRUE(writeTextFile(folder.file("ORVANE.INI"), QString::fromUtf8(bytes)));
+        Settings loaded;
+        EXPECT_EQ(load(loaded).failure, SettingsFailure::None);
+        EXPECT_TRUE(SaveSettings(loaded, folder.path(), *this));
+        EXPECT_EQ(fileBytes(), bytes);
+    }
+    EXPECT_EQ(told, QStringList());
+    EXPECT_FALSE(SaveSettings(unusualSettings(), folder.file("no/such"), *this));
+    EXPECT_TRUE(told.size() == 1 && told[0].startsWith("1 Save Error :( ") &&
+                told[0].contains("orvane.ini"));
+}
+
+// "line=text;line=text..." as pairs.
+QList<std::pair<int, QString>> lineTexts(const char* spec) {
+    QList<std::pair<int, QString>> out;
+    for (const QString& item : QString::fromUtf8(spec).split(';', Qt::SkipEmptyParts)) {
+        const qsizetype equals = item.indexOf('=');
+        out.append({item.left(equals).toInt(), item.mid(equals + 1)});
+    }
+    return out;
+}
+
+// The unusual file edited, loaded, and what the settings then hold, as the file's lines. A
+// missing file is a first run, loaded over built-in settings; the others over settings already
+// filled in.
+struct BadFileCase {
+    const char* name;
+    int lineCount; // -1: no file at all
+    const char* edits;
+    SettingsFailure failure;
+    const char* held; // "%1" is the program folder
+};
+
+TEST_F(SettingsFileTest, BadOrMissingLinesKeepWhatWasReadAndOpenTheRightDialog) {
+    using enum SettingsFailure;
+    const BadFileCase cases[] = {
+        {"no file", -1, "", SectionA,
+         "6=0.000125;50=0.000125;12=%1/TestResults;15=True;31=60;32=30;36=True;18=2000"},
+        {"52 lines", 52, "51=extra", SectionA,
+         "0=False;6=0.002;50=0.000125;12=%1/TestResults;31=90;32=25"},
+        {"bad speed", 51, "19=fast", SectionA,
+         "18=4321;19=136;20=4;12=/data/results;21=mnu;31=90;33=0;36=True"},
+        {"slider out of range", 51, "20=11", SectionA, "19=77;20=4"},
+        {"no line 50", 50, "", SectionA, "6=1.25E-05;50=0.000125;7=False"},
+        {"bad auto-test value", 51, "40=ten", SectionC, "31=200;34=3;39=6;40=10;48=30;36=True"},
+        {"bad lines 33 to 38 are skipped", 51, "33=yes;35=camera;37=maybe;38=true", None,
+         "33=0;34=3;35=0;36=False;37=False;38=True"},
+        {"empty line 36", 51, "36=", None, "36=True"},
+        {"any case, numbers, ends of ranges", 51, "0=FALSE;2=-1;4=0;20=10;33=0;34=2.5;39= 7 ", None,
+         "0=False;2=True;4=False;20=10;33=0;34=2;39=7"},
+    };
+    const QStringList toldOn[] = {
+        {},
+        {"1 Initialization Error :( Unable to Load Orvane.ini, Now opening Setup Dialog, Please "
+         "confirm Data to continue",
+         "setup dialog"},
+        {"1 Initialization Error :( Unable to load Auto-Test Variuables, Now opening Auto-Test "
+         "Dialog, please confirm data to continue",
+         "auto-test dialog"}};
+    const Settings filled{.StepSize = 0.002, .autoTest = {90, 25}};
+    for (const BadFileCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        QStringList lines = splitTextLines(QString::fromUtf8(UnusualFile));
+        lines.resize(std::max(c.lineCount, 0));
+        for (const auto& [line, text] : lineTexts(c.edits))
+            lines[line] = text;
+        QFile::remove(settingsFilePath(folder.path()));
+        if (c.lineCount >= 0)
+            ASSERT_TRUE(writeTextFile(settingsFilePath(folder.path()), crlfJoin(lines)));
+        Settings s = c.lineCount < 0 ? Settings{} : filled;
+        told.clear();
+        const SettingsLoadResult result = load(s);
+        EXPECT_EQ(result.failure, c.failure);
+        EXPECT_EQ(result.waitForIt, c.failure == SectionA);
+        EXPECT_EQ(told, toldOn[int(c.failure)]);
+        for (const auto& [line, text] : lineTexts(c.held))
+            EXPECT_EQ(settingsLines(s)[line], QString(text).replace("%1", folder.path()))
+                << "line " << line;
+    }
+}
+
+} // namespace

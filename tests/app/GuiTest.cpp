@@ -1,0 +1,274 @@
+// The window's parts, and the whole program's controller on the simulated bench in virtual time.
+#include "app/core/Clock.h"
+#include "app/core/EventPump.h"
+#include "app/core/ProgramFolder.h"
+#include "app/core/SoundPlayer.h"
+#include "app/core/TextFile.h"
+#include "app/gui/FloatingTextWindow.h"
+#include "app/gui/MainController.h"
+#include "app/gui/MainWindow.h"
+#include "app/gui/PictureBox.h"
+#include "app/gui/QtMessageBoxes.h"
+#include "app/gui/UiForms.h"
+#include "app/shell/SplashView.h"
+#include "autotest/variables/FrmAutoTest.h"
+#include "setup/frmsetup.h"
+#include "support/DefaultSettings.h"
+#include "support/RecordingMessageBoxes.h"
+#include "support/TempFolder.h"
+
+#include <QFile>
+#include <QMessageBox>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orvane;
+
+namespace {
+
+TEST(Widgets, MessageBoxesAreBuiltAsGiven) {
+    const auto box = QtMessageBoxes::build({"Sure?", "Overwrite?", MessageIcon::Exclamation,
+                                            MessageButtons::OkCancel, MessageAnswer::Cancel},
+                                           nullptr);
+    EXPECT_EQ(box->windowTitle() + box->text(), "Sure?Overwrite?");
+    EXPECT_EQ(box->icon(), QMessageBox::Warning);
+    EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Cancel));
+}
+
+// Pixels of `image` unlike its top-left one.
+int pixelsUnlikeTheCorner(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) != image.pixel(0, 0);
+    return count;
+}
+
+// Runs `action` and hands its modal dialog to `answer`; returns the dialog's name.
+QString answerModal(QAction* action, const std::function<void(QDialog&)>& answer) {
+    QString seen;
+    QTimer::singleShot(0, [&] {
+        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+            seen = dialog->objectName();
+            answer(*dialog);
+        }
+    });
+    action->trigger();
+    return seen;
+}
+
+void click(QObject& in, const char* button) {
+    in.findChild<QAbstractButton*>(button)->click();
+}
+
+class ControllerTest : public ::testing::Test, public SplashView {
+  protected:
+    void setStatus(const QString&) override {}
+    void closeSplash() override {}
+
+    // Settings with the "Demo" mirror in the list and its record, then the start-up.
+    void startWithTheDemoMirror() {
+        Settings saved = testkit::firstRunSettings();
+        saved.mirrorList[0] = QStringLiteral("Demo");
+        saved.textpath = folder.file("data");
+        ASSERT_TRUE(SaveSettings(saved, folder.path(), messages) &&
+                    ensureFolder(folder.file("mirrors")));
+        ASSERT_TRUE(writeTextFile(folder.file("mirrors/Demo.ini"),
+                                  crlfJoin({"Demo", "6", "48", "-1", "0", "5", "1"})));
+        controller.start(*this);
+        controller.timer1().stop(); // the tests run the passes themselves
+    }
+    void passes(int count) {
+        for (int i = 0; i < count; ++i)
+            controller.liveLoop().runPass();
+    }
+    Ui::frmMain& ui() { return controller.window().ui(); }
+    QAction* action(const char* name) { return controller.window().findChild<QAction*>(name); }
+    QStringList iniLines() { return readTextLines(settingsFilePath(folder.path())).value(); }
+
+    testkit::TempFolder folder;
+    testkit::RecordingMessageBoxes messages;
+    SilentSoundPlayer sound;
+    VirtualClock clock;
+    CallbackEventPump pump;
+    MainController controller{{folder.path(), messages, sound, clock, pump}};
+    Settings& settings = controller.settings();
+    RunFlags& flags = controller.flags();
+};
+
+TEST_F(ControllerTest, FirstStartOpensTheSetupChainAndTheLoopAndClosingSavesTheSettings) {
+    ASSERT_EQ(controller.start(*this)->failure, SettingsFailure::SectionA);
+    frmsetup* setup = controller.setupMenus().setupDialog();
+    ASSERT_TRUE(setup && setup->isVisible() && !setup->isModal());
+    EXPECT_TRUE(ui().Text1->isVisible());                          // the debug display is forced on
+    EXPECT_GT(pixelsUnlikeTheCorner(ui().Picture2->image()), 500); // the instructions
+    EXPECT_TRUE(QTest::qWaitFor([&] { return controller.liveLoop().running(); }, 2000));
+    click(*setup, "cmdOK"); // the first run goes on to the save options
+    auto* saveOptions = controller.window().findChild<QDialog*>("SaveOptions");
+    ASSERT_TRUE(saveOptions && saveOptions->isVisible() && !saveOptions->isModal());
+
+    controller.window().close();
+    EXPECT_EQ(iniLines(), settingsLines(settings));
+    EXPECT_TRUE(settings.DebugDisplay && ui().abort->isChecked());
+    EXPECT_FALSE(controller.timer1().isActive());
+}
+
+TEST_F(ControllerTest, ABadAutoTestValueOpensTheAutoTestDialogAndLoadingWhileClosingAborts) {
+    QStringList lines = settingsLines(testkit::firstRunSettings());
+    lines[43] = QStringLiteral("fifteen");
+    ASSERT_TRUE(writeTextFile(settingsFilePath(folder.path()), crlfJoin(lines)));
+    EXPECT_EQ(controller.start(*this)->failure, SettingsFailure::SectionC);
+    FrmAutoTest* autoTest = controller.setupMenus().autoTestDialog();
+    EXPECT_TRUE(autoTest && autoTest->isVisible() && !controller.setupMenus().setupDialog());
+    MainController closing({folder.path(), messages, sound, clock, pump});
+    closing.flags().ExitRequested = true;
+    EXPECT_FALSE(closing.start(*this).has_value());
+    EXPECT_TRUE(closing.window().ui().abort->isChecked());
+}
+
+TEST_F(ControllerTest, SavedSettingsComeBackIntoTheControlsAndChangesGoBack) {
+    Settings saved = testkit::firstRunSettings();
+    saved.menus.invert = saved.menus.lrSwap = true;
+    saved.SavePicture = 1;
+    saved.mirrorList[1] = QStringLiteral("Newt8");
+    ASSERT_TRUE(SaveSettings(saved, folder.path(), messages));
+    controller.start(*this);
+    EXPECT_TRUE(ui().mnuinvert->isChecked() && ui().mnuLRswap->isChecked());
+    EXPECT_TRUE(ui().Save_picture->isChecked() && !ui().Text1->isVisible());
+    EXPECT_TRUE(controller.window().mirrorListItem(2)->isVisible());
+    EXPECT_FALSE(controller.window().mirrorListItem(1)->isVisible());
+
+    ui().Mindelay->setValue(250);
+    ui().Save_picture->setChecked(false);
+    ui().abort->setChecked(true);
+    EXPECT_EQ(QList<int>({settings.Mindelay, settings.SavePicture, flags.abort}),
+              QList<int>({250, 0, 1}));
+    const QStringList before = iniLines();
+    ui().MnuFixed->trigger(); // the light source waits for the next save
+    EXPECT_EQ(iniLines(), before);
+    ui().mnuSwapMotors->trigger(); // the reversals go with the motors
+    EXPECT_EQ(ui().mnuTFswap->text(), "&Reverse L/R Motor");
+    EXPECT_TRUE(ui().mnuTFswap->isChecked() && !ui().mnuLRswap->isChecked());
+    ui().mnuTFswap->trigger();
+    ui().mnuinvert->trigger();
+    EXPECT_FALSE(ui().mnuTFswap->isChecked() || ui().mnuinvert->isChecked());
+    EXPECT_EQ(iniLines(), settingsLines(settings));
+}
+
+TEST_F(ControllerTest, MenusOpenTheirDialogsAndTheirChangesLand) {
+    const auto reject = [](QDialog& d) { d.reject(); };
+    EXPECT_EQ(answerModal(action("mnuReps"), reject) + answerModal(action("mnuSave"), reject),
+              "DialogSaveOptions");
+    EXPECT_EQ(iniLines(), settingsLines(settings)); // saved even after Cancel
+
+    // A mirror saved in the editor becomes current: zones, Text2, Save Data and the list.
+    EXPECT_EQ(answerModal(action("mnuEditMirror"),
+                          [](QDialog& d) {
+                              d.findChild<QObject*>("NName")->setProperty("text", "Newt10");
+                              d.findChild<QObject*>("Ndiam")->setProperty("text", "10");
+                              d.findChild<QObject*>("NRoc")->setProperty("text", "100");
+                              click(d, "Command2");
+                          }),
+              "frmEdit");
+    EXPECT_TRUE(flags.ZoneOn && ui().Command5->isEnabled());
+    EXPECT_TRUE(ui().Text2->toPlainText().contains("Perf#"));
+    EXPECT_EQ(controller.window().mirrorListItem(1)->text(), "Newt10");
+
+    // The setup and auto-test menus open one modeless dialog each.
+    for (const char* menu : {"mnuWizard", "MnuAuto", "mnuWizard", "MnuAuto"})
+        action(menu)->trigger();
+    frmsetup* setup = controller.setupMenus().setupDialog();
+    ASSERT_TRUE(setup && controller.setupMenus().autoTestDialog());
+    EXPECT_EQ(controller.window().findChildren<QDialog*>().size(), 2);
+    setup->findChild<QObject*>("Slider1")->setProperty("value", 3210); // reaches the window
+    setup->copyControlsToSettings();
+    EXPECT_EQ(ui().Maxdelay->value(), 3210);
+}
+
+TEST_F(ControllerTest, WindowMenusToggleTheLayoutTheBarsAndTheFloatingText) {
+    controller.window().show();
+    const QRect text2 = ui().Text2->geometry();
+    action("MnuMoreText")->trigger();
+    EXPECT_EQ(ui().Picture3->x(), ui().Text2->x() - 40);
+    EXPECT_GT(ui().Text2->height(), text2.height());
+    action("MnuMoreText")->trigger();
+    action("mnuDebug")->trigger();
+    EXPECT_TRUE(settings.DebugDisplay && ui().Text1->isVisible());
+    action("mnuDebug")->trigger();
+    EXPECT_EQ(ui().Text2->geometry(), text2);
+
+    ui().Picture2->image().fill(Qt::black);
+    action("MnuBars")->trigger();
+    EXPECT_EQ(pixelsUnlikeTheCorner(ui().Picture2->image()), 0);
+    EXPECT_NE(ui().Picture2->image().pixel(0, 0), qRgb(0, 0, 0));
+    action("mnuText")->trigger(); // the floating text window keeps the twip margins
+    controller.floatingText()->resize(600, 400);
+    EXPECT_EQ(controller.floatingText()->ui().Text2->size(), QSize(572, 180)); // 8580 x 2700
+}
+
+TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeysJogTheMotors) {
+    startWithTheDemoMirror();
+    passes(1);
+    const QImage instructions = ui().Picture2->image();
+    controller.window().mirrorListItem(1)->trigger();
+    EXPECT_TRUE(ui().Text2->toPlainText().contains("Zone\tInner\tOuter\tRadius\tPerf#\n1\t"));
+    passes(3);
+    EXPECT_GT(pixelsUnlikeTheCorner(ui().Picture1->image()), 10000); // the lit mirror
+    EXPECT_NE(ui().Picture2->image(), instructions);                 // bars replace the text
+    QTest::mouseClick(ui().Picture1, Qt::LeftButton, {}, QPoint(150, 110));
+    const MirrorCircle& circle = controller.state().circle;
+    EXPECT_NEAR(circle.x, 160, 2);
+    EXPECT_NEAR(circle.radius, 100, 3);
+    ui().Slider1->setValue(5);
+    EXPECT_EQ(controller.hardware().measurer().framesToAverage(), 5);
+
+    StepperDriver& driver = controller.hardware().driver();
+    for (Qt::Key key : {Qt::Key_K, Qt::Key_M}) { // whichever control has the focus
+        QTest::keyPress(ui().Text2, key);
+        passes(12);
+        QTest::keyRelease(ui().Text2, key);
+        passes(60);
+    }
+    EXPECT_GE(driver.xpos(), 12);
+    EXPECT_GE(driver.ypos(), 10); // M moves the platform away from the mirror
+    SimulatedBench& bench = controller.hardware().bench();
+    EXPECT_EQ(QList<qint64>({bench.knifeMotor().halfSteps(), bench.platformMotor().halfSteps()}),
+              QList<qint64>({driver.xpos(), -driver.ypos()}));
+    ui().Command1->click(); // Reset
+    EXPECT_FALSE(flags.ZoneOn || ui().Command5->isEnabled() || driver.xpos() != 0);
+
+    ASSERT_TRUE(QFile::remove(folder.file("mirrors/Demo.ini"))); // a record gone missing
+    controller.window().mirrorListItem(1)->trigger();
+    EXPECT_FALSE(flags.ZoneOn || controller.window().mirrorListItem(1)->isVisible());
+    controller.capture().shutdown(); // no driver delivers frames
+    QTest::mouseClick(ui().Picture1, Qt::LeftButton, {}, QPoint(60, 60));
+    EXPECT_EQ(messages.titles(), QStringList({"Oh Shit!", "Auto Center-Size"}));
+}
+
+TEST_F(ControllerTest, TheTestTakesOverTheWindowAndAnAbortGivesItBack) {
+    startWithTheDemoMirror();
+    controller.window().mirrorListItem(1)->trigger();
+    passes(3);
+    controller.timer1().start();
+    ui().Command3->click();
+    TestRunWiring& test = controller.testRun();
+    EXPECT_TRUE(test.running());
+    EXPECT_FALSE(flags.Manual || controller.timer1().isActive() || ui().Command1->isEnabled());
+    for (int i = 0; i < 5; ++i)
+        test.runStep();
+    EXPECT_TRUE(ui().Text1->toPlainText().contains("Now working on Zone 1\n"));
+    ui().abort->setChecked(true);
+    EXPECT_FALSE(test.runStep());
+    EXPECT_TRUE(ui().Text2->toPlainText().startsWith("Elapsed Test Time, "));
+    EXPECT_TRUE(flags.Manual && controller.timer1().isActive() && ui().Command3->isEnabled());
+    EXPECT_TRUE(controller.liveLoop().runPass()); // carries on where it stood
+    EXPECT_EQ(controller.state().outputs.MotorStatus, "Test Aborted!");
+
+    ui().abort->setChecked(false);
+    ui().Command3->click();
+    pump.setHook([&] { test.runStep(); }); // the shutdown's wait lets the test see it
+    controller.window().close();
+    EXPECT_FALSE(test.running());
+}
+
+} // namespace
