@@ -134,7 +134,10 @@ TEST_F(SettingsFileTest, BadOrMissingLinesKeepWhatWasReadAndOpenTheRightDialog) 
         {"1 Initialization Error :( Unable to load Auto-Test Variuables, Now opening Auto-Test "
          "Dialog, please confirm data to continue",
          "auto-test dialog"}};
-    const Settings filled{.StepSize = 0.002, .autoTest = {90, 25}};
+    Settings filled;
+    filled.StepSize = 0.002;
+    filled.autoTest.Max = 90;
+    filled.autoTest.Min = 25;
     for (const BadFileCase& c : cases) {
         SCOPED_TRACE(c.name);
         QStringList lines = splitTextLines(QString::fromUtf8(UnusualFile));
@@ -142,8 +145,9 @@ TEST_F(SettingsFileTest, BadOrMissingLinesKeepWhatWasReadAndOpenTheRightDialog) 
         for (const auto& [line, text] : lineTexts(c.edits))
             lines[line] = text;
         QFile::remove(settingsFilePath(folder.path()));
-        if (c.lineCount >= 0)
+        if (c.lineCount >= 0) {
             ASSERT_TRUE(writeTextFile(settingsFilePath(folder.path()), crlfJoin(lines)));
+        }
         Settings s = c.lineCount < 0 ? Settings{} : filled;
         told.clear();
         const SettingsLoadResult result = load(s);

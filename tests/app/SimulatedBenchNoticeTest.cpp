@@ -53,8 +53,9 @@ TEST(SimulatedBenchNotice, TitleAndStatusBarSayWhichBenchPlays) {
         window.showSimulatedBench(c.use);
         EXPECT_EQ(window.windowTitle(), c.title);
         EXPECT_EQ(status->isVisible(), !c.status.isEmpty()) << c.title.toStdString();
-        if (!c.status.isEmpty())
+        if (!c.status.isEmpty()) {
             EXPECT_EQ(status->text(), c.status);
+        }
     }
 }
 
@@ -117,15 +118,17 @@ TEST(SimulatedBenchNotice, StartupNoticeOnlyForDevicesWithoutHardwareFile) {
     const SimulatedBenchUse builtIn{true, true, {}};
     for (const Case& c : cases) {
         testkit::TempFolder folder;
-        if (c.hardwareFile)
+        if (c.hardwareFile) {
             ASSERT_TRUE(saveHardwareConfig(folder.path(), HardwareConfig{}));
+        }
         const DeviceProbes probes{[&c] { return c.ports; }, [&c] { return c.cameras; }};
         const std::optional<Message> notice = missingHardwareNotice(folder.path(), builtIn, probes);
         ASSERT_EQ(notice.has_value(), !c.said.isEmpty()) << c.said.join('|').toStdString();
         for (const QString& words : c.said)
             EXPECT_TRUE(notice->text.contains(words)) << words.toStdString();
-        if (notice) // where to change it: the very file that was missing
+        if (notice) { // where to change it: the very file that was missing
             EXPECT_TRUE(notice->text.contains(hardwareConfigPath(folder.path())));
+        }
     }
 }
 

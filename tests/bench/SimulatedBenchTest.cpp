@@ -16,8 +16,9 @@ std::pair<double, double> readWindows(SimulatedBench& bench, double fraction) {
     std::pair<double, double> sum;
     QImage picture;
     for (int i = 0; i < 8 * 7; ++i) {
-        if (i % 7 == 0)
+        if (i % 7 == 0) {
             EXPECT_TRUE(bench.grab(picture));
+        }
         const auto [left, right] = bench.zoneWindowColumns(fraction);
         sum.first += qRed(picture.pixel(left, 117 + i % 7)) / 56.0;
         sum.second += qRed(picture.pixel(right, 117 + i % 7)) / 56.0;

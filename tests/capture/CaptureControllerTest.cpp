@@ -12,7 +12,7 @@ using namespace orvane;
 namespace {
 // A driver list whose names, refused drivers and dialogs the test sets.
 struct FakeDrivers : FrameSource {
-    explicit FakeDrivers(QStringList names) : names(std::move(names)) {}
+    explicit FakeDrivers(QStringList driverNames) : names(std::move(driverNames)) {}
     std::optional<QString> driverName(int i) const override {
         return i >= 0 && i < names.size() ? std::optional(names[i]) : std::nullopt;
     }

@@ -99,12 +99,14 @@ TEST(FigureExport, MetricDataIsWrittenInInchesAndKeptInMillimetresEvenWhenWritin
     bench.readings.at(2, 0) = -0.254;
     const QString file = bench.dataFile("Figure", "Test3.fig");
     for (const bool blocked : {false, true}) {
-        if (blocked)
-            ASSERT_TRUE(QFile::remove(file) && ensureFolder(file)); // a folder in the file's way
+        if (blocked) { // a folder in the file's way
+            ASSERT_TRUE(QFile::remove(file) && ensureFolder(file));
+        }
         EXPECT_EQ(exportFigure(bench.context()), !blocked);
-        if (!blocked)
+        if (!blocked) {
             EXPECT_EQ(figure(bench).split("\r\n").mid(1, 3),
                       QStringList({"48 6 -1", "1.732050 0.000000 0.1", "1.5 0.000000 -0.01"}));
+        }
         EXPECT_EQ(QList<double>({bench.mirror.MirDiam, bench.mirror.Obst, bench.mirror.Roc,
                                  bench.readings.at(2, 0)}),
                   QList<double>({152.4, 25.4, 1219.2, -0.254}));

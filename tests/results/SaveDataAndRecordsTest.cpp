@@ -36,8 +36,9 @@ QStringList asStrings(const MirrorList& list) {
 struct MirrorBench : ResultsBench {
     QString record(const QString& name, const QString& text = {}) {
         const QString path = joinPath(programFolder, {"mirrors", name + ".ini"});
-        if (!text.isEmpty())
+        if (!text.isEmpty()) {
             EXPECT_TRUE(ensureFolder(QFileInfo(path).path()) && writeTextFile(path, text));
+        }
         return path;
     }
     std::function<void()> note(const char* call) {

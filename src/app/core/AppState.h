@@ -7,7 +7,7 @@ namespace orvane {
 
 // The loaded mirror record, in the record's own unit.
 struct MirrorData {
-    QString WorkFile;
+    QString WorkFile{};
     double MirDiam = 0;
     double Obst = 0;
     double Roc = 0;

@@ -42,14 +42,14 @@ inline const QString EmptyMirrorSlot = QStringLiteral("mnu");
 
 // Everything the settings file holds, under the names the file's lines use.
 struct Settings {
-    PlatformMenus menus;
+    PlatformMenus menus{};
     double StepSize = 0;   // To-From travel per half-step, inches
     double LRStepSize = 0; // Left-Right travel per half-step, inches
     bool Metric = false;
     bool KnifeRight = false;
-    QString FigurePath;
-    QString Sixtestspath;
-    QString textpath;
+    QString FigurePath{};
+    QString Sixtestspath{};
+    QString textpath{};
     bool Savefigure = false;
     bool SaveSixtests = false;
     bool Savetext = false;
@@ -67,7 +67,7 @@ struct Settings {
     bool DebugDisplay = false;
     bool MoreText = false;
     bool Launch3d = false;
-    AutoTestVariables autoTest;
+    AutoTestVariables autoTest{};
 
     // "mm", or the inch mark.
     QString units() const { return Metric ? QStringLiteral("mm") : QStringLiteral("\""); }
