@@ -1,4 +1,4 @@
-// The window's parts, and the whole program's controller on the simulated bench in virtual time.
+// Qt's message boxes, and the whole program's controller on the simulated bench in virtual time.
 #include "app/core/Clock.h"
 #include "app/core/EventPump.h"
 #include "app/core/ProgramFolder.h"
