@@ -41,7 +41,8 @@ struct FakeJogDrive : JogDrive {
     int pad = 0, x = 0, y = 0;
 };
 
-// A live loop on fake devices and virtual time, with the main window's state it works on.
+// A live loop on the bench's camera, a logging jog drive and virtual time, with the main
+// window's state it works on.
 struct LiveLoopRig {
     Settings settings{.StepSize = 0.000125}; // Maxdelay 2000, Mindelay 136, sldAcell 4
     RunFlags flags{.Manual = true};

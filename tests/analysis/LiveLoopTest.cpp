@@ -63,9 +63,12 @@ TEST(LiveLoop, TimerTickStartsRunsAndEndsTheLoopAsManualAndClosingSay) {
 // of 3 Mindelay) or 0.01 inch of platform at once; with pin 11 a continuous run starts from
 // -Maxdelay and takes no frames until let go.
 TEST(ManualJog, PassesRampCoastBurstAndRunAsTheKeysAndPadSay) {
+    // Same goes on with the rig; the others start a fresh one: standing still, standing with
+    // sldAcell at 10, just started (JogDelay at Maxdelay), started with Maxdelay 1 throughout or
+    // only at the start (then 2000).
     enum Rig { Same, Standing, Flat, Started, TopSpeed, RunFromTopSpeed };
     const struct {
-        Rig rig; // a fresh one: standing; with sldAcell 10; started; Maxdelay 1 at the start
+        Rig rig;
         const char* keys;
         int pad, jogDelay;
         QString moves;
@@ -129,7 +132,8 @@ TEST(SpeedGauge, WedgeFromTheBottomLeftGreenThenYellowFromSeventyRedAboveNinetyF
         {69, colours::Green}, {70, colours::Yellow}, {95, colours::Yellow}, {96, colours::Red}};
     for (const auto& [percent, colour] : cases) {
         QImage gauge;
-        drawSpeedGauge(gauge, percent); // a box not laid out yet is left alone
+        drawSpeedGauge(gauge, percent);
+        ASSERT_TRUE(gauge.isNull()); // a box not laid out yet is left alone
         clearPicture(gauge, QSize(40, 150));
         drawSpeedGauge(gauge, percent);
         EXPECT_EQ(gauge.pixelColor(0, 144), colour) << percent;

@@ -63,8 +63,8 @@ TEST(AutoCentre, AClickOnTheBenchMirrorFindsItsCentreAndSize) {
 
 // The edges of a disc of radius 100 at (160, 120) put the centre at X' = 162 (knife right: the
 // left edge, first dark column 60 + Rp + 2) or 158 (knife left: the right edge, last lit + 1 -
-// Rp - 2) and at Y' = 121, the edge searched at 70 pixels from the centre between rows 48 and
-// 192; the circle moves halfway there when within 3 pixels on both axes.
+// Rp - 2) and at Y' = 121 (the column 70 pixels out on that side is dark from rows 48 and 192
+// outwards); the circle moves halfway there when within 3 pixels on both axes.
 TEST(MirrorTracker, FollowsTheDriftingBenchMirrorFromTheEdgeAwayFromTheKnife) {
     for (bool knifeRight : {true, false}) {
         SimulatedBench bench = benchShowing(160, 120, 100, 0.5);

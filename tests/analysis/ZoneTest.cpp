@@ -46,7 +46,8 @@ TEST(ZoneCalc, TablesOfWorkedMirrorsWithoutAReport) {
     EXPECT_EQ(
         std::pair(fixed.PerfectFactor, fixed.text2),
         std::pair(2, QString(moving.text2).replace("0.069", "0.138").replace("MOVING", "FIXED")));
-    // Equal areas from the obstruction's edge, each measured at its mean-square radius.
+    // Equal areas from the obstruction's edge, each measured at sqrt(m^2 + h^2 / 2) of its mid
+    // radius m and half width h.
     EXPECT_TRUE(
         zoneCalc(mirror(6, 1.5, 4, 48), false, QString())
             .text2.contains("1\t0.75\t1.635\t1.233\t0\r\n2\t1.635\t2.187\t1.921\t0.023\r\n"

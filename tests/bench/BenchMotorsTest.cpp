@@ -47,7 +47,7 @@ TEST(RigMotor, HalfStepsFollowTheCoilsAndJumpsAreMissed) {
     }
 }
 
-TEST(DriverAndBench, AgreeStepForStepWhenTheMenusMatchTheWiring) {
+TEST(DriverAndBench, AgreeAfterMovesEachWayWhenTheMenusMatchTheWiring) {
     for (int w = 0; w < 16; ++w) {
         Station s(w, w);
         // Both directions, each past a phase wrap, the axes interleaved, released between.
