@@ -185,27 +185,6 @@ TEST_F(ControllerTest, MenusOpenTheirDialogsAndTheirChangesLand) {
     EXPECT_EQ(ui().Maxdelay->value(), 3210);
 }
 
-TEST_F(ControllerTest, WindowMenusToggleTheLayoutTheBarsAndTheFloatingText) {
-    controller.window().show();
-    const QRect text2 = ui().Text2->geometry();
-    action("MnuMoreText")->trigger();
-    EXPECT_EQ(ui().Picture3->x(), ui().Text2->x() - 40);
-    EXPECT_GT(ui().Text2->height(), text2.height());
-    action("MnuMoreText")->trigger();
-    action("mnuDebug")->trigger();
-    EXPECT_TRUE(settings.DebugDisplay && ui().Text1->isVisible());
-    action("mnuDebug")->trigger();
-    EXPECT_EQ(ui().Text2->geometry(), text2);
-
-    ui().Picture2->image().fill(Qt::black);
-    action("MnuBars")->trigger();
-    EXPECT_EQ(pixelsUnlikeTheCorner(ui().Picture2->image()), 0);
-    EXPECT_NE(ui().Picture2->image().pixel(0, 0), qRgb(0, 0, 0));
-    action("mnuText")->trigger(); // the floating text window keeps the twip margins
-    controller.floatingText()->resize(600, 400);
-    EXPECT_EQ(controller.floatingText()->ui().Text2->size(), QSize(572, 180)); // 8580 x 2700
-}
-
 TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeysJogTheMotors) {
     startWithTheDemoMirror();
     passes(1);

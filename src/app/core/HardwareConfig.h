@@ -24,8 +24,8 @@ inline const QString DefaultPortDevice = QStringLiteral("/dev/parport0");
 struct HardwareConfig {
     PortBackend portBackend = PortBackend::Bench; // the simulated bench, or a real printer port
     QString portDevice = DefaultPortDevice;       // the ppdev device node
-    QString benchFile{}; // the simulated bench's INI (relative: in the program folder); empty for the
-                       // built-in one
+    QString benchFile{}; // the simulated bench's INI (relative: in the program folder); empty for
+                         // the built-in one
 
     bool operator==(const HardwareConfig&) const = default;
 };
