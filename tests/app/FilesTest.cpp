@@ -88,9 +88,9 @@ TEST_F(SettingsFileTest, Writes51CrLfLinesInFileOrderAndReadsThemBackByteForByte
 }
 
 // "line=text;line=text..." as pairs.
-QList<std::pair<int, QString>> lineTexts(const char* spec) {
+QList<std::pair<int, QString>> lineTexts(const char* edits) {
     QList<std::pair<int, QString>> out;
-    for (const QString& item : QString::fromUtf8(spec).split(';', Qt::SkipEmptyParts)) {
+    for (const QString& item : QString::fromUtf8(edits).split(';', Qt::SkipEmptyParts)) {
         const qsizetype equals = item.indexOf('=');
         out.append({item.left(equals).toInt(), item.mid(equals + 1)});
     }
