@@ -185,6 +185,16 @@ TEST_F(ControllerTest, MenusOpenTheirDialogsAndTheirChangesLand) {
     EXPECT_EQ(ui().Maxdelay->value(), 3210);
 }
 
+TEST_F(ControllerTest, MoreTextStretchesText2BesideTheBarsAndGivesItBack) {
+    controller.window().show();
+    const QRect text2 = ui().Text2->geometry();
+    action("MnuMoreText")->trigger();
+    EXPECT_EQ(ui().Picture3->x(), ui().Text2->x() - 40);
+    EXPECT_GT(ui().Text2->height(), text2.height());
+    action("MnuMoreText")->trigger();
+    EXPECT_EQ(ui().Text2->geometry(), text2);
+}
+
 TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeysJogTheMotors) {
     startWithTheDemoMirror();
     passes(1);
