@@ -5,10 +5,10 @@
 #include "analysis/PictureStyle.h"
 #include "analysis/ZoneGeometry.h"
 #include "analysis/ZoneMeasurer.h"
-#include "app/core/EventPump.h"
-#include "app/core/Settings.h"
 #include "app/rig/StepperJogDrive.h"
 #include "bench/SimulatedBench.h"
+#include "core/EventPump.h"
+#include "core/Settings.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

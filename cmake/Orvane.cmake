@@ -1,22 +1,21 @@
 # Build helpers shared by every subsystem folder.
 #
-# Core libraries hold the program's logic and may use QtCore and QtGui only; widget libraries
-# hold the thin windows built from .ui files. orvane_check_core_libraries() refuses a core
-# library that links a widget library or Qt's widget modules.
+# Logic libraries may use QtCore and QtGui only; widget libraries hold the thin windows built from
+# .ui files. orvane_check_layers() keeps both to their floors.
 
 option(ORVANE_WARNINGS_AS_ERRORS "Fail the build on any compiler warning" OFF)
 add_compile_options(-Wall -Wextra -Wpedantic -Wshadow
   $<$<BOOL:${ORVANE_WARNINGS_AS_ERRORS}>:-Werror>)
 
-set_property(GLOBAL PROPERTY ORVANE_CORE_LIBS "")
+set_property(GLOBAL PROPERTY ORVANE_LOGIC_LIBS "")
 set_property(GLOBAL PROPERTY ORVANE_WIDGET_LIBS "")
 
-function(orvane_core_library name)
+function(orvane_logic_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPS" ${ARGN})
   add_library(${name} STATIC ${ARG_SOURCES})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
   target_link_libraries(${name} PUBLIC Qt6::Core Qt6::Gui ${ARG_DEPS})
-  set_property(GLOBAL APPEND PROPERTY ORVANE_CORE_LIBS ${name})
+  set_property(GLOBAL APPEND PROPERTY ORVANE_LOGIC_LIBS ${name})
 endfunction()
 
 function(orvane_widget_library name)
@@ -70,16 +69,69 @@ function(orvane_gtest name)
     PROPERTIES ${labels} ENVIRONMENT QT_QPA_PLATFORM=offscreen)
 endfunction()
 
-function(orvane_check_core_libraries)
-  get_property(core GLOBAL PROPERTY ORVANE_CORE_LIBS)
+# The floors of the house, bottom up. A library's floor is the first folder under src/ that holds
+# it; it may link and include only its own floor and the floors below. Core links only Qt Core and
+# Gui and no other library of ours; only the top floor links widely.
+set(ORVANE_FLOORS core bench,capture,motion analysis,autotest,results,setup,reduction live app)
+
+function(orvane_floor_of_folder folder out)
+  set(level 0)
+  foreach(floor IN LISTS ORVANE_FLOORS)
+    string(REPLACE "," ";" folders "${floor}")
+    if(folder IN_LIST folders)
+      set(${out} ${level} PARENT_SCOPE)
+      return()
+    endif()
+    math(EXPR level "${level} + 1")
+  endforeach()
+  set(${out} "" PARENT_SCOPE)
+endfunction()
+
+function(orvane_floor_of_target target out)
+  get_target_property(dir ${target} SOURCE_DIR)
+  file(RELATIVE_PATH rel ${PROJECT_SOURCE_DIR}/src ${dir})
+  string(REGEX REPLACE "/.*" "" folder "${rel}")
+  orvane_floor_of_folder(${folder} floor)
+  set(${out} ${floor} PARENT_SCOPE)
+endfunction()
+
+# Refuses a logic library that links widgets, a library that links a floor above its own, core
+# linking any other library of ours, and a source file that includes from a floor above its own.
+function(orvane_check_layers)
+  get_property(logic GLOBAL PROPERTY ORVANE_LOGIC_LIBS)
   get_property(widgets GLOBAL PROPERTY ORVANE_WIDGET_LIBS)
   set(forbidden Qt6::Widgets Qt6::Charts Qt6::MultimediaWidgets ${widgets})
-  foreach(lib IN LISTS core)
+  foreach(lib IN LISTS logic widgets)
+    orvane_floor_of_target(${lib} floor)
     get_target_property(deps ${lib} LINK_LIBRARIES)
     foreach(dep IN LISTS deps)
-      if(dep IN_LIST forbidden)
-        message(FATAL_ERROR "Core library ${lib} must not depend on widgets (${dep}).")
+      if(lib IN_LIST logic AND dep IN_LIST forbidden)
+        message(FATAL_ERROR "Logic library ${lib} must not depend on widgets (${dep}).")
       endif()
+      if(dep IN_LIST logic OR dep IN_LIST widgets)
+        orvane_floor_of_target(${dep} dep_floor)
+        if(floor EQUAL 0 OR dep_floor GREATER floor)
+          message(FATAL_ERROR "${lib} must not link ${dep}, which is on a floor above it.")
+        endif()
+      endif()
+    endforeach()
+    get_target_property(dir ${lib} SOURCE_DIR)
+    get_target_property(sources ${lib} SOURCES)
+    foreach(source IN LISTS sources)
+      if(NOT IS_ABSOLUTE ${source})
+        set(source ${dir}/${source})
+      endif()
+      if(NOT source MATCHES "\\.(h|cpp)$" OR NOT EXISTS ${source})
+        continue()
+      endif()
+      file(STRINGS ${source} includes REGEX "^#include \"[a-z]+/")
+      foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^#include \"([a-z]+)/.*" "\\1" folder "${line}")
+        orvane_floor_of_folder(${folder} included_floor)
+        if(included_floor GREATER floor)
+          message(FATAL_ERROR "${source} includes ${folder}/, a floor above its own.")
+        endif()
+      endforeach()
     endforeach()
   endforeach()
 endfunction()

@@ -2,8 +2,8 @@
 
 #include "analysis/PictureStyle.h"
 #include "analysis/PixelIntensity.h"
-#include "app/core/NumberText.h"
 #include "capture/FrameSource.h"
+#include "core/NumberText.h"
 
 #include <QPainter>
 #include <cstdlib>

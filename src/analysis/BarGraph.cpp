@@ -1,7 +1,7 @@
 #include "analysis/BarGraph.h"
 
 #include "analysis/PictureStyle.h"
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QImage>
 #include <QPainter>

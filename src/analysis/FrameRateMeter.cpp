@@ -1,8 +1,8 @@
 #include "analysis/FrameRateMeter.h"
 
 #include "analysis/PictureStyle.h"
-#include "app/core/Clock.h"
-#include "app/core/NumberText.h"
+#include "core/Clock.h"
+#include "core/NumberText.h"
 
 #include <QPainter>
 

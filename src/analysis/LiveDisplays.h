@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/SimulatedBenchUse.h"
+#include "core/SimulatedBenchUse.h"
 
 #include <QImage>
 #include <QString>

@@ -6,9 +6,9 @@
 #include "analysis/PictureStyle.h"
 #include "analysis/StatusTexts.h"
 #include "analysis/ZoneMeasurer.h"
-#include "app/core/EventPump.h"
-#include "app/core/Settings.h"
 #include "capture/FrameSource.h"
+#include "core/EventPump.h"
+#include "core/Settings.h"
 
 #include <QPainter>
 #include <QScopedValueRollback>

@@ -2,7 +2,7 @@
 
 #include "analysis/LiveDisplays.h"
 #include "analysis/ManualJog.h"
-#include "app/core/AppState.h"
+#include "core/AppState.h"
 
 #include <QImage>
 #include <QString>

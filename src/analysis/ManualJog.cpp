@@ -3,10 +3,10 @@
 #include "analysis/JogDrive.h"
 #include "analysis/KeyState.h"
 #include "analysis/SpeedGauge.h"
-#include "app/core/Clock.h"
-#include "app/core/EventPump.h"
-#include "app/core/NumberText.h"
-#include "app/core/Settings.h"
+#include "core/Clock.h"
+#include "core/EventPump.h"
+#include "core/NumberText.h"
+#include "core/Settings.h"
 
 #include <QImage>
 #include <algorithm>

@@ -2,7 +2,7 @@
 
 #include "analysis/PictureStyle.h"
 #include "analysis/PixelIntensity.h"
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QPainter>
 #include <cmath>

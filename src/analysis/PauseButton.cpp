@@ -1,8 +1,8 @@
 #include "analysis/PauseButton.h"
 
 #include "analysis/PictureStyle.h"
-#include "app/core/AppState.h"
-#include "app/core/EventPump.h"
+#include "core/AppState.h"
+#include "core/EventPump.h"
 
 namespace orvane {
 

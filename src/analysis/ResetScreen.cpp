@@ -2,7 +2,7 @@
 
 #include "analysis/JogDrive.h"
 #include "analysis/PictureStyle.h"
-#include "app/core/AppState.h"
+#include "core/AppState.h"
 
 #include <QPainter>
 #include <QTextOption>

@@ -1,10 +1,10 @@
 #include "analysis/StatusTexts.h"
 
 #include "analysis/PictureStyle.h"
-#include "app/core/AppState.h"
-#include "app/core/NumberText.h"
-#include "app/core/Settings.h"
-#include "app/core/SimulatedBenchUse.h"
+#include "core/AppState.h"
+#include "core/NumberText.h"
+#include "core/Settings.h"
+#include "core/SimulatedBenchUse.h"
 
 #include <QPainter>
 

@@ -1,9 +1,9 @@
 #include "analysis/ZoneCalc.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/SimulatedBenchUse.h"
-#include "app/core/TextFile.h"
+#include "core/NumberText.h"
+#include "core/ProgramFolder.h"
+#include "core/SimulatedBenchUse.h"
+#include "core/TextFile.h"
 
 #include <algorithm>
 

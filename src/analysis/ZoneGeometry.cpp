@@ -1,6 +1,6 @@
 #include "analysis/ZoneGeometry.h"
 
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 #include "analysis/PictureStyle.h"
 #include "analysis/PixelIntensity.h"
 #include "analysis/StatusTexts.h"
-#include "app/core/EventPump.h"
-#include "app/core/Settings.h"
+#include "core/EventPump.h"
+#include "core/Settings.h"
 
 #include <QPainter>
 #include <algorithm>

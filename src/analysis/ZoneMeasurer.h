@@ -2,7 +2,7 @@
 
 #include "analysis/FrameRateMeter.h"
 #include "analysis/LiveDisplays.h"
-#include "app/core/AppState.h"
+#include "core/AppState.h"
 
 #include <QImage>
 #include <QString>

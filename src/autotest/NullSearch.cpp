@@ -1,6 +1,6 @@
 #include "autotest/NullSearch.h"
 
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 namespace orvane {
 

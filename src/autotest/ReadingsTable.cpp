@@ -1,7 +1,7 @@
 #include "autotest/ReadingsTable.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/TextFile.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
 
 namespace orvane {
 

@@ -1,7 +1,7 @@
 #include "autotest/TestPaths.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/ProgramFolder.h"
+#include "core/NumberText.h"
+#include "core/ProgramFolder.h"
 
 namespace orvane {
 

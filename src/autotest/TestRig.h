@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/core/AppState.h"
-#include "app/core/Clock.h"
-#include "app/core/MessageBoxes.h"
-#include "app/core/Settings.h"
-#include "app/core/SoundPlayer.h"
+#include "core/AppState.h"
+#include "core/Clock.h"
+#include "core/MessageBoxes.h"
+#include "core/Settings.h"
+#include "core/SoundPlayer.h"
 
 #include <QString>
 #include <functional>

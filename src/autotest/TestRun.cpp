@@ -1,13 +1,13 @@
 #include "autotest/TestRun.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/Settings.h"
-#include "app/core/TextFile.h"
 #include "autotest/AxisRewind.h"
 #include "autotest/ReadingsTable.h"
 #include "autotest/TestPaths.h"
 #include "autotest/TestStatistics.h"
+#include "core/NumberText.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
+#include "core/TextFile.h"
 
 #include <QTime>
 #include <algorithm>

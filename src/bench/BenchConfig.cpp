@@ -1,6 +1,6 @@
 #include "bench/BenchConfig.h"
 
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QFileInfo>
 #include <QSettings>

@@ -1,7 +1,7 @@
 #include "bench/SimulatedBench.h"
 
-#include "app/core/NumberText.h"
 #include "bench/BenchFrame.h"
+#include "core/NumberText.h"
 
 namespace orvane {
 

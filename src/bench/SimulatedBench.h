@@ -1,12 +1,12 @@
 #pragma once
 
-#include "app/core/Clock.h"
 #include "bench/BenchConfig.h"
 #include "bench/BenchNoise.h"
 #include "bench/CrossingTable.h"
 #include "bench/FoucaultOptics.h"
 #include "bench/RigMotor.h"
 #include "capture/FrameSource.h"
+#include "core/Clock.h"
 #include "motion/MotorPort.h"
 
 #include <QPointF>

@@ -1,6 +1,6 @@
 #include "capture/CameraAdjustments.h"
 
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QCamera>
 #include <QCameraDevice>

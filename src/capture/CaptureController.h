@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/core/AppState.h"
-#include "app/core/EventPump.h"
 #include "capture/FrameSource.h"
+#include "core/AppState.h"
+#include "core/EventPump.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/Clock.h"
-#include "app/core/Settings.h"
+#include "core/Clock.h"
+#include "core/Settings.h"
 #include "motion/MotorPort.h"
 
 #include <functional>

@@ -1,6 +1,6 @@
 #include "results/DataPaths.h"
 
-#include "app/core/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/AppState.h"
-#include "app/core/Settings.h"
+#include "core/AppState.h"
+#include "core/Settings.h"
 
 namespace orvane {
 

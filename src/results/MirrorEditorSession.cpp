@@ -1,6 +1,6 @@
 #include "results/MirrorEditorSession.h"
 
-#include "app/core/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 #include "results/MirrorList.h"
 #include "results/MirrorRecord.h"
 

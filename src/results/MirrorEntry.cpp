@@ -1,7 +1,7 @@
 #include "results/MirrorEntry.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/TextFile.h"
+#include "core/NumberText.h"
+#include "core/TextFile.h"
 #include "results/MirrorRecord.h"
 
 #include <QFileInfo>

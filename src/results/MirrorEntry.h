@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/AppState.h"
-#include "app/core/MessageBoxes.h"
+#include "core/AppState.h"
+#include "core/MessageBoxes.h"
 
 #include <QList>
 #include <QString>

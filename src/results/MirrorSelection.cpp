@@ -1,6 +1,6 @@
 #include "results/MirrorSelection.h"
 
-#include "app/core/TextFile.h"
+#include "core/TextFile.h"
 #include "results/MirrorList.h"
 #include "results/MirrorRecord.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/core/AppState.h"
-#include "app/core/MessageBoxes.h"
-#include "app/core/Settings.h"
+#include "core/AppState.h"
+#include "core/MessageBoxes.h"
+#include "core/Settings.h"
 
 #include <functional>
 

@@ -1,11 +1,11 @@
 #pragma once
 
-#include "app/core/AppState.h"
-#include "app/core/Clock.h"
-#include "app/core/EventPump.h"
-#include "app/core/MessageBoxes.h"
-#include "app/core/Settings.h"
-#include "app/core/SimulatedBenchUse.h"
+#include "core/AppState.h"
+#include "core/Clock.h"
+#include "core/EventPump.h"
+#include "core/MessageBoxes.h"
+#include "core/Settings.h"
+#include "core/SimulatedBenchUse.h"
 #include "results/KeystrokeSender.h"
 #include "results/ProcessLauncher.h"
 #include "results/ProgramTitle.h"

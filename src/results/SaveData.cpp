@@ -1,6 +1,6 @@
 #include "results/SaveData.h"
 
-#include "app/core/TextFile.h"
+#include "core/TextFile.h"
 #include "results/FigureExport.h"
 #include "results/MirrorRecord.h"
 #include "results/SixtestsExport.h"

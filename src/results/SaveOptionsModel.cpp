@@ -1,6 +1,6 @@
 #include "results/SaveOptionsModel.h"
 
-#include "app/core/TextFile.h"
+#include "core/TextFile.h"
 #include "results/ProgramTitle.h"
 
 #include <QDir>

@@ -1,8 +1,8 @@
 #include "results/TextReport.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/TextFile.h"
+#include "core/NumberText.h"
+#include "core/ProgramFolder.h"
+#include "core/TextFile.h"
 #include "results/DataPaths.h"
 
 #include <algorithm>

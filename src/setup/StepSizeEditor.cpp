@@ -1,8 +1,8 @@
 #include "setup/StepSizeEditor.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/Settings.h"
 #include "autotest/variables/DerivedMoves.h"
+#include "core/NumberText.h"
+#include "core/Settings.h"
 
 namespace orvane {
 

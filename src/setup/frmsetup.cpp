@@ -1,9 +1,9 @@
 #include "setup/frmsetup.h"
 
-#include "app/core/NumberText.h"
 #include "autotest/variables/DerivedMoves.h"
 #include "autotest/variables/DialogPlacement.h"
 #include "autotest/variables/IntensityGap.h"
+#include "core/NumberText.h"
 #include "setup/frmOptions.h"
 #include "setup/frmStepSize.h"
 #include "ui_frmsetup.h"

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/MessageBoxes.h"
-#include "app/core/Settings.h"
+#include "core/MessageBoxes.h"
+#include "core/Settings.h"
 
 #include <QDialog>
 #include <QTimer>

@@ -5,10 +5,10 @@
 #include "analysis/LiveLoop.h"
 #include "analysis/PictureStyle.h"
 #include "analysis/ZoneMeasurer.h"
-#include "app/core/Clock.h"
-#include "app/core/EventPump.h"
-#include "app/core/Settings.h"
 #include "bench/SimulatedBench.h"
+#include "core/Clock.h"
+#include "core/EventPump.h"
+#include "core/Settings.h"
 
 namespace orvane::testkit {
 

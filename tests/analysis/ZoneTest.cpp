@@ -1,7 +1,7 @@
 #include "LiveLoopRig.h"
 #include "analysis/ZoneCalc.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/TextFile.h"
+#include "core/ProgramFolder.h"
+#include "core/TextFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,4 @@
 // The shell: start-up and shutdown, help and the shared files.
-#include "app/core/AppState.h"
-#include "app/core/Clock.h"
-#include "app/core/EventPump.h"
-#include "app/core/MessageBoxes.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/SoundPlayer.h"
-#include "app/core/TextFile.h"
 #include "app/shell/Help.h"
 #include "app/shell/SharedFiles.h"
 #include "app/shell/ShutdownSequence.h"
@@ -13,6 +6,13 @@
 #include "app/shell/SplashView.h"
 #include "app/shell/StartupSequence.h"
 #include "app/shell/Timer1Tick.h"
+#include "core/AppState.h"
+#include "core/Clock.h"
+#include "core/EventPump.h"
+#include "core/MessageBoxes.h"
+#include "core/ProgramFolder.h"
+#include "core/SoundPlayer.h"
+#include "core/TextFile.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "TestRunHarness.h"
 
-#include "app/core/TextFile.h"
 #include "autotest/TestStatistics.h"
+#include "core/TextFile.h"
 
 #include <QDir>
 #include <QFile>

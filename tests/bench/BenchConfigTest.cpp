@@ -1,6 +1,6 @@
 #include "bench/BenchConfig.h"
 
-#include "app/core/TextFile.h"
+#include "core/TextFile.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "app/core/HardwareConfig.h"
-#include "app/core/TextFile.h"
+#include "core/HardwareConfig.h"
+#include "core/TextFile.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

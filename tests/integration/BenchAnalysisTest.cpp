@@ -2,9 +2,9 @@
 #include "analysis/AutoCentre.h"
 #include "analysis/ZoneGeometry.h"
 #include "analysis/ZoneMeasurer.h"
-#include "app/core/EventPump.h"
-#include "app/core/Settings.h"
 #include "bench/SimulatedBench.h"
+#include "core/EventPump.h"
+#include "core/Settings.h"
 
 #include <gtest/gtest.h>
 

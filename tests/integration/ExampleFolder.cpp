@@ -2,10 +2,10 @@
 
 #include "analysis/Overlay.h"
 #include "analysis/ZoneGeometry.h"
-#include "app/core/HardwareConfig.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/SettingsFile.h"
-#include "app/core/TextFile.h"
+#include "core/HardwareConfig.h"
+#include "core/ProgramFolder.h"
+#include "core/SettingsFile.h"
+#include "core/TextFile.h"
 
 #include <QRegularExpression>
 #include <gtest/gtest.h>

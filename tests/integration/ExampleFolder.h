@@ -2,7 +2,7 @@
 
 #include "app/cli/HeadlessCommand.h"
 #include "app/cli/HeadlessTestRun.h"
-#include "app/core/Settings.h"
+#include "core/Settings.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 

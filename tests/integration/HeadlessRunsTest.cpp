@@ -2,11 +2,11 @@
 // from set to set and are saved; other benches and settings; an abort keeps what was measured.
 #include "ExampleFolder.h"
 
-#include "app/core/NumberText.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/SettingsFile.h"
-#include "app/core/TextFile.h"
 #include "autotest/TestStatistics.h"
+#include "core/NumberText.h"
+#include "core/ProgramFolder.h"
+#include "core/SettingsFile.h"
+#include "core/TextFile.h"
 #include "results/MirrorRecord.h"
 
 #include <QFile>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/core/EventPump.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/TextFile.h"
+#include "core/EventPump.h"
+#include "core/ProgramFolder.h"
+#include "core/TextFile.h"
 #include "results/MirrorRecord.h"
 #include "results/ResultsContext.h"
 #include "support/RecordingMessageBoxes.h"

@@ -3,9 +3,9 @@
 #include "app/cli/HeadlessTestRun.h"
 #include "app/cli/ReadingsReport.h"
 #include "app/cli/StreamMessageBoxes.h"
-#include "app/core/NumberText.h"
-#include "app/core/SimulatedBenchUse.h"
 #include "autotest/TestStatistics.h"
+#include "core/NumberText.h"
+#include "core/SimulatedBenchUse.h"
 #include "results/DataPaths.h"
 
 #include <QElapsedTimer>

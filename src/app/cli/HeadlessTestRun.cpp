@@ -1,10 +1,10 @@
 #include "app/cli/HeadlessTestRun.h"
 
 #include "analysis/ZoneCalc.h"
-#include "app/core/HardwareConfig.h"
-#include "app/core/SettingsFile.h"
 #include "autotest/NullSearch.h"
 #include "autotest/variables/DerivedMoves.h"
+#include "core/HardwareConfig.h"
+#include "core/SettingsFile.h"
 #include "results/MirrorRecord.h"
 #include "results/MirrorSelection.h"
 

@@ -1,7 +1,7 @@
 #include "app/cli/ReadingsReport.h"
 
 #include "analysis/ZoneGeometry.h"
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QStringList>
 #include <algorithm>

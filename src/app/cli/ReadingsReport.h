@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/AppState.h"
+#include "core/AppState.h"
 
 #include <QString>
 

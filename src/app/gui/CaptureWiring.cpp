@@ -1,11 +1,11 @@
 #include "app/gui/CaptureWiring.h"
 
-#include "app/core/Settings.h"
 #include "app/gui/Hardware.h"
 #include "app/gui/MainWindow.h"
 #include "capture/widgets/VideoFormatDialog.h"
 #include "capture/widgets/VideoSourceDialog.h"
 #include "capture/widgets/frmSelect.h"
+#include "core/Settings.h"
 #include "ui_MainWindow.h"
 
 namespace orvane {

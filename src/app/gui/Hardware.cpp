@@ -1,7 +1,7 @@
 #include "app/gui/Hardware.h"
 
-#include "app/core/MessageBoxes.h"
-#include "app/core/Settings.h"
+#include "core/MessageBoxes.h"
+#include "core/Settings.h"
 #include "motion/PpdevPort.h"
 
 namespace orvane {

@@ -2,12 +2,12 @@
 
 #include "analysis/KeyState.h"
 #include "analysis/ZoneMeasurer.h"
-#include "app/core/HardwareConfig.h"
 #include "app/rig/StepperJogDrive.h"
 #include "app/rig/Workbench.h"
 #include "app/shell/MissingHardwareNotice.h"
 #include "capture/CaptureDrivers.h"
 #include "capture/QtCameraSource.h"
+#include "core/HardwareConfig.h"
 
 #include <QStringList>
 

@@ -2,13 +2,13 @@
 
 #include "analysis/AutoCentre.h"
 #include "analysis/ResetScreen.h"
-#include "app/core/MessageBoxes.h"
 #include "app/gui/DisplaySync.h"
 #include "app/gui/Hardware.h"
 #include "app/gui/MainState.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/PauseWiring.h"
 #include "app/gui/PictureBox.h"
+#include "core/MessageBoxes.h"
 #include "ui_MainWindow.h"
 
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "analysis/LiveLoop.h"
-#include "app/core/EventPump.h"
 #include "app/gui/BackToBackRunner.h"
 #include "app/gui/JogKeyFilter.h"
+#include "core/EventPump.h"
 
 #include <QObject>
 

@@ -1,9 +1,5 @@
 #include "app/gui/MainController.h"
 
-#include "app/core/Clock.h"
-#include "app/core/EventPump.h"
-#include "app/core/MessageBoxes.h"
-#include "app/core/SoundPlayer.h"
 #include "app/gui/FloatingTextWindow.h"
 #include "app/gui/Logo.h"
 #include "app/gui/MainWindow.h"
@@ -13,6 +9,10 @@
 #include "app/shell/MissingHardwareNotice.h"
 #include "app/shell/ShutdownSequence.h"
 #include "app/shell/StartupSequence.h"
+#include "core/Clock.h"
+#include "core/EventPump.h"
+#include "core/MessageBoxes.h"
+#include "core/SoundPlayer.h"
 #include "ui_MainWindow.h"
 
 #include <QScreen>

@@ -1,8 +1,5 @@
 #pragma once
 
-#include "app/core/AppState.h"
-#include "app/core/Settings.h"
-#include "app/core/SettingsFile.h"
 #include "app/gui/CaptureWiring.h"
 #include "app/gui/DisplaySync.h"
 #include "app/gui/Hardware.h"
@@ -14,6 +11,9 @@
 #include "app/gui/SetupMenuWiring.h"
 #include "app/gui/TestRunWiring.h"
 #include "app/shell/Help.h"
+#include "core/AppState.h"
+#include "core/Settings.h"
+#include "core/SettingsFile.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,8 +2,8 @@
 
 #include "analysis/LiveDisplays.h"
 #include "analysis/LiveLoop.h"
-#include "app/core/AppState.h"
 #include "autotest/TestRig.h"
+#include "core/AppState.h"
 
 namespace orvane {
 

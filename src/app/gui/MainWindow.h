@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/SimulatedBenchUse.h"
 #include "app/shell/MainLayout.h"
+#include "core/SimulatedBenchUse.h"
 
 #include <QMainWindow>
 #include <functional>

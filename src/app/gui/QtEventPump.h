@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/EventPump.h"
+#include "core/EventPump.h"
 
 #include <QCoreApplication>
 

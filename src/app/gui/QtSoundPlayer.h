@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/SoundPlayer.h"
+#include "core/SoundPlayer.h"
 
 #include <QObject>
 #include <memory>

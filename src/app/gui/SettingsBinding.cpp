@@ -1,8 +1,8 @@
 #include "app/gui/SettingsBinding.h"
 
-#include "app/core/AppState.h"
-#include "app/core/Settings.h"
 #include "app/gui/MainWindow.h"
+#include "core/AppState.h"
+#include "core/Settings.h"
 #include "ui_MainWindow.h"
 
 namespace orvane {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/core/EventPump.h"
 #include "app/gui/BackToBackRunner.h"
 #include "app/rig/MeasuringRig.h"
 #include "autotest/TestRun.h"
+#include "core/EventPump.h"
 
 #include <QObject>
 

@@ -1,5 +1,3 @@
-#include "app/core/Clock.h"
-#include "app/core/ProgramFolder.h"
 #include "app/gui/Hardware.h"
 #include "app/gui/MainController.h"
 #include "app/gui/MainWindow.h"
@@ -8,6 +6,8 @@
 #include "app/gui/QtSoundPlayer.h"
 #include "app/gui/SplashWindow.h"
 #include "app/shell/SharedFiles.h"
+#include "core/Clock.h"
+#include "core/ProgramFolder.h"
 
 #include <QApplication>
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/core/HardwareConfig.h"
-#include "app/core/SimulatedBenchUse.h"
 #include "bench/SimulatedBench.h"
+#include "core/HardwareConfig.h"
+#include "core/SimulatedBenchUse.h"
 #include "motion/StepperDriver.h"
 
 #include <QStringList>

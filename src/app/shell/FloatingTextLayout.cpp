@@ -1,6 +1,6 @@
 #include "app/shell/FloatingTextLayout.h"
 
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 namespace orvane {
 

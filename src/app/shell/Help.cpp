@@ -1,7 +1,7 @@
 #include "app/shell/Help.h"
 
-#include "app/core/MessageBoxes.h"
-#include "app/core/ProgramFolder.h"
+#include "core/MessageBoxes.h"
+#include "core/ProgramFolder.h"
 
 #include <QDesktopServices>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "app/shell/MainLayout.h"
 
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 

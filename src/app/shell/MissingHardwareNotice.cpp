@@ -1,6 +1,6 @@
 #include "app/shell/MissingHardwareNotice.h"
 
-#include "app/core/HardwareConfig.h"
+#include "core/HardwareConfig.h"
 
 #include <QFileInfo>
 

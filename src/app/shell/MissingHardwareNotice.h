@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/MessageBoxes.h"
-#include "app/core/SimulatedBenchUse.h"
+#include "core/MessageBoxes.h"
+#include "core/SimulatedBenchUse.h"
 
 #include <QStringList>
 #include <functional>

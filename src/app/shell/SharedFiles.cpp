@@ -1,8 +1,8 @@
 #include "app/shell/SharedFiles.h"
 
-#include "app/core/ProgramFolder.h"
 #include "app/shell/Help.h"
 #include "app/shell/SoundCues.h"
+#include "core/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

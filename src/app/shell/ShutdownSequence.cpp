@@ -1,8 +1,8 @@
 #include "app/shell/ShutdownSequence.h"
 
-#include "app/core/AppState.h"
-#include "app/core/Clock.h"
-#include "app/core/EventPump.h"
+#include "core/AppState.h"
+#include "core/Clock.h"
+#include "core/EventPump.h"
 
 namespace orvane {
 

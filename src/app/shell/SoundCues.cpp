@@ -1,6 +1,6 @@
 #include "app/shell/SoundCues.h"
 
-#include "app/core/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 namespace orvane {
 

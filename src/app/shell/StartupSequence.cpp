@@ -1,12 +1,12 @@
 #include "app/shell/StartupSequence.h"
 
-#include "app/core/AppState.h"
-#include "app/core/Clock.h"
-#include "app/core/EventPump.h"
-#include "app/core/Settings.h"
-#include "app/core/SoundPlayer.h"
 #include "app/shell/SoundCues.h"
 #include "app/shell/SplashView.h"
+#include "core/AppState.h"
+#include "core/Clock.h"
+#include "core/EventPump.h"
+#include "core/Settings.h"
+#include "core/SoundPlayer.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/SettingsFile.h"
+#include "core/SettingsFile.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "app/shell/Timer1Tick.h"
 
-#include "app/core/AppState.h"
+#include "core/AppState.h"
 
 namespace orvane {
 

@@ -1,6 +1,6 @@
 #include "autotest/variables/DerivedMoves.h"
 
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <algorithm>
 #include <limits>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/core/Settings.h"
+#include "core/Settings.h"
 
 namespace orvane {
 

@@ -1,11 +1,11 @@
 #include "autotest/variables/FrmAutoTest.h"
 
-#include "app/core/NumberText.h"
 #include "autotest/variables/AutoTestReset.h"
 #include "autotest/variables/DerivedMoves.h"
 #include "autotest/variables/DialogPlacement.h"
 #include "autotest/variables/IntensityGap.h"
 #include "autotest/variables/PseudoCode.h"
+#include "core/NumberText.h"
 #include "ui_FrmAutoTest.h"
 
 #include <QFontDatabase>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/core/Settings.h"
 #include "autotest/variables/MoveLists.h"
+#include "core/Settings.h"
 
 #include <QDialog>
 #include <memory>

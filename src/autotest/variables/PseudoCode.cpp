@@ -1,6 +1,6 @@
 #include "autotest/variables/PseudoCode.h"
 
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 namespace orvane {
 

@@ -1,4 +1,4 @@
-#include "app/core/SimulatedBenchUse.h"
+#include "core/SimulatedBenchUse.h"
 
 #include <QFileInfo>
 

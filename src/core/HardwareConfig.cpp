@@ -1,6 +1,6 @@
-#include "app/core/HardwareConfig.h"
+#include "core/HardwareConfig.h"
 
-#include "app/core/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>

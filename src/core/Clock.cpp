@@ -1,6 +1,6 @@
-#include "app/core/Clock.h"
+#include "core/Clock.h"
 
-#include "app/core/EventPump.h"
+#include "core/EventPump.h"
 
 #include <algorithm>
 

@@ -1,4 +1,4 @@
-#include "app/core/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QDir>
 #include <QFileInfo>

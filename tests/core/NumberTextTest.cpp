@@ -1,4 +1,4 @@
-#include "app/core/NumberText.h"
+#include "core/NumberText.h"
 
 #include <QLocale>
 #include <cmath>

@@ -1,7 +1,7 @@
-#include "app/core/MessageBoxes.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/SettingsFile.h"
-#include "app/core/TextFile.h"
+#include "core/MessageBoxes.h"
+#include "core/ProgramFolder.h"
+#include "core/SettingsFile.h"
+#include "core/TextFile.h"
 #include "support/TempFolder.h"
 
 #include <QDir>

@@ -1,9 +1,9 @@
-#include "app/core/SettingsFile.h"
+#include "core/SettingsFile.h"
 
-#include "app/core/MessageBoxes.h"
-#include "app/core/NumberText.h"
-#include "app/core/ProgramFolder.h"
-#include "app/core/TextFile.h"
+#include "core/MessageBoxes.h"
+#include "core/NumberText.h"
+#include "core/ProgramFolder.h"
+#include "core/TextFile.h"
 
 #include <array>
 #include <limits>

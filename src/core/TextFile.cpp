@@ -1,4 +1,4 @@
-#include "app/core/TextFile.h"
+#include "core/TextFile.h"
 
 #include <QFile>
 #include <QSaveFile>
