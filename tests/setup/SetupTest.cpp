@@ -1,6 +1,6 @@
 #include "setup/KnifeSidePicture.h"
 #include "setup/StepSizeEditor.h"
-#include "setup/frmsetup.h"
+#include "setup/widgets/frmsetup.h"
 #include "support/DefaultSettings.h"
 #include "support/RecordingMessageBoxes.h"
 

@@ -2,11 +2,11 @@
 
 #include "app/gui/MainWindow.h"
 #include "app/gui/SettingsBinding.h"
-#include "autotest/variables/FrmAutoTest.h"
-#include "autotest/variables/RepetitionDialog.h"
+#include "autotest/widgets/FrmAutoTest.h"
+#include "autotest/widgets/RepetitionDialog.h"
 #include "results/widgets/SaveOptions.h"
-#include "setup/frmOptions.h"
-#include "setup/frmsetup.h"
+#include "setup/widgets/frmOptions.h"
+#include "setup/widgets/frmsetup.h"
 #include "ui_MainWindow.h"
 
 namespace orvane {

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "autotest/variables/FrmAutoTest.h"
+#include "autotest/widgets/FrmAutoTest.h"
 #include "results/widgets/QtFileChooser.h"
 #include "setup/PlatformMenuToggles.h"
-#include "setup/frmsetup.h"
+#include "setup/widgets/frmsetup.h"
 
 #include <QObject>
 #include <QPointer>

@@ -2,37 +2,24 @@
 
 #include "capture/CameraSettings.h"
 
-#include <QDialogButtonBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QVBoxLayout>
+#include "ui_VideoFormatDialog.h"
 
 namespace orvane {
 
 VideoFormatDialog::VideoFormatDialog(CameraSettings& camera, QWidget* parent)
-    : QDialog(parent), camera_(camera), lstFormats_(new QListWidget(this)) {
-    setWindowTitle(tr("Video Format"));
-    auto* layout = new QVBoxLayout(this);
+    : QDialog(parent), camera_(camera), ui_(std::make_unique<Ui::VideoFormatDialog>()) {
+    ui_->setupUi(this);
     const QStringList names = camera_.formatNames();
-    if (names.isEmpty()) {
-        auto* lblNone = new QLabel(tr("The connected driver offers no camera formats."), this);
-        lblNone->setObjectName("lblNone");
-        layout->addWidget(lblNone);
-        lstFormats_->hide();
-    }
-    lstFormats_->setObjectName("lstFormats");
-    lstFormats_->addItems(names);
-    lstFormats_->setCurrentRow(camera_.currentFormat());
-    layout->addWidget(lstFormats_);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    connect(buttons, &QDialogButtonBox::accepted, this, &VideoFormatDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &VideoFormatDialog::reject);
-    layout->addWidget(buttons);
+    ui_->lblNone->setVisible(names.isEmpty());
+    ui_->lstFormats->setVisible(!names.isEmpty());
+    ui_->lstFormats->addItems(names);
+    ui_->lstFormats->setCurrentRow(camera_.currentFormat());
 }
 
+VideoFormatDialog::~VideoFormatDialog() = default;
+
 void VideoFormatDialog::accept() {
-    const int chosen = lstFormats_->currentRow();
+    const int chosen = ui_->lstFormats->currentRow();
     if (chosen >= 0 && chosen != camera_.currentFormat())
         camera_.applyFormat(chosen);
     QDialog::accept();

@@ -1,8 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
 
-class QListWidget;
+namespace Ui {
+class VideoFormatDialog;
+}
 
 namespace orvane {
 
@@ -13,12 +16,13 @@ class VideoFormatDialog : public QDialog {
     Q_OBJECT
   public:
     explicit VideoFormatDialog(CameraSettings& camera, QWidget* parent = nullptr);
+    ~VideoFormatDialog() override;
 
     void accept() override;
 
   private:
     CameraSettings& camera_;
-    QListWidget* lstFormats_;
+    std::unique_ptr<Ui::VideoFormatDialog> ui_;
 };
 
 } // namespace orvane

@@ -2,11 +2,9 @@
 
 #include "capture/CameraSettings.h"
 
-#include <QDialogButtonBox>
+#include "ui_VideoSourceDialog.h"
+
 #include <QDoubleSpinBox>
-#include <QFormLayout>
-#include <QLabel>
-#include <QVBoxLayout>
 
 namespace orvane {
 
@@ -24,28 +22,20 @@ QDoubleSpinBox* spinBoxFor(const CameraControl& control, QWidget* parent) {
 
 } // namespace
 
-VideoSourceDialog::VideoSourceDialog(CameraSettings& camera, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(tr("Video Source Controls"));
-    auto* layout = new QVBoxLayout(this);
+// The camera decides which controls exist, so the rows are added here rather than in the form.
+VideoSourceDialog::VideoSourceDialog(CameraSettings& camera, QWidget* parent)
+    : QDialog(parent), ui_(std::make_unique<Ui::VideoSourceDialog>()) {
+    ui_->setupUi(this);
     const QList<CameraControl> controls = camera.controls();
-    if (controls.isEmpty()) {
-        auto* lblNone =
-            new QLabel(tr("This camera offers no exposure or brightness controls."), this);
-        lblNone->setObjectName("lblNone");
-        layout->addWidget(lblNone);
-    }
-    auto* form = new QFormLayout;
+    ui_->lblNone->setVisible(controls.isEmpty());
     for (const CameraControl& control : controls) {
         QDoubleSpinBox* spin = spinBoxFor(control, this);
         connect(spin, &QDoubleSpinBox::valueChanged, this,
                 [&camera, id = control.id](double value) { camera.setControl(id, value); });
-        form->addRow(control.label, spin);
+        ui_->controls->addRow(control.label, spin);
     }
-    layout->addLayout(form);
-
-    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    connect(buttons, &QDialogButtonBox::rejected, this, &VideoSourceDialog::reject);
-    layout->addWidget(buttons);
 }
+
+VideoSourceDialog::~VideoSourceDialog() = default;
 
 } // namespace orvane

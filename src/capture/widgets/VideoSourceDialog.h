@@ -1,6 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <memory>
+
+namespace Ui {
+class VideoSourceDialog;
+}
 
 namespace orvane {
 
@@ -12,6 +17,10 @@ class VideoSourceDialog : public QDialog {
     Q_OBJECT
   public:
     explicit VideoSourceDialog(CameraSettings& camera, QWidget* parent = nullptr);
+    ~VideoSourceDialog() override;
+
+  private:
+    std::unique_ptr<Ui::VideoSourceDialog> ui_;
 };
 
 } // namespace orvane

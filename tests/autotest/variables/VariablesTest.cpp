@@ -1,9 +1,9 @@
 #include "autotest/variables/AutoTestReset.h"
 #include "autotest/variables/DerivedMoves.h"
-#include "autotest/variables/FrmAutoTest.h"
 #include "autotest/variables/IntensityGap.h"
 #include "autotest/variables/MoveLists.h"
-#include "autotest/variables/RepetitionDialog.h"
+#include "autotest/widgets/FrmAutoTest.h"
+#include "autotest/widgets/RepetitionDialog.h"
 
 #include <QComboBox>
 #include <QGroupBox>

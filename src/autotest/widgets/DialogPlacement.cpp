@@ -1,4 +1,4 @@
-#include "autotest/variables/DialogPlacement.h"
+#include "autotest/widgets/DialogPlacement.h"
 
 #include <QScreen>
 #include <QShortcut>

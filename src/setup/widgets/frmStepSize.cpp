@@ -1,6 +1,6 @@
-#include "setup/frmStepSize.h"
+#include "setup/widgets/frmStepSize.h"
 
-#include "autotest/variables/DialogPlacement.h"
+#include "autotest/widgets/DialogPlacement.h"
 #include "ui_frmStepSize.h"
 
 namespace orvane {

@@ -1,6 +1,6 @@
-#include "setup/frmOptions.h"
+#include "setup/widgets/frmOptions.h"
 
-#include "autotest/variables/DialogPlacement.h"
+#include "autotest/widgets/DialogPlacement.h"
 #include "setup/KnifeSidePicture.h"
 #include "ui_frmOptions.h"
 

@@ -1,10 +1,10 @@
-#include "autotest/variables/FrmAutoTest.h"
+#include "autotest/widgets/FrmAutoTest.h"
 
 #include "autotest/variables/AutoTestReset.h"
 #include "autotest/variables/DerivedMoves.h"
-#include "autotest/variables/DialogPlacement.h"
 #include "autotest/variables/IntensityGap.h"
 #include "autotest/variables/PseudoCode.h"
+#include "autotest/widgets/DialogPlacement.h"
 #include "core/NumberText.h"
 #include "ui_FrmAutoTest.h"
 

@@ -1,11 +1,11 @@
-#include "setup/frmsetup.h"
+#include "setup/widgets/frmsetup.h"
 
 #include "autotest/variables/DerivedMoves.h"
-#include "autotest/variables/DialogPlacement.h"
 #include "autotest/variables/IntensityGap.h"
+#include "autotest/widgets/DialogPlacement.h"
 #include "core/NumberText.h"
-#include "setup/frmOptions.h"
-#include "setup/frmStepSize.h"
+#include "setup/widgets/frmOptions.h"
+#include "setup/widgets/frmStepSize.h"
 #include "ui_frmsetup.h"
 
 namespace orvane {

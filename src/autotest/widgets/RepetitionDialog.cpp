@@ -1,6 +1,6 @@
-#include "autotest/variables/RepetitionDialog.h"
+#include "autotest/widgets/RepetitionDialog.h"
 
-#include "autotest/variables/DialogPlacement.h"
+#include "autotest/widgets/DialogPlacement.h"
 #include "ui_RepetitionDialog.h"
 
 namespace orvane {
