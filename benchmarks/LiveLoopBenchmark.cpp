@@ -18,9 +18,9 @@ using namespace orvane;
 namespace {
 void BM_LiveLoopPassSixteenZonesTracking(benchmark::State& state) {
     Settings settings;
-    RunFlags flags;
-    flags.Manual = true;
-    flags.ZoneOn = true;
+    ProgramState program;
+    program.enterLive();
+    program.setZonesReady(true);
     MirrorData mirror{.WorkFile = "Bench", .MirDiam = 6, .Obst = 1.5, .Roc = 48, .NZ = 16};
     const ZoneTable zones = computeZoneGeometry(mirror.MirDiam, mirror.Obst, mirror.NZ).table;
     MirrorCircle circle{160, 120, 100};
@@ -38,7 +38,7 @@ void BM_LiveLoopPassSixteenZonesTracking(benchmark::State& state) {
     LatchedKeyState keys;
     CallbackEventPump pump;
     ZoneMeasurer measurer(clock);
-    LiveLoop loop(LiveLoopState{flags, settings, mirror, zones, circle, view, status, displays},
+    LiveLoop loop(LiveLoopState{program, settings, mirror, zones, circle, view, status, displays},
                   LiveLoopDevices{bench, drive, keys, clock, pump}, measurer);
     loop.start();
     for (auto _ : state) {

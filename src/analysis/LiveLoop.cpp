@@ -43,7 +43,7 @@ LoopOutcome LiveLoop::runPass() {
         return LoopOutcome::Running; // a continuous run step: no frame this pass
 
     d_.camera.grab(raw_); // a failed grab leaves the previous frame
-    if (s_.flags.ZoneOn) {
+    if (s_.program.zonesReady()) {
         const MeasureInputs in{.zones = s_.zones,
                                .mirror = s_.mirror,
                                .settings = s_.settings,
@@ -51,18 +51,18 @@ LoopOutcome LiveLoop::runPass() {
                                .Ypos = d_.drive.ypos(),
                                .tracking = s_.view.tracking,
                                .barsOff = s_.view.barsOff,
-                               .manual = s_.flags.Manual};
+                               .manual = s_.program.liveAllowed()};
         measurer_.measureZones(raw_, in, s_.circle, s_.displays, d_.pump);
     } else {
         showOutline();
     }
     jog_.showSpeed(s_.displays.picture3);
 
-    if (s_.flags.Manual && !s_.flags.ExitRequested)
+    if (s_.program.liveAllowed())
         return LoopOutcome::Running;
     d_.drive.releaseMotors();
     running_ = false;
-    return s_.flags.ExitRequested ? LoopOutcome::CloseWindow : LoopOutcome::Stopped;
+    return s_.program.closing() ? LoopOutcome::CloseWindow : LoopOutcome::Stopped;
 }
 
 void LiveLoop::showOutline() {
@@ -84,17 +84,17 @@ void LiveLoop::showOutline() {
 }
 
 LoopOutcome LiveLoop::timerTick() {
-    RunFlags& flags = s_.flags;
-    if (!running_ && flags.Manual && !flags.LoopRunning && !flags.ExitRequested) {
-        flags.LoopRunning = true;
+    ProgramState& program = s_.program;
+    if (!running_ && program.liveAllowed() && !program.liveLoopRunning()) {
+        program.liveLoopStarted();
         start();
     }
     if (running_ && runPass() == LoopOutcome::Running)
         return LoopOutcome::Running;
-    if (flags.Manual && !flags.ExitRequested)
-        return LoopOutcome::Stopped; // another loop holds LoopRunning
-    flags.LoopRunning = false;
-    return flags.ExitRequested ? LoopOutcome::CloseWindow : LoopOutcome::Stopped;
+    if (program.liveAllowed())
+        return LoopOutcome::Stopped; // another loop is the running one
+    program.liveLoopEnded();
+    return program.closing() ? LoopOutcome::CloseWindow : LoopOutcome::Stopped;
 }
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "analysis/LiveDisplays.h"
 #include "analysis/ManualJog.h"
 #include "core/AppState.h"
+#include "core/ProgramState.h"
 
 #include <QImage>
 #include <QString>
@@ -25,7 +26,7 @@ struct ViewOptions {
 
 // The main window's state the live loop reads and writes, all owned by the window.
 struct LiveLoopState {
-    RunFlags& flags;
+    ProgramState& program;
     const Settings& settings;
     const MirrorData& mirror;
     const ZoneTable& zones;
@@ -51,7 +52,7 @@ enum class LoopOutcome {
 
 // The live display with manual jog, one pass per call: jog, grab, measure or outline, speed
 // gauge. While a continuous run holds the jog, a pass makes one run step and takes no frame;
-// the run goes on until its key or button is let go, whatever Manual and ExitRequested say.
+// the run goes on until its key or button is let go, whatever the program's mode.
 class LiveLoop {
   public:
     LiveLoop(LiveLoopState state, LiveLoopDevices devices, ZoneMeasurer& measurer);
@@ -59,12 +60,12 @@ class LiveLoop {
     // Clears the motor status, releases the motors, averages 10 frames and restarts the frame
     // timing; the jog stands at its starting delay.
     void start();
-    // One pass; after the pass in which Manual went false or ExitRequested came, releases the
-    // motors and reports the end. A call made from inside a pass (through its event pump) does
+    // One pass; after the pass in which the program left the live mode, releases the motors
+    // and reports the end. A call made from inside a pass (through its event pump) does
     // nothing.
     LoopOutcome runPass();
-    // Timer1's tick: starts the loop when Manual allows and no loop runs, runs one pass while
-    // it runs, and keeps LoopRunning true exactly while it runs.
+    // Timer1's tick: starts the loop when the program is live and no loop runs, runs one pass
+    // while it runs, and tells the program exactly while it runs.
     LoopOutcome timerTick();
 
     bool running() const { return running_; }

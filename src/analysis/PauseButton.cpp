@@ -1,12 +1,12 @@
 #include "analysis/PauseButton.h"
 
 #include "analysis/PictureStyle.h"
-#include "core/AppState.h"
 #include "core/EventPump.h"
+#include "core/ProgramState.h"
 
 namespace orvane {
 
-void PauseButton::click(PauseControls& controls, EventPump& pump, const RunFlags& flags) {
+void PauseButton::click(PauseControls& controls, EventPump& pump, const ProgramState& program) {
     const bool command3Was = controls.command3Enabled();
     const bool chkTrakWas = controls.chkTrakEnabled();
     if (!savedColour_)
@@ -21,7 +21,7 @@ void PauseButton::click(PauseControls& controls, EventPump& pump, const RunFlags
     int rounds = 0;
     bool green = false;
     while (pauseFlag_) {
-        if (flags.ExitRequested)
+        if (program.closing())
             pauseFlag_ = false;
         pump.processEvents();
         if (++rounds > BlinkRounds) {

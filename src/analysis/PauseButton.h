@@ -6,7 +6,7 @@
 namespace orvane {
 
 class EventPump;
-struct RunFlags;
+class ProgramState;
 
 // The controls a pause holds still, and the Pause button's own colour.
 class PauseControls {
@@ -27,7 +27,7 @@ class PauseButton {
   public:
     static constexpr int BlinkRounds = 5000;
 
-    void click(PauseControls& controls, EventPump& pump, const RunFlags& flags);
+    void click(PauseControls& controls, EventPump& pump, const ProgramState& program);
     bool PauseFlag() const { return pauseFlag_; }
 
   private:

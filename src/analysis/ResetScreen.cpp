@@ -2,7 +2,7 @@
 
 #include "analysis/JogDrive.h"
 #include "analysis/PictureStyle.h"
-#include "core/AppState.h"
+#include "core/ProgramState.h"
 
 #include <QPainter>
 #include <QTextOption>
@@ -49,9 +49,9 @@ void drawResetInstructions(QImage& picture2) {
     }
 }
 
-void resetZoneEvaluation(QImage& picture2, RunFlags& flags, QString& Text2, JogDrive& drive) {
+void resetZoneEvaluation(QImage& picture2, ProgramState& program, QString& Text2, JogDrive& drive) {
     drawResetInstructions(picture2);
-    flags.ZoneOn = false;
+    program.setZonesReady(false);
     Text2.clear();
     drive.zeroPositions();
 }

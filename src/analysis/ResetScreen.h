@@ -7,7 +7,7 @@ class QImage;
 namespace orvane {
 
 class JogDrive;
-struct RunFlags;
+class ProgramState;
 
 inline const QString ResetTitle =
     QStringLiteral("Zone Evaluation Off, Please Perform the Following steps to Begin a Test:");
@@ -20,6 +20,6 @@ void drawResetInstructions(QImage& picture2);
 
 // Command1 ("Reset"): the instructions replace the bars, zone evaluation stops, Text2 empties
 // and both position counters go to 0. The caller disables Command5 ("Save Data").
-void resetZoneEvaluation(QImage& picture2, RunFlags& flags, QString& Text2, JogDrive& drive);
+void resetZoneEvaluation(QImage& picture2, ProgramState& program, QString& Text2, JogDrive& drive);
 
 } // namespace orvane

@@ -3,6 +3,7 @@
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/MessageBoxes.h"
+#include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "core/SoundPlayer.h"
 
@@ -70,7 +71,7 @@ struct TestEnvironment {
     Settings& settings;
     MirrorData& mirror;
     ZoneReadings& readings;
-    RunFlags& flags;
+    ProgramState& program;
     TestOutputs& outputs;
     SoundPlayer& sounds;
     MessageBoxes& messages;

@@ -24,13 +24,12 @@ TestRun::TestRun(TestEnvironment env) : env_(std::move(env)) {}
 bool TestRun::start() {
     if (running())
         return false;
-    if (!env_.flags.ZoneOn) {
+    if (!env_.program.zonesReady()) {
         env_.messages.show(
             {QStringLiteral("Do the Zones!"), QStringLiteral("Please setup zones first ;)")});
         return false;
     }
-    env_.flags.abort = false;
-    env_.flags.Manual = false;
+    env_.program.startTest();
     call(env_.hooks.setTimer1Enabled, false);
     testStartNs_ = env_.clock.nowNs();
     env_.rig.writeMotorOutput();
@@ -92,7 +91,7 @@ void TestRun::searchFrame() {
         makeMove(move);
     if (step.nullFound)
         recordNull();
-    if (env_.flags.abort || env_.flags.ExitRequested) {
+    if (env_.program.abortRequested() || env_.program.closing()) {
         finishTest();
         return;
     }
@@ -173,24 +172,24 @@ void TestRun::rewindAndLog() {
 }
 
 void TestRun::finishTest() {
-    RunFlags& flags = env_.flags;
-    env_.outputs.MotorStatus =
-        flags.abort ? QStringLiteral("Test Aborted!") : QStringLiteral("Test Complete! :)");
+    const ProgramState& program = env_.program;
+    env_.outputs.MotorStatus = program.abortRequested() ? QStringLiteral("Test Aborted!")
+                                                        : QStringLiteral("Test Complete! :)");
     env_.rig.grabStill();
     env_.rig.measureZones();
     env_.rig.releaseMotors();
-    if (flags.ExitRequested)
+    if (program.closing())
         call(env_.hooks.closeWindow);
-    flags.Manual = true;
+    env_.program.endTest();
     call(env_.hooks.setCommandsEnabled, true);
     call(env_.hooks.setTimer1Enabled, true);
     const qint64 endNs = env_.clock.nowNs();
     env_.rig.restartFrameTiming();
     reportElapsedTime(endNs);
     call(env_.hooks.uncheckTrack);
-    if (!flags.abort)
+    if (!program.abortRequested())
         env_.sounds.playWait(endSoundPath(env_.programFolder));
-    if (!flags.abort && !flags.ExitRequested && flags.ZoneOn) {
+    if (!program.abortRequested() && !program.closing() && program.zonesReady()) {
         reportStatistics();
         call(env_.hooks.saveData);
     }

@@ -2,9 +2,9 @@
 
 namespace orvane {
 
-CaptureController::CaptureController(FrameSource& drivers, RunFlags& flags, int& VidSource,
+CaptureController::CaptureController(FrameSource& drivers, ProgramState& state, int& VidSource,
                                      EventPump& pump, CaptureWindowHooks hooks)
-    : drivers_(drivers), flags_(flags), VidSource_(VidSource), pump_(pump),
+    : drivers_(drivers), state_(state), VidSource_(VidSource), pump_(pump),
       hooks_(std::move(hooks)) {}
 
 VideoMenus CaptureController::menusWithDialogs(const DriverCaps& caps) {
@@ -31,11 +31,11 @@ bool CaptureController::grabInto(QImage& Picture1) {
 }
 
 void CaptureController::runBlockingDialog(const std::function<void()>& show) {
-    flags_.Manual = false;
-    pump_.processEvents(); // lets the live loop see the flag and stop grabbing
+    state_.holdCamera();
+    pump_.processEvents(); // lets the live loop see it and stop grabbing
     if (show)
         show();
-    flags_.Manual = true;
+    state_.enterLive();
 }
 
 void CaptureController::onDisplay() {
@@ -53,7 +53,7 @@ void CaptureController::onSource() {
 }
 
 void CaptureController::onSelect() {
-    flags_.Manual = false;
+    state_.holdCamera();
     pump_.processEvents();
     if (hooks_.showSelectDialog)
         hooks_.showSelectDialog();
@@ -67,12 +67,12 @@ bool CaptureController::selectDriver(int index) {
         if (caps && hooks_.setMenusEnabled)
             hooks_.setMenusEnabled(menusWithDialogs(*caps));
     }
-    flags_.Manual = true;
+    state_.enterLive();
     return connected;
 }
 
 void CaptureController::cancelSelection() {
-    flags_.Manual = true;
+    state_.enterLive();
 }
 
 void CaptureController::shutdown() {

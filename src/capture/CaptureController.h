@@ -1,8 +1,8 @@
 #pragma once
 
 #include "capture/FrameSource.h"
-#include "core/AppState.h"
 #include "core/EventPump.h"
+#include "core/ProgramState.h"
 
 #include <functional>
 
@@ -33,11 +33,11 @@ struct StartupConnection {
 };
 
 // The driver connection as the main window runs it: start-up, frame grabs, the "&Video
-// Control" handlers and the selection dialog's answers. `Manual` is cleared while a driver
-// dialog owns the camera so the live loop does not grab meanwhile.
+// Control" handlers and the selection dialog's answers. A driver dialog holds the camera, so
+// the live loop does not grab meanwhile.
 class CaptureController {
   public:
-    CaptureController(FrameSource& drivers, RunFlags& flags, int& VidSource, EventPump& pump,
+    CaptureController(FrameSource& drivers, ProgramState& state, int& VidSource, EventPump& pump,
                       CaptureWindowHooks hooks);
 
     // Start-up: names and connects driver VidSource; when connected, the menu items of the
@@ -67,7 +67,7 @@ class CaptureController {
     void runBlockingDialog(const std::function<void()>& show);
 
     FrameSource& drivers_;
-    RunFlags& flags_;
+    ProgramState& state_;
     int& VidSource_;
     EventPump& pump_;
     CaptureWindowHooks hooks_;

@@ -44,13 +44,4 @@ class ZoneReadings {
     std::array<double, (MaxZones + 1) * MaxSets> values_{};
 };
 
-// Coordination flags of the main window.
-struct RunFlags {
-    bool Manual = false;        // the live loop may run
-    bool LoopRunning = false;   // the live loop is active
-    bool ZoneOn = false;        // a mirror is loaded and the zone table is valid
-    bool ExitRequested = false; // the window is closing
-    bool abort = false;         // the "Abort Action" check box
-};
-
 } // namespace orvane

@@ -30,7 +30,7 @@ bool MirrorEditorSession::save(const MirrorEntryTexts& texts) {
     // A record that cannot be written still becomes the current mirror.
     writeMirrorRecord(context_.programFolder, texts.name, entryRecordLines(texts));
     context_.zoneCalc();
-    context_.setZoneOn();
+    context_.markZonesReady();
     putMirrorAtTop(context_.settings.mirrorList, texts.name);
     openedFromFile_ = false;
     return true;

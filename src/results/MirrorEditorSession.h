@@ -14,8 +14,8 @@ struct MirrorEditorContext {
     Settings& settings;
     MirrorData& mirror;
     MessageBoxes& boxes;
-    std::function<void()> zoneCalc;  // Zone_Calc
-    std::function<void()> setZoneOn; // ZoneOn = true
+    std::function<void()> zoneCalc;       // Zone_Calc
+    std::function<void()> markZonesReady; // the zone table is valid
 };
 
 // The mirror editor's behaviour behind its buttons; the window only moves texts in and out.

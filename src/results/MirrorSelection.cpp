@@ -21,7 +21,7 @@ bool selectMirror(int entry, const MirrorSelectionContext& context) {
         zoneTableCanBeBuilt(context.mirror);
     if (loaded) {
         context.zoneCalc();
-        context.setZoneOn();
+        context.markZonesReady();
         moveMirrorToTop(list, entry);
     } else {
         context.boxes.show({QStringLiteral("Oh Shit!"),

@@ -14,10 +14,10 @@ struct MirrorSelectionContext {
     Settings& settings;
     MirrorData& mirror;
     MessageBoxes& boxes;
-    std::function<void()> zoneCalc;     // Zone_Calc
-    std::function<void()> setZoneOn;    // ZoneOn = true
-    std::function<void()> relayout;     // re-lay out the main window
-    std::function<void()> saveSettings; // SaveSettings, which stores the ten captions
+    std::function<void()> zoneCalc;       // Zone_Calc
+    std::function<void()> markZonesReady; // the zone table is valid
+    std::function<void()> relayout;       // re-lay out the main window
+    std::function<void()> saveSettings;   // SaveSettings, which stores the ten captions
 };
 
 // Loads the record named by entry `entry` (1..10) into the current mirror and moves the entry to

@@ -45,7 +45,11 @@ struct FakeJogDrive : JogDrive {
 // window's state it works on.
 struct LiveLoopRig {
     Settings settings{.StepSize = 0.000125}; // Maxdelay 2000, Mindelay 136, sldAcell 4
-    RunFlags flags{.Manual = true};
+    ProgramState program = [] {
+        ProgramState live;
+        live.enterLive();
+        return live;
+    }();
     MirrorData mirror;
     ZoneTable zones;
     MirrorCircle circle;
@@ -59,7 +63,7 @@ struct LiveLoopRig {
     CallbackEventPump pump;
     ZoneMeasurer measurer{clock};
     LiveLoop loop{
-        LiveLoopState{flags, settings, mirror, zones, circle, view, MotorStatus, displays},
+        LiveLoopState{program, settings, mirror, zones, circle, view, MotorStatus, displays},
         LiveLoopDevices{camera, drive, keys, clock, pump}, measurer};
 
     LiveLoopRig() {

@@ -28,7 +28,7 @@ TEST(LiveLoop, PassWithoutMirrorDrawsTheOutlineOnACopyOrTracksAndWithAMirrorMeas
     rig.loop.runPass();
     EXPECT_EQ(std::pair(rig.circle.x, rig.circle.y), std::pair(159, 120)); // halfway to the edge
 
-    rig.flags.ZoneOn = true;
+    rig.program.setZonesReady(true);
     rig.mirror = {.MirDiam = 10, .NZ = 2};
     rig.zones.centerFrac[1] = 0.5;
     rig.zones.centerFrac[2] = 1.5; // windows off the disc
@@ -36,20 +36,26 @@ TEST(LiveLoop, PassWithoutMirrorDrawsTheOutlineOnACopyOrTracksAndWithAMirrorMeas
     EXPECT_EQ(std::tuple(rig.measurer.LZV(1), rig.measurer.LZV(2)), std::tuple(22, 0)); // 1 of 10
 }
 
-TEST(LiveLoop, TimerTickStartsRunsAndEndsTheLoopAsManualAndClosingSay) {
+TEST(LiveLoop, TimerTickStartsRunsAndEndsTheLoopAsTheProgramModeSays) {
     using enum LoopOutcome;
     LiveLoopRig rig;
-    // Manual and ExitRequested, then the outcome and the motors' releases so far (at every start
-    // and end): still loading; running; the test takes over; afresh; closing; a late tick.
-    const std::tuple<bool, bool, LoopOutcome, const char*> ticks[] = {
-        {false, false, Stopped, ""},      {true, false, Running, "R"},
-        {true, false, Running, "R"},      {false, false, Stopped, "RR"},
-        {true, false, Running, "RRR"},    {true, true, CloseWindow, "RRRR"},
-        {true, true, CloseWindow, "RRRR"}};
-    for (const auto& [manual, exit, outcome, motors] : ticks) {
-        std::tie(rig.flags.Manual, rig.flags.ExitRequested) = std::tuple(manual, exit);
+    using enum ProgramMode;
+    // The program's mode, then the outcome and the motors' releases so far (at every start and
+    // end): still loading; running; the test takes over; afresh; closing; a late tick.
+    rig.program = ProgramState();
+    const std::tuple<ProgramMode, LoopOutcome, const char*> ticks[] = {
+        {Idle, Stopped, ""},           {Live, Running, "R"},   {Live, Running, "R"},
+        {Testing, Stopped, "RR"},      {Live, Running, "RRR"}, {Closing, CloseWindow, "RRRR"},
+        {Closing, CloseWindow, "RRRR"}};
+    for (const auto& [mode, outcome, motors] : ticks) {
+        if (mode == Live)
+            rig.program.enterLive();
+        else if (mode == Testing)
+            rig.program.startTest();
+        else if (mode == Closing)
+            rig.program.beginClosing();
         EXPECT_EQ(rig.loop.timerTick(), outcome);
-        EXPECT_EQ(std::tuple(rig.flags.LoopRunning, rig.loop.running(), rig.drive.log),
+        EXPECT_EQ(std::tuple(rig.program.liveLoopRunning(), rig.loop.running(), rig.drive.log),
                   std::tuple(outcome == Running, outcome == Running, motors));
     }
     EXPECT_EQ(rig.camera.grabs, 5); // every pass grabs, the last ones included

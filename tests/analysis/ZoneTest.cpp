@@ -27,7 +27,8 @@ MeasureResult measure(LiveLoopRig& rig, int level, std::array<int, 7> left = {},
     }
     return rig.measurer.measureZones(frame,
                                      {rig.zones, rig.mirror, rig.settings, rig.MotorStatus, 0,
-                                      rig.view.tracking, rig.view.barsOff, rig.flags.Manual},
+                                      rig.view.tracking, rig.view.barsOff,
+                                      rig.program.liveAllowed()},
                                      rig.circle, rig.displays, rig.pump);
 }
 } // namespace
@@ -120,7 +121,7 @@ TEST(ZoneMeasurer, BarsStandOnTheBaseLineUnlessSwitchedOffAndATestMovesSlider1) 
 
     const QImage before = bars.copy();
     rig.view.barsOff = true;
-    rig.flags.Manual = false; // the automated test measures
+    rig.program.startTest(); // the automated test measures
     rig.view.tracking = true;
     EXPECT_TRUE(measure(rig, 0).trackingFailed); // no edge on a dark frame: the circle stays
     EXPECT_EQ(std::tuple(bars, rig.displays.slider1Position, rig.circle.x, rig.circle.y),

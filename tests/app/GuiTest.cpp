@@ -93,7 +93,7 @@ class ControllerTest : public ::testing::Test, public SplashView {
     CallbackEventPump pump;
     MainController controller{{folder.path(), messages, sound, clock, pump}};
     Settings& settings = controller.settings();
-    RunFlags& flags = controller.flags();
+    ProgramState& program = controller.program();
 };
 
 TEST_F(ControllerTest, FirstStartOpensTheSetupChainAndTheLoopAndClosingSavesTheSettings) {
@@ -121,7 +121,7 @@ TEST_F(ControllerTest, ABadAutoTestValueOpensTheAutoTestDialogAndLoadingWhileClo
     FrmAutoTest* autoTest = controller.setupMenus().autoTestDialog();
     EXPECT_TRUE(autoTest && autoTest->isVisible() && !controller.setupMenus().setupDialog());
     MainController closing({folder.path(), messages, sound, clock, pump});
-    closing.flags().ExitRequested = true;
+    closing.program().beginClosing();
     EXPECT_FALSE(closing.start(*this).has_value());
     EXPECT_TRUE(closing.window().ui().abort->isChecked());
 }
@@ -141,7 +141,7 @@ TEST_F(ControllerTest, SavedSettingsComeBackIntoTheControlsAndChangesGoBack) {
     ui().Mindelay->setValue(250);
     ui().Save_picture->setChecked(false);
     ui().abort->setChecked(true);
-    EXPECT_EQ(QList<int>({settings.Mindelay, settings.SavePicture, flags.abort}),
+    EXPECT_EQ(QList<int>({settings.Mindelay, settings.SavePicture, program.abortRequested()}),
               QList<int>({250, 0, 1}));
     const QStringList before = iniLines();
     ui().MnuFixed->trigger(); // the light source waits for the next save
@@ -170,7 +170,7 @@ TEST_F(ControllerTest, MenusOpenTheirDialogsAndTheirChangesLand) {
                               click(d, "Command2");
                           }),
               "frmEdit");
-    EXPECT_TRUE(flags.ZoneOn && ui().Command5->isEnabled());
+    EXPECT_TRUE(program.zonesReady() && ui().Command5->isEnabled());
     EXPECT_TRUE(ui().Text2->toPlainText().contains("Perf#"));
     EXPECT_EQ(controller.window().mirrorListItem(1)->text(), "Newt10");
 
@@ -224,11 +224,11 @@ TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeys
     EXPECT_EQ(QList<qint64>({bench.knifeMotor().halfSteps(), bench.platformMotor().halfSteps()}),
               QList<qint64>({driver.xpos(), -driver.ypos()}));
     ui().Command1->click(); // Reset
-    EXPECT_FALSE(flags.ZoneOn || ui().Command5->isEnabled() || driver.xpos() != 0);
+    EXPECT_FALSE(program.zonesReady() || ui().Command5->isEnabled() || driver.xpos() != 0);
 
     ASSERT_TRUE(QFile::remove(folder.file("mirrors/Demo.ini"))); // a record gone missing
     controller.window().mirrorListItem(1)->trigger();
-    EXPECT_FALSE(flags.ZoneOn || controller.window().mirrorListItem(1)->isVisible());
+    EXPECT_FALSE(program.zonesReady() || controller.window().mirrorListItem(1)->isVisible());
     controller.capture().shutdown(); // no driver delivers frames
     QTest::mouseClick(ui().Picture1, Qt::LeftButton, {}, QPoint(60, 60));
     EXPECT_EQ(messages.titles(), QStringList({"Oh Shit!", "Auto Center-Size"}));
@@ -242,14 +242,16 @@ TEST_F(ControllerTest, TheTestTakesOverTheWindowAndAnAbortGivesItBack) {
     ui().Command3->click();
     TestRunWiring& test = controller.testRun();
     EXPECT_TRUE(test.running());
-    EXPECT_FALSE(flags.Manual || controller.timer1().isActive() || ui().Command1->isEnabled());
+    EXPECT_FALSE(program.liveAllowed() || controller.timer1().isActive() ||
+                 ui().Command1->isEnabled());
     for (int i = 0; i < 5; ++i)
         test.runStep();
     EXPECT_TRUE(ui().Text1->toPlainText().contains("Now working on Zone 1\n"));
     ui().abort->setChecked(true);
     EXPECT_FALSE(test.runStep());
     EXPECT_TRUE(ui().Text2->toPlainText().startsWith("Elapsed Test Time, "));
-    EXPECT_TRUE(flags.Manual && controller.timer1().isActive() && ui().Command3->isEnabled());
+    EXPECT_TRUE(program.liveAllowed() && controller.timer1().isActive() &&
+                ui().Command3->isEnabled());
     EXPECT_TRUE(controller.liveLoop().runPass()); // carries on where it stood
     EXPECT_EQ(controller.state().outputs.MotorStatus, "Test Aborted!");
 

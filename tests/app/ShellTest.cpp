@@ -5,12 +5,12 @@
 #include "app/shell/SoundCues.h"
 #include "app/shell/SplashView.h"
 #include "app/shell/StartupSequence.h"
-#include "app/shell/Timer1Tick.h"
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/EventPump.h"
 #include "core/MessageBoxes.h"
 #include "core/ProgramFolder.h"
+#include "core/ProgramState.h"
 #include "core/SoundPlayer.h"
 #include "core/TextFile.h"
 #include "support/TempFolder.h"
@@ -43,30 +43,36 @@ class LifecycleTest : public ::testing::Test, SplashView, SoundPlayer, public Me
             beforeLoad = settings;
             return LoadSettings(settings, folder.path(), *this, {[this] { log << "setup"; }, {}});
         };
-        const auto release = [this] { log << (flags.Manual ? "release while Manual" : "release"); };
+        const auto release = [this] {
+            log << (program.liveAllowed() ? "release while live" : "release");
+        };
         return StartupHooks(logged("helpInit"), logged("fitToScreen"), logged("fillPhaseTable"),
                             load, logged("connectCapture"), logged("showMainWindow"), release,
                             logged("startTimer"), logged("printInstructions"),
                             logged("accelerationChanged"));
     }
     std::optional<SettingsLoadResult> runStartup(StartupHooks h) {
-        return StartupSequence(flags, settings, *this, *this, clock, pump, folder.path(), h).run();
+        return StartupSequence(program, settings, *this, *this, clock, pump, folder.path(), h)
+            .run();
     }
 
     testkit::TempFolder folder;
     QStringList log;
     VirtualClock clock;
     CallbackEventPump pump;
-    RunFlags flags;
+    ProgramState program;
     Settings settings;
     Settings beforeLoad;
 };
 
 TEST_F(LifecycleTest, StartupStepsRunInTheirFixedOrderWithTenDotsPerProgressText) {
     settings.autoTest = {70, 40, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1};
-    flags.ZoneOn = true;
+    program.setZonesReady(true);
     // Timer ticks during the start-up find the loop not yet allowed.
-    pump.setHook([this] { timer1Tick(flags, [this] { log << "loop"; }, {}); });
+    pump.setHook([this] {
+        if (program.liveAllowed())
+            log << "loop";
+    });
     const auto result = runStartup(hooks());
 
     QStringList expected{"helpInit", "fitToScreen"};
@@ -84,30 +90,33 @@ TEST_F(LifecycleTest, StartupStepsRunInTheirFixedOrderWithTenDotsPerProgressText
     EXPECT_GT(pump.count(), 20);
     EXPECT_EQ(clock.nowNs(), 2'000'000'000); // a dot waits 100 ms
     EXPECT_EQ(result.value().failure, SettingsFailure::SectionA);
-    EXPECT_TRUE(flags.Manual && !flags.ZoneOn && !flags.abort);
+    EXPECT_TRUE(program.liveAllowed() && !program.zonesReady() && !program.abortRequested());
     // The built-in search values come before the file, but not the intensity limits.
     EXPECT_EQ(settingsLines(beforeLoad), settingsLines(Settings{.autoTest = {70, 40}}));
 }
 
 TEST_F(LifecycleTest, StartupWhileClosingOnlySetsAbortAndNoHooksAreNeeded) {
-    flags.ExitRequested = true;
-    EXPECT_FALSE(runStartup(hooks()).has_value() || flags.Manual || !flags.abort);
+    program.beginClosing();
+    EXPECT_FALSE(runStartup(hooks()).has_value() || program.liveAllowed() ||
+                 !program.abortRequested());
     EXPECT_EQ(log, QStringList{"helpInit"});
-    flags.ExitRequested = false;
+    program = ProgramState();
     EXPECT_EQ(runStartup({}).value().failure, SettingsFailure::None);
 }
 
-TEST_F(LifecycleTest, ShutdownSavesOnceRaisesTheFlagsLetsTheLoopSeeThemForTwoSecondsThenAborts) {
-    flags.Manual = flags.LoopRunning = true;
-    // Each turn of the drain logs ExitRequested, Manual, LoopRunning and abort.
+TEST_F(LifecycleTest, ShutdownSavesOnceClosesLetsTheLoopSeeItForTwoSecondsThenAborts) {
+    program.enterLive();
+    program.liveLoopStarted();
+    // Each turn of the drain logs closing, live, the loop running and abort.
     pump.setHook([this] {
-        log << QString::asprintf("drain %d%d%d%d", flags.ExitRequested, flags.Manual,
-                                 flags.LoopRunning, flags.abort);
+        log << QString::asprintf("drain %d%d%d%d", program.closing(), program.liveAllowed(),
+                                 program.liveLoopRunning(), program.abortRequested());
     });
-    ShutdownSequence shutdown(flags, clock, pump,
-                              {logged("helpQuit"), logged("stopTimer"), logged("save"),
-                               [this] { log << (flags.abort ? "abort shown" : "abort early"); },
-                               logged("clearCapture")});
+    ShutdownSequence shutdown(
+        program, clock, pump,
+        {logged("helpQuit"), logged("stopTimer"), logged("save"),
+         [this] { log << (program.abortRequested() ? "abort shown" : "abort early"); },
+         logged("clearCapture")});
     shutdown.run();
     EXPECT_TRUE(clock.nowNs() >= 2'000'000'000 && clock.nowNs() < 2'100'000'000);
     shutdown.run(); // a second unload does not save again

@@ -19,7 +19,8 @@ class TestRunHarness : public TestRig, public SoundPlayer {
         settings.KnifeRight = true;
         settings.textpath = dataFolder.path();
         mirror = {QStringLiteral("Mirror"), 6, 0, 48, -1, 2, 7};
-        flags.ZoneOn = flags.Manual = true;
+        program.setZonesReady(true);
+        program.enterLive();
         const auto note = [this](const char* on, const char* off) {
             return [this, on, off](bool value) { log << (value ? on : off); };
         };
@@ -30,7 +31,7 @@ class TestRunHarness : public TestRig, public SoundPlayer {
             // Save Data notes the deviation it is handed.
             [this] { log << "save data " + QString::number(outputs.TestStdDeviation); }};
         run = std::make_unique<TestRun>(TestEnvironment{*this, hooks, settings, mirror, readings,
-                                                        flags, outputs, *this, messages, clock,
+                                                        program, outputs, *this, messages, clock,
                                                         programFolder.path()});
     }
 
@@ -118,7 +119,7 @@ class TestRunHarness : public TestRig, public SoundPlayer {
     Settings settings;
     MirrorData mirror;
     ZoneReadings readings;
-    RunFlags flags;
+    ProgramState program;
     TestOutputs outputs;
     RecordingMessageBoxes messages;
     TempFolder programFolder;

@@ -26,8 +26,8 @@ void statisticsExample(TestRunHarness& h) {
 
 TEST(TestRun, StartWithoutZonesOnlyTellsOtherwiseItClearsAndBeginsZoneOne) {
     TestRunHarness h;
-    h.flags.ZoneOn = false;
-    h.flags.abort = true;
+    h.program.setZonesReady(false);
+    h.program.requestAbort(true);
     h.outputs.Text1 = "old debug";
     h.readings.at(2, 3) = 1.25;
     EXPECT_FALSE(h.run->start());
@@ -38,7 +38,7 @@ TEST(TestRun, StartWithoutZonesOnlyTellsOtherwiseItClearsAndBeginsZoneOne) {
     EXPECT_TRUE(h.log.isEmpty());
     EXPECT_EQ(h.readings.at(2, 3), 1.25);
 
-    h.flags.ZoneOn = true;
+    h.program.setZonesReady(true);
     QDir(h.programFolder.path()).mkpath("sound");
     QFile cue(h.programFolder.file("sound/z1.WAV")); // any letter case is found
     ASSERT_TRUE(cue.open(QIODevice::WriteOnly));
@@ -47,7 +47,7 @@ TEST(TestRun, StartWithoutZonesOnlyTellsOtherwiseItClearsAndBeginsZoneOne) {
     h.afterMeasure = [&h] { h.run->step(); }; // a nested step does nothing
     ASSERT_TRUE(h.run->start());
     EXPECT_FALSE(h.run->start()); // already running
-    EXPECT_FALSE(h.flags.abort || h.flags.Manual);
+    EXPECT_FALSE(h.program.abortRequested() || h.program.liveAllowed());
     EXPECT_EQ(h.readings.at(2, 3), 0.0);
     EXPECT_TRUE(h.outputs.Text1.isEmpty());
     h.steps(2);
@@ -184,8 +184,12 @@ TEST(TestRun, AbortOrClosingDuringTheSecondSetEndsAtOnceWithoutSaving) {
         h.mirror.NZ = 3;
         h.outputs.TestStdDeviation = 42;
         h.afterMeasure = [&h, closing] {
-            if (h.run->currentSet() == 1 && h.run->currentZone() == 2)
-                (closing ? h.flags.ExitRequested : h.flags.abort) = true;
+            if (h.run->currentSet() == 1 && h.run->currentZone() == 2) {
+                if (closing)
+                    h.program.beginClosing();
+                else
+                    h.program.requestAbort(true);
+            }
         };
         ASSERT_TRUE(h.runToEnd());
         EXPECT_EQ(h.readings.at(2, 0), 0.1);
@@ -200,7 +204,7 @@ TEST(TestRun, AbortOrClosingDuringTheSecondSetEndsAtOnceWithoutSaving) {
             "timing|Picture3 shown|relayout"));
         EXPECT_EQ(h.outputs.TestStdDeviation, 42);
         EXPECT_TRUE(h.outputs.Text2.startsWith("Elapsed Test Time, "));
-        EXPECT_TRUE(h.flags.Manual);
+        EXPECT_EQ(h.program.mode(), closing ? ProgramMode::Closing : ProgramMode::Live);
     }
 }
 

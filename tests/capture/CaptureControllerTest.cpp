@@ -35,21 +35,23 @@ struct FakeDrivers : FrameSource {
 };
 
 // The main window's side: the menus the controller last set, and what each dialog and each
-// pump of events saw of the Manual flag.
+// pump of events saw of the live mode.
 struct Window {
     explicit Window(QStringList names) : drivers(std::move(names)) {}
     CaptureController controller() {
         auto show = [this](const char* what) {
-            return [this, what] { log << QStringLiteral("%1 %2").arg(what).arg(flags.Manual); };
+            return [this, what] {
+                log << QStringLiteral("%1 %2").arg(what).arg(program.liveAllowed());
+            };
         };
-        return CaptureController(drivers, flags, VidSource, pump,
+        return CaptureController(drivers, program, VidSource, pump,
                                  {[this](const VideoMenus& enabled) { menus = enabled; },
                                   show("format"), show("source"), show("display"), show("select")});
     }
     FakeDrivers drivers;
-    RunFlags flags;
+    ProgramState program;
     int VidSource = 1;
-    CallbackEventPump pump{[this] { log << QStringLiteral("pump %1").arg(flags.Manual); }};
+    CallbackEventPump pump{[this] { log << QStringLiteral("pump %1").arg(program.liveAllowed()); }};
     std::optional<VideoMenus> menus;
     QStringList log;
 };
@@ -75,14 +77,15 @@ TEST(CaptureController, StartupNamesTheMenusOfMissingDialogsAndDriverDialogsStop
     EXPECT_EQ(capture.connectAtStartup().driverName, "");
 
     // Driver dialogs stop the live loop while they own the camera; the display dialog does not.
-    window.flags.Manual = true;
+    window.program.enterLive();
     capture.onFormat();
     capture.onSource();
     capture.onDisplay();
     capture.onSelect(); // the loop stays stopped until the selection dialog answers
     EXPECT_EQ(window.log, QStringList({"pump 0", "format 0", "pump 0", "source 0", "display 1",
                                        "pump 0", "select 0"}));
-    EXPECT_FALSE(window.flags.Manual || window.menus); // start-up leaves the menus to the caller
+    EXPECT_FALSE(window.program.liveAllowed() ||
+                 window.menus); // start-up leaves the menus to the caller
 }
 
 TEST(frmSelect, ConnectsTheChosenDriverOrOnlyResumesTheLiveLoop) {
@@ -101,7 +104,7 @@ TEST(frmSelect, ConnectsTheChosenDriverOrOnlyResumesTheLiveLoop) {
                   std::tuple(3, window.drivers.connected, false)); // the connected one is chosen
         list->setCurrentIndex(choice);
         QTest::mouseClick(dialog.findChild<QPushButton*>(button), Qt::LeftButton);
-        EXPECT_EQ(std::tuple(window.VidSource, window.flags.Manual), // 0 once it connects
+        EXPECT_EQ(std::tuple(window.VidSource, window.program.liveAllowed()), // 0 once it connects
                   std::tuple(window.menus ? 0 : 1, true));
     }
     EXPECT_EQ(window.menus, (VideoMenus{true, true, false}));

@@ -111,7 +111,7 @@ TEST(HeadlessOptics, AbortDuringTheSecondSetKeepsTheFirstSetsReadings) {
     // The operator ticks "Abort Action" while set 2 works on zone 3.
     run->pump().setHook([r] {
         if (r->test() && r->test()->currentSet() == 1 && r->test()->currentZone() == 3)
-            r->flags().abort = true;
+            r->program().requestAbort(true);
     });
     EXPECT_FALSE(run->run());
     EXPECT_FALSE(run->testCompleted());

@@ -112,7 +112,7 @@ void HeadlessTestRun::computeZones() {
     zones_ = calc.geometry.table;
     perfectFactor_ = calc.PerfectFactor;
     outputs_.Text2 = calc.text2;
-    flags_.ZoneOn = true;
+    program_.setZonesReady(true);
 }
 
 void HeadlessTestRun::buildTest() {
@@ -124,8 +124,8 @@ void HeadlessTestRun::buildTest() {
     hooks.uncheckTrack = [this] { view_.tracking = false; };
     hooks.saveData = [this] { saveResults(); };
     test_ = std::make_unique<TestRun>(TestEnvironment{*rig_, hooks, settings_, mirror_, readings_,
-                                                      flags_, outputs_, sounds_, messages_, clock_,
-                                                      options_.programFolder});
+                                                      program_, outputs_, sounds_, messages_,
+                                                      clock_, options_.programFolder});
 }
 
 void HeadlessTestRun::saveResults() {
@@ -158,13 +158,13 @@ void HeadlessTestRun::stepCounted() {
         return;
     framesPerZone_.last() += rig_->framesGrabbed() - before;
     const int limit = options_.framesPerZoneLimit;
-    if (framesPerZone_.last() > limit && !flags_.abort) {
+    if (framesPerZone_.last() > limit && !program_.abortRequested()) {
         messages_.show({SetupTitle,
                         QStringLiteral("No null of zone %1 in %2 frames: the test is aborted.")
                             .arg(zone)
                             .arg(limit),
                         MessageIcon::Exclamation});
-        flags_.abort = true;
+        program_.requestAbort(true);
     }
 }
 
@@ -173,7 +173,7 @@ int HeadlessTestRun::framesMeasured() const {
 }
 
 bool HeadlessTestRun::testCompleted() const {
-    return test_ && test_->finished() && !flags_.abort;
+    return test_ && test_->finished() && !program_.abortRequested();
 }
 
 bool HeadlessTestRun::dataSaved() const {

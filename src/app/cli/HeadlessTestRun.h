@@ -12,6 +12,7 @@
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/EventPump.h"
+#include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "core/SoundPlayer.h"
 #include "results/SaveData.h"
@@ -67,11 +68,11 @@ class HeadlessTestRun {
     // Save Data ran, had a writer switched on, and none failed.
     bool dataSaved() const;
 
-    // What tests reach in: the bench's truth, the flags, the event pump that runs once per
+    // What tests reach in: the bench's truth, the program state, the event pump that runs once per
     // measured frame (where an operator's click would land), the running test.
     SimulatedBench& bench() { return workbench_->bench(); }
     StepperDriver& driver() { return workbench_->driver(); }
-    RunFlags& flags() { return flags_; }
+    ProgramState& program() { return program_; }
     CallbackEventPump& pump() { return pump_; }
     const TestRun* test() const { return test_.get(); }
 
@@ -100,7 +101,7 @@ class HeadlessTestRun {
     MirrorCircle circle_;
     CircleSource circleSource_ = CircleSource::AutoCentre;
     int clearanceSteps_ = 0;
-    RunFlags flags_;
+    ProgramState program_;
     ViewOptions view_;
     LiveDisplays displays_;
     ZoneReadings readings_;

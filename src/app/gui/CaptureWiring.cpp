@@ -10,10 +10,10 @@
 
 namespace orvane {
 
-CaptureWiring::CaptureWiring(Hardware& hardware, Settings& settings, RunFlags& flags,
+CaptureWiring::CaptureWiring(Hardware& hardware, Settings& settings, ProgramState& program,
                              EventPump& pump, MainWindow& window)
     : hardware_(hardware), window_(window),
-      controller_(hardware.drivers(), flags, settings.VidSource, pump, hooks()) {
+      controller_(hardware.drivers(), program, settings.VidSource, pump, hooks()) {
     Ui::frmMain& ui = window.ui();
     connect(ui.mnuDisplay, &QAction::triggered, this, [this] { controller_.onDisplay(); });
     connect(ui.mnuFormat, &QAction::triggered, this, [this] { controller_.onFormat(); });

@@ -18,7 +18,7 @@ class CaptureWiring : public QObject {
     Q_OBJECT
 
   public:
-    CaptureWiring(Hardware& hardware, Settings& settings, RunFlags& flags, EventPump& pump,
+    CaptureWiring(Hardware& hardware, Settings& settings, ProgramState& program, EventPump& pump,
                   MainWindow& window);
 
     // Start-up: connects driver VidSource and disables the dialogs it lacks.

@@ -29,7 +29,7 @@ QString circleKeptText(AutoCentreStatus status) {
 
 LiveLoopWiring::LiveLoopWiring(LiveLoopContext context)
     : c_(context),
-      loop_(LiveLoopState{c_.flags, c_.settings, c_.state.mirror, c_.state.zones, c_.state.circle,
+      loop_(LiveLoopState{c_.program, c_.settings, c_.state.mirror, c_.state.zones, c_.state.circle,
                           c_.state.view, c_.state.outputs.MotorStatus, c_.state.displays},
             LiveLoopDevices{c_.hardware.drivers(), c_.hardware.jogDrive(), c_.hardware.keys(),
                             c_.clock, noPump_},
@@ -95,15 +95,15 @@ void LiveLoopWiring::toggleBars() {
 
 void LiveLoopWiring::reset() {
     c_.display.takeBoxImages();
-    resetZoneEvaluation(c_.state.displays.picture2, c_.flags, c_.state.outputs.Text2,
+    resetZoneEvaluation(c_.state.displays.picture2, c_.program, c_.state.outputs.Text2,
                         c_.hardware.jogDrive());
     c_.window.ui().Command5->setEnabled(false);
     c_.display.show();
 }
 
 void LiveLoopWiring::autoCentre(QPointF click) {
-    // The camera is the test's, or a driver dialog's, while Manual is off.
-    if (!c_.flags.Manual || busy_)
+    // The camera is the test's, or a driver dialog's, unless the program is live.
+    if (!c_.program.liveAllowed() || busy_)
         return;
     const AutoCentreResult result = autoCentreFromCamera(
         c_.hardware.drivers(), click, c_.state.circle, c_.state.displays.picture1);

@@ -19,7 +19,7 @@ struct MainState;
 struct Settings;
 
 struct LiveLoopContext {
-    RunFlags& flags;
+    ProgramState& program;
     const Settings& settings;
     MainState& state;
     Hardware& hardware;

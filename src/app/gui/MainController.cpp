@@ -21,20 +21,20 @@ namespace orvane {
 
 MainController::MainController(ControllerServices services)
     : services_(std::move(services)), window_(std::make_unique<MainWindow>()),
-      binding_(new SettingsBinding(settings_, flags_, *window_)),
+      binding_(new SettingsBinding(settings_, program_, *window_)),
       help_(services_.messages, services_.openUrl),
       hardware_(services_.programFolder, settings_, services_.clock), display_(state_, *window_),
-      pause_(*window_, flags_, services_.pump),
-      capture_(hardware_, settings_, flags_, services_.pump, *window_),
+      pause_(*window_, program_, services_.pump),
+      capture_(hardware_, settings_, program_, services_.pump, *window_),
       setup_({services_.programFolder, settings_, waitForIt_, services_.messages, *window_,
               *binding_, [this] { saveSettings(); }}),
-      mirrors_({services_.programFolder, settings_, state_, flags_, services_.messages, *window_,
+      mirrors_({services_.programFolder, settings_, state_, program_, services_.messages, *window_,
                 *binding_, display_, [this] { saveSettings(); }}),
-      live_({flags_, settings_, state_, hardware_, display_, *window_, pause_, services_.messages,
+      live_({program_, settings_, state_, hardware_, display_, *window_, pause_, services_.messages,
              services_.clock}),
       results_({services_.programFolder, settings_, state_, services_.messages, services_.clock,
                 services_.pump, *window_}),
-      test_({services_.programFolder, settings_, flags_, state_, hardware_, display_, *window_,
+      test_({services_.programFolder, settings_, program_, state_, hardware_, display_, *window_,
              *binding_, timer1_, live_, pause_, results_, services_.sound, services_.messages,
              services_.clock}) {
     window_->setWindowIcon(orvaneLogo(64));
@@ -77,7 +77,7 @@ std::optional<SettingsLoadResult> MainController::start(SplashView& splash) {
     steps.releaseMotors = [this] { hardware_.driver().releaseMotors(); };
     steps.startTimer = [this] { timer1_.start(); };
     steps.printInstructions = [this] { printStartupInstructions(); };
-    StartupSequence startup(flags_, settings_, splash, services_.sound, services_.clock,
+    StartupSequence startup(program_, settings_, splash, services_.sound, services_.clock,
                             services_.pump, services_.programFolder, std::move(steps));
     const std::optional<SettingsLoadResult> result = startup.run();
     if (!result)
@@ -146,7 +146,7 @@ void MainController::shutDown() {
     steps.saveSettings = [this] { saveSettings(); };
     steps.showAbortChecked = [this] { binding_->showAbort(); };
     steps.clearCaptureCallbacks = [this] { capture_.shutdown(); };
-    ShutdownSequence(flags_, services_.clock, services_.pump, std::move(steps)).run();
+    ShutdownSequence(program_, services_.clock, services_.pump, std::move(steps)).run();
 }
 
 } // namespace orvane

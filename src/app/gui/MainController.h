@@ -12,6 +12,7 @@
 #include "app/gui/TestRunWiring.h"
 #include "app/shell/Help.h"
 #include "core/AppState.h"
+#include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "core/SettingsFile.h"
 
@@ -43,8 +44,8 @@ struct ControllerServices {
     DeviceProbes probes = {};        // finds nothing by default; the program probes the system
 };
 
-// Owns the main window's state (settings, flags, mirror, readings, displays) and the devices,
-// and puts the window, start-up, Timer1, shutdown and each subsystem's wiring together.
+// Owns the main window's state (settings, program state, mirror, readings, displays) and the
+// devices, and puts the window, start-up, Timer1, shutdown and each subsystem's wiring together.
 class MainController : public QObject {
     Q_OBJECT
 
@@ -56,7 +57,7 @@ class MainController : public QObject {
     ~MainController() override;
 
     Settings& settings() { return settings_; }
-    RunFlags& flags() { return flags_; }
+    ProgramState& program() { return program_; }
     MainState& state() { return state_; }
     MainWindow& window() { return *window_; }
     SettingsBinding& binding() { return *binding_; }
@@ -88,7 +89,7 @@ class MainController : public QObject {
 
     ControllerServices services_;
     Settings settings_;
-    RunFlags flags_;
+    ProgramState program_;
     MainState state_;
     bool waitForIt_ = false;
     std::unique_ptr<MainWindow> window_;

@@ -7,9 +7,9 @@
 
 namespace orvane {
 
-// The main window's state besides the settings and the flags: the current mirror and its zones,
-// the test's readings, the mirror circle, the view toggles, and what the pictures and the text
-// boxes show. The controls only display it.
+// The main window's state besides the settings and the program state: the current mirror and its
+// zones, the test's readings, the mirror circle, the view toggles, and what the pictures and the
+// text boxes show. The controls only display it.
 struct MainState {
     MirrorData mirror;
     ZoneTable zones;

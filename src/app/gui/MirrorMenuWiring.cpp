@@ -30,14 +30,15 @@ void MirrorMenuWiring::zoneCalc() {
 }
 
 void MirrorMenuWiring::selectEntry(int entry) {
-    const MirrorSelectionContext context{.programFolder = c_.programFolder,
-                                         .settings = c_.settings,
-                                         .mirror = c_.state.mirror,
-                                         .boxes = c_.messages,
-                                         .zoneCalc = [this] { zoneCalc(); },
-                                         .setZoneOn = [this] { c_.flags.ZoneOn = true; },
-                                         .relayout = [this] { c_.window.layOut(); },
-                                         .saveSettings = c_.saveSettings};
+    const MirrorSelectionContext context{
+        .programFolder = c_.programFolder,
+        .settings = c_.settings,
+        .mirror = c_.state.mirror,
+        .boxes = c_.messages,
+        .zoneCalc = [this] { zoneCalc(); },
+        .markZonesReady = [this] { c_.program.setZonesReady(true); },
+        .relayout = [this] { c_.window.layOut(); },
+        .saveSettings = c_.saveSettings};
     selectMirror(entry, context);
     c_.binding.showMirrorList();
 }
@@ -48,7 +49,7 @@ void MirrorMenuWiring::openEditor() {
                                 .mirror = c_.state.mirror,
                                 .boxes = c_.messages,
                                 .zoneCalc = [this] { zoneCalc(); },
-                                .setZoneOn = [this] { c_.flags.ZoneOn = true; }};
+                                .markZonesReady = [this] { c_.program.setZonesReady(true); }};
     frmEdit(std::move(context), chooser_, &c_.window).exec();
     c_.binding.showMirrorList();
 }

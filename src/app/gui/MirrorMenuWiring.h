@@ -12,14 +12,14 @@ class MainWindow;
 class MessageBoxes;
 class SettingsBinding;
 struct MainState;
-struct RunFlags;
+class ProgramState;
 struct Settings;
 
 struct MirrorWiringContext {
     QString programFolder;
     Settings& settings;
     MainState& state;
-    RunFlags& flags;
+    ProgramState& program;
     MessageBoxes& messages;
     MainWindow& window;
     SettingsBinding& binding;

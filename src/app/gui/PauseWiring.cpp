@@ -5,10 +5,10 @@
 
 namespace orvane {
 
-PauseWiring::PauseWiring(MainWindow& window, const RunFlags& flags, EventPump& pump)
-    : window_(window), flags_(flags), pump_(pump) {
+PauseWiring::PauseWiring(MainWindow& window, const ProgramState& program, EventPump& pump)
+    : window_(window), program_(program), pump_(pump) {
     connect(window.ui().cmdpause, &QPushButton::clicked, this,
-            [this] { button_.click(*this, pump_, flags_); });
+            [this] { button_.click(*this, pump_, program_); });
 }
 
 bool PauseWiring::command3Enabled() const {

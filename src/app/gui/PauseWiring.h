@@ -8,7 +8,7 @@ namespace orvane {
 
 class EventPump;
 class MainWindow;
-struct RunFlags;
+class ProgramState;
 
 // The Pause button (cmdpause) on the main window's controls. While it holds, the live loop and
 // the test wait (they ask held()).
@@ -16,7 +16,7 @@ class PauseWiring : public QObject, private PauseControls {
     Q_OBJECT
 
   public:
-    PauseWiring(MainWindow& window, const RunFlags& flags, EventPump& pump);
+    PauseWiring(MainWindow& window, const ProgramState& program, EventPump& pump);
 
     bool held() const { return button_.PauseFlag(); }
 
@@ -29,7 +29,7 @@ class PauseWiring : public QObject, private PauseControls {
     void setButtonColour(const QColor& colour) override;
 
     MainWindow& window_;
-    const RunFlags& flags_;
+    const ProgramState& program_;
     EventPump& pump_;
     PauseButton button_;
 };

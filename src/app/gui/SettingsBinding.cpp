@@ -2,6 +2,7 @@
 
 #include "app/gui/MainWindow.h"
 #include "core/AppState.h"
+#include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "ui_MainWindow.h"
 
@@ -15,8 +16,8 @@ void bindSlider(QSlider* slider, int& target) {
 
 } // namespace
 
-SettingsBinding::SettingsBinding(Settings& settings, RunFlags& flags, MainWindow& window)
-    : QObject(&window), settings_(settings), flags_(flags), window_(window) {
+SettingsBinding::SettingsBinding(Settings& settings, ProgramState& program, MainWindow& window)
+    : QObject(&window), settings_(settings), program_(program), window_(window) {
     connectControls();
 }
 
@@ -27,7 +28,7 @@ void SettingsBinding::connectControls() {
     bindSlider(ui.sldAcell, settings_.sldAcell);
     connect(ui.Save_picture, &QCheckBox::toggled, this,
             [this](bool on) { settings_.SavePicture = on ? 1 : 0; });
-    connect(ui.abort, &QCheckBox::toggled, this, [this](bool on) { flags_.abort = on; });
+    connect(ui.abort, &QCheckBox::toggled, this, [this](bool on) { program_.requestAbort(on); });
 }
 
 void SettingsBinding::showSettings() {
@@ -65,7 +66,7 @@ void SettingsBinding::showMirrorList() {
 }
 
 void SettingsBinding::showAbort() {
-    window_.ui().abort->setChecked(flags_.abort);
+    window_.ui().abort->setChecked(program_.abortRequested());
 }
 
 } // namespace orvane

@@ -25,7 +25,7 @@ TestRunWiring::TestRunWiring(TestRunContext context)
                            .settings = c_.settings,
                            .mirror = c_.state.mirror,
                            .readings = c_.state.readings,
-                           .flags = c_.flags,
+                           .program = c_.program,
                            .outputs = c_.state.outputs,
                            .sounds = c_.sounds,
                            .messages = c_.messages,

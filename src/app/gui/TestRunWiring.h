@@ -23,7 +23,7 @@ struct MainState;
 struct TestRunContext {
     QString programFolder;
     Settings& settings;
-    RunFlags& flags;
+    ProgramState& program;
     MainState& state;
     Hardware& hardware;
     DisplaySync& display;

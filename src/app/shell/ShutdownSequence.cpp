@@ -1,8 +1,8 @@
 #include "app/shell/ShutdownSequence.h"
 
-#include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/EventPump.h"
+#include "core/ProgramState.h"
 
 namespace orvane {
 
@@ -18,24 +18,22 @@ void call(const std::function<void()>& hook) {
 
 } // namespace
 
-ShutdownSequence::ShutdownSequence(RunFlags& flags, Clock& clock, EventPump& pump,
+ShutdownSequence::ShutdownSequence(ProgramState& state, Clock& clock, EventPump& pump,
                                    ShutdownHooks hooks)
-    : flags_(flags), clock_(clock), pump_(pump), hooks_(std::move(hooks)) {}
+    : state_(state), clock_(clock), pump_(pump), hooks_(std::move(hooks)) {}
 
 void ShutdownSequence::run() {
     call(hooks_.helpQuit);
     call(hooks_.stopTimer);
     // A second unload (the window reloaded while closing) must not save again.
-    if (!flags_.ExitRequested)
+    if (!state_.closing())
         call(hooks_.saveSettings);
-    flags_.Manual = false;
-    flags_.LoopRunning = false;
-    flags_.ExitRequested = true;
+    state_.beginClosing();
     for (int i = 0; i < DrainRounds; ++i) {
         pump_.processEvents();
         waitMs(DrainWaitMs, clock_, pump_);
     }
-    flags_.abort = true;
+    state_.requestAbort(true);
     call(hooks_.showAbortChecked);
     call(hooks_.clearCaptureCallbacks);
 }

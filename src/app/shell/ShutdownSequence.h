@@ -6,7 +6,7 @@ namespace orvane {
 
 class Clock;
 class EventPump;
-struct RunFlags;
+class ProgramState;
 
 // What the window and later subsystems do at shutdown; any may be left empty.
 struct ShutdownHooks {
@@ -17,15 +17,15 @@ struct ShutdownHooks {
     std::function<void()> clearCaptureCallbacks; // the capture source calls nothing afterwards
 };
 
-// The main window's unload: save once, raise the flags, give a running loop or test about two
-// seconds to see them, then abort.
+// The main window's unload: save once, begin closing, give a running loop or test about two
+// seconds to see it, then abort.
 class ShutdownSequence {
   public:
-    ShutdownSequence(RunFlags& flags, Clock& clock, EventPump& pump, ShutdownHooks hooks);
+    ShutdownSequence(ProgramState& state, Clock& clock, EventPump& pump, ShutdownHooks hooks);
     void run();
 
   private:
-    RunFlags& flags_;
+    ProgramState& state_;
     Clock& clock_;
     EventPump& pump_;
     ShutdownHooks hooks_;

@@ -2,9 +2,9 @@
 
 #include "app/shell/SoundCues.h"
 #include "app/shell/SplashView.h"
-#include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/EventPump.h"
+#include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "core/SoundPlayer.h"
 
@@ -32,16 +32,16 @@ void applyBuiltInAutoTestValues(AutoTestVariables& variables) {
 
 } // namespace
 
-StartupSequence::StartupSequence(RunFlags& flags, Settings& settings, SplashView& splash,
+StartupSequence::StartupSequence(ProgramState& state, Settings& settings, SplashView& splash,
                                  SoundPlayer& sound, Clock& clock, EventPump& pump,
                                  QString programFolder, StartupHooks hooks)
-    : flags_(flags), settings_(settings), splash_(splash), sound_(sound), clock_(clock),
+    : state_(state), settings_(settings), splash_(splash), sound_(sound), clock_(clock),
       pump_(pump), programFolder_(std::move(programFolder)), hooks_(std::move(hooks)) {}
 
 std::optional<SettingsLoadResult> StartupSequence::run() {
     call(hooks_.helpInit);
-    if (flags_.ExitRequested) {
-        flags_.abort = true;
+    if (state_.closing()) {
+        state_.requestAbort(true);
         return std::nullopt;
     }
     call(hooks_.fitToScreen);
@@ -62,10 +62,10 @@ std::optional<SettingsLoadResult> StartupSequence::run() {
     call(hooks_.showMainWindow);
 
     call(hooks_.releaseMotors);
-    flags_.Manual = true;
+    state_.enterLive();
     call(hooks_.startTimer);
     call(hooks_.printInstructions);
-    flags_.ZoneOn = false;
+    state_.setZonesReady(false);
     call(hooks_.accelerationChanged);
     return loaded;
 }

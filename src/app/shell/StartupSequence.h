@@ -12,7 +12,7 @@ class Clock;
 class EventPump;
 class SoundPlayer;
 class SplashView;
-struct RunFlags;
+class ProgramState;
 struct Settings;
 
 // The steps later subsystems and the window add to start-up; any may be left empty.
@@ -33,7 +33,7 @@ struct StartupHooks {
 // then the live loop's timer.
 class StartupSequence {
   public:
-    StartupSequence(RunFlags& flags, Settings& settings, SplashView& splash, SoundPlayer& sound,
+    StartupSequence(ProgramState& state, Settings& settings, SplashView& splash, SoundPlayer& sound,
                     Clock& clock, EventPump& pump, QString programFolder, StartupHooks hooks);
 
     // Empty when the window is loaded again while closing: then only `abort` is set.
@@ -43,7 +43,7 @@ class StartupSequence {
     void showProgress(const QString& status, const QString& soundFile);
     void setStatus(const QString& status);
 
-    RunFlags& flags_;
+    ProgramState& state_;
     Settings& settings_;
     SplashView& splash_;
     SoundPlayer& sound_;
