@@ -6,23 +6,22 @@
 
 namespace orvane {
 
-void PauseButton::click(PauseControls& controls, EventPump& pump, const ProgramState& program) {
+void PauseButton::click(PauseControls& controls, EventPump& pump, ProgramState& program) {
+    if (program.paused()) {
+        program.resume(); // this click ends the pause the earlier click is holding
+        return;
+    }
     const bool command3Was = controls.command3Enabled();
     const bool chkTrakWas = controls.chkTrakEnabled();
     if (!savedColour_)
         savedColour_ = controls.buttonColour();
 
-    pauseFlag_ = !pauseFlag_;
-    if (!pauseFlag_)
-        return; // this click ends the pause the earlier click is holding
-
+    program.pause();
     controls.setCommand3Enabled(false);
     controls.setChkTrakEnabled(false);
     int rounds = 0;
     bool green = false;
-    while (pauseFlag_) {
-        if (program.closing())
-            pauseFlag_ = false;
+    while (program.paused()) { // closing ends the pause too
         pump.processEvents();
         if (++rounds > BlinkRounds) {
             rounds = 0;

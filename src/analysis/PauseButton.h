@@ -20,18 +20,16 @@ class PauseControls {
     virtual void setButtonColour(const QColor& colour) = 0;
 };
 
-// The Pause button (cmdpause). The first click holds whatever loop is running by pumping
-// events inside the click, blinking the button green and magenta, until a second click (which
-// arrives through the pump) or the window closing ends it.
+// The Pause button (cmdpause). The first click pauses the program and holds whatever loop is
+// running by pumping events inside the click, blinking the button green and magenta, until a
+// second click (which arrives through the pump) resumes it or the window closing ends it.
 class PauseButton {
   public:
     static constexpr int BlinkRounds = 5000;
 
-    void click(PauseControls& controls, EventPump& pump, const ProgramState& program);
-    bool PauseFlag() const { return pauseFlag_; }
+    void click(PauseControls& controls, EventPump& pump, ProgramState& program);
 
   private:
-    bool pauseFlag_ = false;
     std::optional<QColor> savedColour_; // the colour before the first pause ever
 };
 

@@ -19,6 +19,18 @@ void ProgramState::startTest() {
     mode_ = ProgramMode::Testing;
 }
 
+void ProgramState::pause() {
+    if (closing() || paused())
+        return;
+    modeBeforePause_ = mode_;
+    mode_ = ProgramMode::Paused;
+}
+
+void ProgramState::resume() {
+    if (paused())
+        mode_ = modeBeforePause_;
+}
+
 void ProgramState::beginClosing() {
     mode_ = ProgramMode::Closing;
     liveLoopRunning_ = false;

@@ -7,6 +7,7 @@ enum class ProgramMode {
     Idle,    // starting up, or a camera dialog holds the camera: no live view
     Live,    // the live view may run and the user jogs by hand
     Testing, // the automated test owns the camera and the motors
+    Paused,  // the Pause button holds the live view or the test where it stands
     Closing  // the window is closing: nothing new starts
 };
 
@@ -19,6 +20,9 @@ class ProgramState {
     ProgramMode mode() const { return mode_; }
     bool liveAllowed() const { return mode_ == ProgramMode::Live; }
     bool testing() const { return mode_ == ProgramMode::Testing; }
+    bool paused() const { return mode_ == ProgramMode::Paused; }
+    // The mode a pause holds, or the current mode when there is no pause.
+    ProgramMode heldMode() const { return paused() ? modeBeforePause_ : mode_; }
     bool closing() const { return mode_ == ProgramMode::Closing; }
     bool liveLoopRunning() const { return liveLoopRunning_; }
     bool zonesReady() const { return zonesReady_; }
@@ -31,6 +35,9 @@ class ProgramState {
     // Clears an earlier abort; the live loop stops at its next pass.
     void startTest();
     void endTest() { enterLive(); }
+    void pause();
+    // Back to the mode the pause held.
+    void resume();
     void beginClosing();
 
     void liveLoopStarted() { liveLoopRunning_ = true; }
@@ -40,6 +47,7 @@ class ProgramState {
 
   private:
     ProgramMode mode_ = ProgramMode::Idle;
+    ProgramMode modeBeforePause_ = ProgramMode::Idle;
     bool liveLoopRunning_ = false;
     bool zonesReady_ = false;
     bool abortRequested_ = false;

@@ -102,8 +102,9 @@ void LiveLoopWiring::reset() {
 }
 
 void LiveLoopWiring::autoCentre(QPointF click) {
-    // The camera is the test's, or a driver dialog's, unless the program is live.
-    if (!c_.program.liveAllowed() || busy_)
+    // The camera is the test's, or a driver dialog's, unless the program is live (or paused
+    // while live).
+    if (c_.program.heldMode() != ProgramMode::Live || busy_)
         return;
     const AutoCentreResult result = autoCentreFromCamera(
         c_.hardware.drivers(), click, c_.state.circle, c_.state.displays.picture1);

@@ -5,7 +5,7 @@
 
 namespace orvane {
 
-PauseWiring::PauseWiring(MainWindow& window, const ProgramState& program, EventPump& pump)
+PauseWiring::PauseWiring(MainWindow& window, ProgramState& program, EventPump& pump)
     : window_(window), program_(program), pump_(pump) {
     connect(window.ui().cmdpause, &QPushButton::clicked, this,
             [this] { button_.click(*this, pump_, program_); });

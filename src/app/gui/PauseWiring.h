@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysis/PauseButton.h"
+#include "core/ProgramState.h"
 
 #include <QObject>
 
@@ -16,9 +17,9 @@ class PauseWiring : public QObject, private PauseControls {
     Q_OBJECT
 
   public:
-    PauseWiring(MainWindow& window, const ProgramState& program, EventPump& pump);
+    PauseWiring(MainWindow& window, ProgramState& program, EventPump& pump);
 
-    bool held() const { return button_.PauseFlag(); }
+    bool held() const { return program_.paused(); }
 
   private:
     bool command3Enabled() const override;
@@ -29,7 +30,7 @@ class PauseWiring : public QObject, private PauseControls {
     void setButtonColour(const QColor& colour) override;
 
     MainWindow& window_;
-    const ProgramState& program_;
+    ProgramState& program_;
     EventPump& pump_;
     PauseButton button_;
 };
