@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config git clang-format-14
-  qt6-base-dev qt6-multimedia-dev qt6-serialport-dev qt6-charts-dev libqt6opengl6-dev qt6-qpa-plugins
+  qt6-base-dev qt6-multimedia-dev qt6-serialport-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps espeak-ng
 )
