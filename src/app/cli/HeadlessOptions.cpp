@@ -47,7 +47,8 @@ QString headlessUsage() {
         "  --sets N              sets of readings, 1 to 4 (default: the settings file's)\n"
         "  --circle X,Y,R        mirror circle in picture pixels (default: auto centre-size)\n"
         "  --track               follow the mirror's edge during the test\n"
-        "Exit status: 0 test completed and saved, 1 test aborted or failed, 2 bad usage.\n");
+        "Exit status: 0 test completed and saved, 1 test aborted or failed, 2 bad usage.\n"
+        "orvane-cli reduce FILE reduces a test's readings; orvane-cli reduce alone tells how.\n");
 }
 
 ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
