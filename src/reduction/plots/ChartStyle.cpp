@@ -1,8 +1,19 @@
 #include "reduction/plots/ChartStyle.h"
 
 #include <QValueAxis>
+#include <iterator>
 
 namespace orvane {
+
+QColor setColour(size_t set) {
+    static const QColor colours[] = {QColor(230, 159, 0), QColor(86, 180, 233), QColor(0, 158, 115),
+                                     QColor(204, 121, 167)};
+    return colours[set % std::size(colours)];
+}
+
+QColor meanColour() {
+    return QColor(200, 30, 30);
+}
 
 void finishChart(QChart* chart, const QString& title, const QString& xTitle,
                  const QString& yTitle) {

@@ -8,14 +8,13 @@
 namespace orvane {
 
 namespace {
-QLineSeries* profileSeries(const QString& name, const SurfaceProfile& profile, qreal width) {
+QLineSeries* profileSeries(const QString& name, const SurfaceProfile& profile, qreal width,
+                           const QColor& colour) {
     auto* series = new QLineSeries;
     series->setName(name);
     for (size_t j = 0; j < profile.radius.size(); ++j)
         series->append(profile.radius[j], profile.surfaceNm[j]);
-    QPen pen = series->pen();
-    pen.setWidthF(width);
-    series->setPen(pen);
+    series->setPen(QPen(colour, width));
     return series;
 }
 } // namespace
@@ -24,12 +23,12 @@ QChart* profileChart(const Reduction& r) {
     auto* chart = new QChart;
     if (r.sets.size() > 1) {
         for (size_t k = 0; k < r.sets.size(); ++k)
-            chart->addSeries(
-                profileSeries(QStringLiteral("Set %1").arg(k + 1), r.sets[k].profile, 1));
+            chart->addSeries(profileSeries(QStringLiteral("Set %1").arg(k + 1), r.sets[k].profile,
+                                           1.5, setColour(k)));
     }
-    chart->addSeries(profileSeries(r.sets.size() > 1 ? QStringLiteral("Mean of the sets")
-                                                     : QStringLiteral("Surface"),
-                                   r.mean.profile, 3));
+    chart->addSeries(
+        profileSeries(r.sets.size() > 1 ? QStringLiteral("Mean") : QStringLiteral("Surface"),
+                      r.mean.profile, 3, meanColour()));
     const SurfaceProfile& p = r.mean.profile;
     finishChart(chart,
                 QStringLiteral("Surface error: RMS %1 nm, P-V %2 nm, Strehl %3")

@@ -22,10 +22,13 @@ double meanOf(const std::vector<double>& values) {
 }
 
 QScatterSeries* readingsSeries(const QString& name, const std::vector<double>& radii,
-                               const std::vector<double>& readings, double shift, qreal size) {
+                               const std::vector<double>& readings, double shift, qreal size,
+                               const QColor& colour) {
     auto* series = new QScatterSeries;
     series->setName(name);
     series->setMarkerSize(size);
+    series->setColor(colour);
+    series->setBorderColor(colour);
     for (size_t i = 0; i < radii.size(); ++i)
         series->append(radii[i], readings[i] + shift);
     return series;
@@ -51,25 +54,27 @@ QChart* readingsChart(const Reduction& r) {
         lower->append(y, centre - halfWidth);
     }
     auto* envelope = new QAreaSeries(upper, lower);
-    envelope->setName(QStringLiteral("Millies-Lacroix envelope"));
+    envelope->setName(QStringLiteral("Millies-Lacroix"));
     envelope->setColor(QColor(120, 180, 120, 90));
     envelope->setBorderColor(QColor(60, 140, 60));
-    expected->setName(QStringLiteral("Target conic %1 (+ C)").arg(s.target.conic));
+    expected->setName(QStringLiteral("Target %1 + C").arg(s.target.conic));
+    expected->setColor(QColor(60, 140, 60));
 
     auto* chart = new QChart;
     chart->addSeries(envelope);
     chart->addSeries(expected);
+    // The mean first, so that each set's smaller marker shows on top of it.
+    chart->addSeries(
+        readingsSeries(r.sets.size() > 1 ? QStringLiteral("Mean") : QStringLiteral("Readings"),
+                       s.radii, r.mean.readings, 0, MeanMarker, meanColour()));
     const double meanLevel = meanOf(r.mean.readings);
     if (r.sets.size() > 1) {
         for (size_t k = 0; k < r.sets.size(); ++k) {
             const auto& set = r.sets[k].readings;
             chart->addSeries(readingsSeries(QStringLiteral("Set %1").arg(k + 1), s.radii, set,
-                                            meanLevel - meanOf(set), SetMarker));
+                                            meanLevel - meanOf(set), SetMarker, setColour(k)));
         }
     }
-    chart->addSeries(readingsSeries(r.sets.size() > 1 ? QStringLiteral("Mean of the sets")
-                                                      : QStringLiteral("Readings"),
-                                    s.radii, r.mean.readings, 0, MeanMarker));
     const QString unit = unitName(r.input.mirror.units);
     finishChart(chart,
                 QStringLiteral("Readings against the target (%1 source)")
