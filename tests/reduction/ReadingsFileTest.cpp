@@ -2,7 +2,9 @@
 #include "reduction/ReadingsFile.h"
 #include "SixteenInch.h"
 #include "analysis/ZoneGeometry.h"
+#include "reduction/SetsReduction.h"
 #include "reduction/SixtestsSetFile.h"
+#include "reduction/TestReadings.h"
 #include "reduction/TestRecord.h"
 #include "results/SixtestsExport.h"
 
@@ -94,6 +96,28 @@ TEST(SixtestsSetFile, TheExportedSetFileReadsBackInMillimetres) {
         TesterSource::Moving);
     EXPECT_EQ(readingsFromSixtests("Demo Test Number 4\r\n150 30\r\nRonchi\r\n").error,
               "This is not a sixtests set file: its third line is not \"Foucault\".");
+}
+
+} // namespace
+
+namespace {
+
+TEST(TestReadings, AFinishedTestOfAPerfectMirrorReducesToNoError) {
+    const MirrorData mirror{"Demo", 6, 1.5, 48, -1, 4, 1};
+    const ZoneTable zones = computeZoneGeometry(6, 1.5, 4).table;
+    ZoneReadings readings;
+    for (int zone = 1; zone <= 4; ++zone) {
+        const double r = 3 * zones.centerFrac[zone];
+        readings.at(zone, 0) = r * r / 96; // a paraboloid's, moving source
+        readings.at(zone, 1) = r * r / 96 + 0.01;
+    }
+    const ReadingsInput input = testReadings(mirror, zones, readings, 2, false, false);
+    EXPECT_EQ(input.edges.front(), 0.75);
+    EXPECT_EQ(input.edges.back(), 3);
+    EXPECT_EQ(input.radii[3], 3 * zones.centerFrac[4]);
+    EXPECT_EQ(input.sets.size(), 2u);
+    ASSERT_EQ(refusalOf(input), QString());
+    EXPECT_LT(reduceReadings(input, {std::nullopt, 0}).mean.profile.surfaceRmsNm, 0.5);
 }
 
 } // namespace
