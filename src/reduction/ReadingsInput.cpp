@@ -108,8 +108,11 @@ QString zonesRefusal(const ReadingsInput& input) {
                                   "mirror's radius %2.")
                 .arg(number(h), number(edge));
     }
+    // The mean radius lies innermost of the conventions.
+    std::vector<double> radii = zoneRadiiFromEdges(input.edges, RadiusConvention::Mean);
+    radii.insert(radii.end(), input.radii.begin(), input.radii.end());
     const double hole = input.mirror.obstruction / 2;
-    for (double r : input.radii) {
+    for (double r : radii) {
         if (r <= hole || r > edge)
             return QStringLiteral("A zone lies outside the mirror: its radius %1 is not between "
                                   "the obstruction's %2 and the mirror's %3.")

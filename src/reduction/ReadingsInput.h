@@ -8,6 +8,8 @@ namespace orvane {
 enum class MirrorUnits { Inches, Millimetres };
 enum class TesterSource { Fixed, Moving };
 
+inline constexpr double DefaultWavelengthNm = 550;
+
 struct ReductionMirror {
     QString name;
     double diameter = 0;
@@ -26,11 +28,9 @@ struct ReadingsInput {
     std::vector<double> edges; // n + 1 zone edges, or empty when only the radii are known
     std::vector<double> radii; // n zone radii, or empty: then they follow from the edges
     std::vector<std::vector<double>> sets; // a reading per zone in each set
-    double wavelengthNm = 550;
+    double wavelengthNm = DefaultWavelengthNm;
     double readingSd = 0; // spread of a single reading; 0: the usual 0.005 in (0.127 mm)
 };
-
-inline constexpr double DefaultWavelengthNm = 550;
 
 // Nanometres in one of the mirror's length units.
 double nanometresPerUnit(MirrorUnits units);

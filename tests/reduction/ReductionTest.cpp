@@ -148,6 +148,9 @@ TEST(ReadingsInput, InputThatCannotBeReducedIsRefusedWithItsReason) {
          },
          "Set 2 has 2 readings for 7 zones."},
         {[](ReadingsInput& in) { in.sets.clear(); }, "There are no readings."},
+        {[](ReadingsInput& in) { in.mirror.obstruction = 6; },
+         "A zone lies outside the mirror: its radius 2.775 is not between the obstruction's 3 "
+         "and the mirror's 8."},
         {[](ReadingsInput& in) { in.mirror.conic = 400; },
          "A conic of 400 with a radius of curvature of 144 has no surface at the mirror's edge."},
     };
