@@ -10,13 +10,11 @@ namespace orvane {
 
 class MessageBoxes;
 
-inline constexpr int SettingsLineCount = 51;
-
 // Which part of the file could not be used.
 enum class SettingsFailure {
     None,
-    SectionA, // missing, unreadable, too long, or a bad value in lines 0-32 or 50
-    SectionC, // a bad auto-test value in lines 39-49
+    SectionA, // missing, unreadable, too long, or a bad value in a line of section A
+    SectionC, // a bad value in a line of section C, the auto-test variables
 };
 
 struct SettingsLoadResult {
