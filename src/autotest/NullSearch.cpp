@@ -2,6 +2,8 @@
 
 #include "core/NumberText.h"
 
+#include <QDebug>
+
 namespace orvane {
 
 void NullSearch::start(int zone, const AutoTestVariables& vars) {
@@ -24,20 +26,27 @@ SearchStep NullSearch::onFrame(int lzv, int rzv, bool knifeRight, const AutoTest
     if (frame_ > vars.TFRoughFrames && !foundOblate_) {
         if (k - vars.TFOblatedelta < o) {
             step.message = forwardMessage(lzv, rzv);
+            step.why << QStringLiteral("K - TFOblatedelta < O: not yet oblate, forward");
             movePlatform(TowardsMirror, vars.TFOblateMove, step);
         } else {
+            step.why << QStringLiteral("K - TFOblatedelta >= O: oblate found");
             foundOblate_ = true;
         }
     }
 
-    if (frame_ > vars.TFRoughFrames && foundOblate_ && k - vars.TFRoughDelta > o)
+    if (frame_ > vars.TFRoughFrames && foundOblate_ && k - vars.TFRoughDelta > o) {
+        step.why << QStringLiteral("K - TFRoughDelta > O: rough move back");
         movePlatform(AwayFromMirror, vars.TFRoughMove, step);
+    }
 
     if (frame_ == vars.TFFinalFrames && foundOblate_) {
-        if (k > o)
+        if (k > o) {
+            step.why << QStringLiteral("final frame, K > O: final move back");
             movePlatform(AwayFromMirror, vars.TFFinalMoves, step);
-        else
+        } else {
+            step.why << QStringLiteral("final frame, K <= O: null");
             step.nullFound = true;
+        }
     }
 
     ++frame_;
@@ -51,6 +60,8 @@ void NullSearch::adjustKnife(int k, bool knifeRight, const AutoTestVariables& va
     // After a correction one way, the way back only takes small moves until the platform moves.
     if (k > vars.Max) {
         const bool large = k > vars.Max + vars.LRDelta && !cutOut_;
+        step.why << (large ? QStringLiteral("K > Max + LRDelta: large cut in")
+                           : QStringLiteral("K > Max: small cut in"));
         step.moves.append(
             {Axis::Knife, intoBeam, large ? vars.LRLgMove : vars.LRSmMove, KnifeWait});
         cutIn_ = true;
@@ -58,6 +69,8 @@ void NullSearch::adjustKnife(int k, bool knifeRight, const AutoTestVariables& va
     }
     if (k < vars.Min) {
         const bool large = k < vars.Min - vars.LRDelta && !cutIn_;
+        step.why << (large ? QStringLiteral("K < Min - LRDelta: large cut out")
+                           : QStringLiteral("K < Min: small cut out"));
         step.moves.append(
             {Axis::Knife, -intoBeam, large ? vars.LRLgMove : vars.LRSmMove, KnifeWait});
         cutOut_ = true;
@@ -77,6 +90,18 @@ QString NullSearch::forwardMessage(int lzv, int rzv) const {
     return QStringLiteral("Zone ") + numberText(zone_) +
            QStringLiteral(" Is Closer to mirror, moving forward 0.01\" LZV =") + numberText(lzv) +
            QStringLiteral(" RZV = ") + numberText(rzv) + QStringLiteral("\r\n");
+}
+
+QDebug operator<<(QDebug debug, const SearchStep& step) {
+    const QDebugStateSaver saver(debug);
+    debug.nospace().noquote() << (step.why.isEmpty() ? QStringLiteral("averaging")
+                                                     : step.why.join(QStringLiteral("; ")));
+    for (const AxisMove& move : step.moves)
+        debug << QString::asprintf(" | %s %+d x%d", move.axis == Axis::Knife ? "knife" : "platform",
+                                   move.phase, move.count);
+    if (step.zoneEnded)
+        debug << " | zone ended";
+    return debug;
 }
 
 } // namespace orvane

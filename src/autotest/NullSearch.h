@@ -4,6 +4,9 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
+
+class QDebug;
 
 namespace orvane {
 
@@ -26,7 +29,11 @@ struct SearchStep {
     QString message;       // goes in front of Text1; empty when there is none
     bool nullFound = false;
     bool zoneEnded = false; // no further frame belongs to this zone
+    QStringList why;        // the rules that decided it, for the search log
 };
+
+// The step's reasons and moves on one line; K is the knife side's zone value, O the other's.
+QDebug operator<<(QDebug debug, const SearchStep& step);
 
 // The per-zone null search, one call per measured frame. It holds only the frame counter and
 // the three flags; the caller grabs, measures, moves the motors and checks for abort.

@@ -4,6 +4,7 @@
 #include "autotest/ReadingsTable.h"
 #include "autotest/TestPaths.h"
 #include "autotest/TestStatistics.h"
+#include "core/LogCategories.h"
 #include "core/NumberText.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
@@ -83,8 +84,14 @@ void TestRun::searchFrame() {
     rig.grabFrame();
     rig.setFramesToAverage(search_.framesToAverage());
     rig.measureZones();
-    const SearchStep step = search_.onFrame(rig.lzv(zone_), rig.rzv(zone_),
-                                            env_.settings.KnifeRight, env_.settings.autoTest);
+    const int frame = search_.frame();
+    const int lzv = rig.lzv(zone_);
+    const int rzv = rig.rzv(zone_);
+    const SearchStep step =
+        search_.onFrame(lzv, rzv, env_.settings.KnifeRight, env_.settings.autoTest);
+    qCDebug(lcSearch).nospace() << "zone " << zone_ << " frame " << frame << " at X " << rig.xpos()
+                                << " Y " << rig.ypos() << ", LZV " << lzv << " RZV " << rzv << ": "
+                                << step;
     if (!step.message.isEmpty())
         prependText1(step.message);
     for (const AxisMove& move : step.moves)

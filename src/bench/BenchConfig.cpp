@@ -1,5 +1,6 @@
 #include "bench/BenchConfig.h"
 
+#include "core/LogCategories.h"
 #include "core/NumberText.h"
 
 #include <QFileInfo>
@@ -148,6 +149,7 @@ void readAll(BenchFileReader& in, BenchConfig& c) {
 
 std::optional<BenchConfig> loadBenchConfig(const QString& path, QString* error) {
     auto fail = [&](const QString& message) {
+        qCDebug(lcBench).noquote() << message;
         if (error)
             *error = message;
         return std::nullopt;
@@ -169,6 +171,15 @@ std::optional<BenchConfig> loadBenchConfig(const QString& path, QString* error) 
         return fail(in.problem());
     if (const QString problem = benchConfigProblem(config); !problem.isEmpty())
         return fail(QStringLiteral("Bench file \"%1\": %2").arg(path, problem));
+    qCDebug(lcBench).nospace() << "loaded " << path << ": mirror " << config.mirror.diameter
+                               << " in, ROC " << config.mirror.roc << ", conic "
+                               << config.mirror.conic << ", " << config.mirror.surfaceError.size()
+                               << " error terms; knife "
+                               << (config.knifeSide == KnifeSide::Right ? "right" : "left")
+                               << ", source " << (config.source.fixed ? "fixed" : "moving")
+                               << "; half-steps " << config.motors.tfStep << " / "
+                               << config.motors.lrStep << " in; camera seed " << config.camera.seed
+                               << ", noise " << config.camera.noise;
     return config;
 }
 

@@ -3,6 +3,7 @@
 #include "capture/CameraAdjustments.h"
 #include "capture/EventWait.h"
 #include "capture/VideoSinkGrabber.h"
+#include "core/LogCategories.h"
 
 #include <QCamera>
 #include <QMediaCaptureSession>
@@ -16,6 +17,9 @@ struct QtCameraSource::Connection {
         : camera(device), index(deviceIndex) {
         session.setCamera(&camera);
         session.setVideoSink(grabber.sink());
+        QObject::connect(&camera, &QCamera::errorOccurred, [](QCamera::Error, const QString& text) {
+            qCDebug(lcCapture) << "camera error:" << text;
+        });
     }
 
     QCamera camera;
@@ -27,8 +31,10 @@ struct QtCameraSource::Connection {
 namespace {
 
 bool startCamera(QCamera& camera) {
-    if (!camera.isAvailable())
+    if (!camera.isAvailable()) {
+        qCDebug(lcCapture) << "camera" << camera.cameraDevice().description() << "is not available";
         return false;
+    }
     camera.start();
     if (!camera.isActive() && camera.error() == QCamera::NoError) {
         EventWait wait(CameraStartTimeoutMs);
@@ -36,6 +42,8 @@ bool startCamera(QCamera& camera) {
         wait.quitOn(&camera, &QCamera::errorOccurred);
         wait.exec();
     }
+    if (!camera.isActive())
+        qCDebug(lcCapture) << "camera" << camera.cameraDevice().description() << "did not start";
     return camera.isActive();
 }
 
@@ -61,8 +69,10 @@ std::optional<QString> QtCameraSource::driverName(int index) const {
 bool QtCameraSource::connectDriver(int index) {
     disconnectDriver();
     const QList<QCameraDevice> cameras = QMediaDevices::videoInputs();
-    if (index < 0 || index >= cameras.size())
+    if (index < 0 || index >= cameras.size()) {
+        qCDebug(lcCapture) << "no camera" << index << "among" << cameras.size();
         return false;
+    }
     auto connection = std::make_unique<Connection>(cameras.at(index), index);
     if (!startCamera(connection->camera))
         return false;
@@ -81,7 +91,10 @@ std::optional<DriverCaps> QtCameraSource::capabilities() const {
 }
 
 bool QtCameraSource::grab(QImage& picture) {
-    return connection_ && connection_->grabber.grabNext(picture);
+    if (connection_)
+        return connection_->grabber.grabNext(picture);
+    qCDebug(lcCapture) << "no frame: no camera is connected";
+    return false;
 }
 
 void QtCameraSource::disconnectDriver() {
@@ -97,7 +110,10 @@ int QtCameraSource::currentFormat() const {
 }
 
 bool QtCameraSource::applyFormat(int index) {
-    return connection_ && applyCameraFormat(connection_->camera, index);
+    const bool applied = connection_ && applyCameraFormat(connection_->camera, index);
+    if (!applied)
+        qCDebug(lcCapture) << "camera format" << index << "cannot be applied";
+    return applied;
 }
 
 QList<CameraControl> QtCameraSource::controls() const {

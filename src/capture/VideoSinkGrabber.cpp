@@ -2,6 +2,7 @@
 
 #include "capture/EventWait.h"
 #include "capture/FrameSource.h"
+#include "core/LogCategories.h"
 
 namespace orvane {
 
@@ -27,11 +28,16 @@ bool VideoSinkGrabber::grabNext(QImage& picture) {
     newest_ = QVideoFrame();
     EventWait wait(timeoutMs_);
     wait.quitOn(this, &VideoSinkGrabber::frameArrived);
-    if (!wait.exec())
+    if (!wait.exec()) {
+        qCDebug(lcCapture) << "no frame within" << timeoutMs_ << "ms";
         return false;
+    }
     const QImage image = pictureFromVideoFrame(newest_);
-    if (image.isNull())
+    if (image.isNull()) {
+        qCDebug(lcCapture) << "a frame in pixel format" << newest_.pixelFormat()
+                           << "gave no picture";
         return false;
+    }
     picture = image;
     return true;
 }

@@ -1,5 +1,6 @@
 #include "core/SettingsFile.h"
 
+#include "core/LogCategories.h"
 #include "core/MessageBoxes.h"
 #include "core/ProgramFolder.h"
 #include "core/SettingsLayout.h"
@@ -21,6 +22,8 @@ SettingsFailure applyLines(const Lines& lines, Settings& settings) {
     for (const SettingsLine& entry : settingsLayout(settings)) {
         if (readLine(entry.value, lines[entry.line]))
             continue;
+        qCDebug(lcSettings) << "line" << entry.line << entry.key << "cannot hold"
+                            << lines[entry.line];
         if (entry.section == SettingsSection::A)
             return SettingsFailure::SectionA;
         if (entry.section == SettingsSection::C)

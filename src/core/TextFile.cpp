@@ -1,9 +1,25 @@
 #include "core/TextFile.h"
 
+#include "core/LogCategories.h"
+
 #include <QFile>
 #include <QSaveFile>
 
 namespace orvane {
+
+namespace {
+// Every text file the program writes passes here, so the results log sees each one.
+bool reportSave(bool saved, const QString& path, const QFileDevice& file, QString* error) {
+    if (saved) {
+        qCDebug(lcResults) << "saved" << path;
+        return true;
+    }
+    qCDebug(lcResults) << "could not save" << path << file.errorString();
+    if (error)
+        *error = file.errorString();
+    return false;
+}
+} // namespace
 
 QString crlfJoin(const QStringList& lines) {
     QString text;
@@ -14,34 +30,20 @@ QString crlfJoin(const QStringList& lines) {
 
 bool writeTextFile(const QString& path, const QString& text, QString* error) {
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        if (error)
-            *error = file.errorString();
-        return false;
+    bool saved = file.open(QIODevice::WriteOnly);
+    if (saved) {
+        file.write(text.toUtf8());
+        saved = file.commit();
     }
-    file.write(text.toUtf8());
-    if (!file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return reportSave(saved, path, file, error);
 }
 
 bool appendTextFile(const QString& path, const QString& text, QString* error) {
     QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append)) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
     const QByteArray bytes = text.toUtf8();
-    if (file.write(bytes) != bytes.size()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    const bool saved =
+        file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size();
+    return reportSave(saved, path, file, error);
 }
 
 QStringList splitTextLines(const QString& text) {

@@ -1,5 +1,6 @@
 #include "motion/StepperDriver.h"
 
+#include "core/LogCategories.h"
 #include "motion/PhaseTable.h"
 
 namespace orvane {
@@ -29,12 +30,15 @@ void StepperDriver::stepKnife(int d) {
     lrPhase_ = wrapPhase(lrPhase_ + d);
     xpos_ += d;
     writeMotorOutput();
+    qCDebug(lcMotion, "knife %+d half-step, Xpos %d", d, xpos_);
 }
 
 void StepperDriver::stepPlatform(int d) {
     tfPhase_ = wrapPhase(tfPhase_ + d);
     ypos_ -= d;
     writeMotorOutput();
+    qCDebug(lcMotion, "platform %+d half-step %s the mirror, Ypos %d", d,
+            d > 0 ? "towards" : "away from", ypos_);
 }
 
 void StepperDriver::releaseMotors() {

@@ -1,5 +1,7 @@
 #include "app/rig/MeasuringRig.h"
 
+#include "core/LogCategories.h"
+
 namespace orvane {
 
 MeasuringRig::MeasuringRig(FrameSource& camera, StepperDriver& driver, ZoneMeasurer& measurer,
@@ -32,9 +34,16 @@ void MeasuringRig::zeroPositions() {
     driver_.setYpos(0);
 }
 
+namespace {
+void savePicture(const QImage& picture, const QString& path) {
+    const bool saved = picture.save(path, "BMP");
+    qCDebug(lcResults) << (saved ? "saved" : "could not save") << path;
+}
+} // namespace
+
 void MeasuringRig::savePictures(const QString& overlayPath, const QString& framePath) {
-    s_.displays.picture1.save(overlayPath, "BMP");
-    frame_.save(framePath, "BMP");
+    savePicture(s_.displays.picture1, overlayPath);
+    savePicture(frame_, framePath);
 }
 
 } // namespace orvane
