@@ -90,10 +90,8 @@ TEST_F(SettingsFileTest, Writes51CrLfLinesInFileOrderAndReadsThemBackByteForByte
 // "line=text;line=text..." as pairs.
 QList<std::pair<int, QString>> lineTexts(const char* edits) {
     QList<std::pair<int, QString>> out;
-    for (const QString& item : QString::fromUtf8(edits).split(';', Qt::SkipEmptyParts)) {
-        const qsizetype equals = item.indexOf('=');
-        out.append({item.left(equals).toInt(), item.mid(equals + 1)});
-    }
+    for (const QString& item : QString::fromUtf8(edits).split(';', Qt::SkipEmptyParts))
+        out.append({item.section('=', 0, 0).toInt(), item.section('=', 1)});
     return out;
 }
 
@@ -134,10 +132,7 @@ TEST_F(SettingsFileTest, BadOrMissingLinesKeepWhatWasReadAndOpenTheRightDialog) 
         {"1 Initialization Error :( Unable to load Auto-Test Variuables, Now opening Auto-Test "
          "Dialog, please confirm data to continue",
          "auto-test dialog"}};
-    Settings filled;
-    filled.StepSize = 0.002;
-    filled.autoTest.Max = 90;
-    filled.autoTest.Min = 25;
+    const Settings filled{.StepSize = 0.002, .autoTest = {90, 25}};
     for (const BadFileCase& c : cases) {
         SCOPED_TRACE(c.name);
         QStringList lines = splitTextLines(QString::fromUtf8(UnusualFile));

@@ -1,10 +1,11 @@
-// orvane-cli's readings table and its refusals of what it cannot test: the command line, the
-// mirror, the bench.
+// orvane-cli's readings table, its refusals of what it cannot test (the command line, the
+// mirror, the bench) and its debug lines.
 #include "ExampleFolder.h"
 
 #include "analysis/ZoneGeometry.h"
 #include "app/cli/ReadingsReport.h"
 
+#include <QProcess>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -82,6 +83,33 @@ TEST(HeadlessCommand, AMirrorOrBenchItCannotTestFailsWithAMessage) {
     const CommandResult dark = runCommand(test + QStringList{"Demo6f4"});
     EXPECT_EQ(dark.exit, ExitFailed);
     EXPECT_TRUE(dark.err.contains("Auto centre-size found no mirror")) << dark.err.toStdString();
+}
+
+// Debug lines reach stderr only when asked for: --verbose asks for all, QT_LOGGING_RULES for some.
+TEST(HeadlessCommand, VerboseOrLoggingRulesPutSearchAndMotorLinesOnStderr) {
+    ExampleFolder folder;
+    folder.writeMirror({"OneZone", "6", "48", "-1", "0", "1", "1"});
+    const struct {
+        QStringList options;
+        const char* rules;
+        bool search, motion;
+    } cases[] = {{{}, "", false, false},
+                 {{"--verbose"}, "", true, true},
+                 {{}, "orvane.search.debug=true", true, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.options.join(' ').toStdString() + " " + c.rules);
+        QProcess cli;
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("QT_LOGGING_RULES", c.rules);
+        cli.setProcessEnvironment(environment);
+        cli.start(ORVANE_CLI, QStringList{"test", "--program-folder", folder.path(), "--mirror",
+                                          "OneZone", "--circle", "160,120,100"} +
+                                  c.options);
+        const QString err = cli.waitForFinished() ? cli.readAllStandardError() : "";
+        EXPECT_EQ(cli.exitCode(), ExitCompleted);
+        EXPECT_EQ(err.contains("orvane.search: zone 1 frame 1 at X 0 Y 0, LZV"), c.search);
+        EXPECT_EQ(err.contains("orvane.motion: knife"), c.motion);
+    }
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "results/DataPaths.h"
 
 #include <QElapsedTimer>
+#include <QLoggingCategory>
 
 namespace orvane {
 
@@ -75,6 +76,8 @@ int runHeadlessCommand(const QStringList& arguments, QTextStream& out, QTextStre
         err.flush();
         return ExitBadUsage;
     }
+    if (parsed.options->verbose)
+        QLoggingCategory::setFilterRules(QStringLiteral("orvane.*.debug=true"));
     QElapsedTimer wall;
     wall.start();
     StreamMessageBoxes messages(err);

@@ -38,7 +38,7 @@ ParsedCommandLine refused(const QString& error) {
 QString headlessUsage() {
     return QStringLiteral(
         "Usage: orvane-cli test --program-folder DIR --mirror NAME [--bench FILE] [--sets N]\n"
-        "                       [--circle X,Y,R] [--track]\n"
+        "                       [--circle X,Y,R] [--track] [--verbose]\n"
         "Runs the automatic Foucault test of mirror NAME (DIR/mirrors/NAME.ini) on the simulated\n"
         "bench without a window, saves the data and prints the readings.\n"
         "  --program-folder DIR  folder with orvane.ini, orvane-hardware.ini and mirrors/\n"
@@ -47,6 +47,8 @@ QString headlessUsage() {
         "  --sets N              sets of readings, 1 to 4 (default: the settings file's)\n"
         "  --circle X,Y,R        mirror circle in picture pixels (default: auto centre-size)\n"
         "  --track               follow the mirror's edge during the test\n"
+        "  --verbose             log the search, the motors, the camera, the files saved and\n"
+        "                        the bench on stderr (QT_LOGGING_RULES can narrow it)\n"
         "Exit status: 0 test completed and saved, 1 test aborted or failed, 2 bad usage.\n"
         "orvane-cli reduce FILE reduces a test's readings; orvane-cli reduce alone tells how.\n");
 }
@@ -60,7 +62,8 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
     const QCommandLineOption sets(QStringLiteral("sets"), QString(), QStringLiteral("N"));
     const QCommandLineOption circle(QStringLiteral("circle"), QString(), QStringLiteral("X,Y,R"));
     const QCommandLineOption track(QStringLiteral("track"));
-    parser.addOptions({folder, mirror, bench, sets, circle, track});
+    const QCommandLineOption verbose(QStringLiteral("verbose"));
+    parser.addOptions({folder, mirror, bench, sets, circle, track, verbose});
     parser.addPositionalArgument(TestCommand, QString());
     if (!parser.parse(arguments))
         return refused(parser.errorText());
@@ -96,6 +99,7 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
                                           "and R 1 to 180 pixels."));
     }
     options.track = parser.isSet(track);
+    options.verbose = parser.isSet(verbose);
     return {options, QString()};
 }
 

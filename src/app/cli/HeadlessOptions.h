@@ -16,6 +16,7 @@ struct HeadlessOptions {
     std::optional<int> sets;            // 1..4; unset: the settings file's repetitions
     std::optional<MirrorCircle> circle; // unset: found by auto centre-size
     bool track = false;                 // Chk_trak during the test
+    bool verbose = false;               // every orvane.* debug line on stderr
     // A search that finds no null in this many frames is aborted, as an operator watching it
     // would; the default is about two minutes of a real camera.
     int framesPerZoneLimit = 4000;
