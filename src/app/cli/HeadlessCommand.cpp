@@ -6,6 +6,8 @@
 #include "autotest/TestStatistics.h"
 #include "core/NumberText.h"
 #include "core/SimulatedBenchUse.h"
+#include "reduction/ReductionText.h"
+#include "reduction/TestReadings.h"
 #include "results/DataPaths.h"
 
 #include <QElapsedTimer>
@@ -37,6 +39,19 @@ QString headerLine(const HeadlessTestRun& run) {
              numberText(run.sets()));
 }
 
+// The mirror's verdict from the readings just taken, or why they cannot give one.
+void printVerdict(const HeadlessTestRun& run, QTextStream& out) {
+    const ReadingsInput input =
+        testReadings(run.mirror(), run.zones(), run.readings(), run.sets(),
+                     run.settings().menus.fixedSource, run.settings().Metric);
+    if (const QString refusal = refusalOf(input); !refusal.isEmpty()) {
+        out << "No verdict: " << refusal << '\n';
+        return;
+    }
+    for (const QString& line : verdictLines(reduceReadings(input)))
+        out << line << '\n';
+}
+
 void printResults(const HeadlessTestRun& run, qint64 wallMs, QTextStream& out) {
     out << readingsReport(run.mirror(), run.zones(), run.readings(), run.sets(),
                           run.PerfectFactor());
@@ -46,6 +61,8 @@ void printResults(const HeadlessTestRun& run, qint64 wallMs, QTextStream& out) {
         out << "Standard deviation: " << numberText(roundHalfEven(deviation, 5))
             << run.settings().units() << '\n';
     }
+    if (run.testCompleted())
+        printVerdict(run, out);
     out << run.outputs().MotorStatus << '\n';
     if (run.dataSaved()) {
         const int test = run.mirror().WorkNum - 1;
