@@ -1,12 +1,8 @@
 #include "analysis/AutoCentre.h"
 
-#include "analysis/PictureStyle.h"
 #include "analysis/PixelIntensity.h"
 #include "capture/FrameSource.h"
 #include "core/NumberText.h"
-
-#include <QPainter>
-#include <cstdlib>
 
 namespace orvane {
 
@@ -71,23 +67,13 @@ AutoCentreResult autoCentreSize(const QImage& frame, QPointF click) {
     return result;
 }
 
-void drawAutoCentreMarks(QImage& picture, const AutoCentreResult& result) {
-    QPainter painter(&picture);
-    painter.setPen(colours::Magenta);
-    painter.drawLine(QPointF(result.cx, 0), QPointF(result.cx, PictureHeight));
-    painter.drawLine(QPointF(0, result.cy), QPointF(PictureWidth, result.cy));
-    const int radius = std::abs(result.radius);
-    painter.drawEllipse(QPointF(result.cx, result.cy), radius, radius);
-}
-
 AutoCentreResult autoCentreFromCamera(FrameSource& camera, QPointF click, MirrorCircle& circle,
-                                      QImage& picture1) {
-    QImage still;
-    if (!camera.grab(still) || still.isNull())
+                                      QImage& still) {
+    QImage grabbed;
+    if (!camera.grab(grabbed) || grabbed.isNull())
         return AutoCentreResult{circle.x, circle.y, circle.radius, AutoCentreStatus::NoFrame};
+    still = std::move(grabbed);
     AutoCentreResult result = autoCentreSize(still, click);
-    picture1 = paintableCopy(still);
-    drawAutoCentreMarks(picture1, result);
     if (result.status == AutoCentreStatus::Accepted)
         circle = MirrorCircle{result.cx, result.cy, result.radius};
     return result;

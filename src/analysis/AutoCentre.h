@@ -33,12 +33,8 @@ inline constexpr int MirRadMin = 1, MirRadMax = 180;
 // scans never saw a mirror.
 AutoCentreResult autoCentreSize(const QImage& frame, QPointF click);
 
-// The magenta crosshair and circle of a result (radius taken as its magnitude).
-void drawAutoCentreMarks(QImage& picture, const AutoCentreResult& result);
-
-// Mouse-down on Picture1: grabs a still frame into `picture1`, scans it, marks the result and,
-// when accepted, moves `circle`.
+// Grabs a still frame into `still`, scans it and, when the result is accepted, moves `circle`.
 AutoCentreResult autoCentreFromCamera(FrameSource& camera, QPointF click, MirrorCircle& circle,
-                                      QImage& picture1);
+                                      QImage& still);
 
 } // namespace orvane

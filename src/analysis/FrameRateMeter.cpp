@@ -1,10 +1,7 @@
 #include "analysis/FrameRateMeter.h"
 
-#include "analysis/PictureStyle.h"
 #include "core/Clock.h"
 #include "core/NumberText.h"
-
-#include <QPainter>
 
 namespace orvane {
 
@@ -30,11 +27,6 @@ qint64 FrameRateMeter::tick(Rounding rounding) {
     }
     previousNs_ = now;
     return (ring_[9] + ring_[0]) / 10;
-}
-
-void drawFrameRate(QPainter& painter, qint64 figure) {
-    painter.setPen(colours::VideoText);
-    printAt(painter, QPointF(140, 15), QString::number(figure) + QStringLiteral(" FPS"));
 }
 
 } // namespace orvane

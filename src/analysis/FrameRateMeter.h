@@ -3,8 +3,6 @@
 #include <QtGlobal>
 #include <array>
 
-class QPainter;
-
 namespace orvane {
 
 class Clock;
@@ -29,8 +27,5 @@ class FrameRateMeter {
     std::array<qint64, 10> ring_{};
     qint64 previousNs_ = 0;
 };
-
-// Prints "<figure> FPS" at its place on the video picture.
-void drawFrameRate(QPainter& painter, qint64 figure);
 
 } // namespace orvane

@@ -1,16 +1,12 @@
 #include "analysis/LiveLoop.h"
 
 #include "analysis/JogDrive.h"
-#include "analysis/MirrorTracker.h"
-#include "analysis/Overlay.h"
+#include "analysis/LiveRenderer.h"
 #include "analysis/PictureStyle.h"
-#include "analysis/StatusTexts.h"
 #include "analysis/ZoneMeasurer.h"
 #include "capture/FrameSource.h"
-#include "core/EventPump.h"
 #include "core/Settings.h"
 
-#include <QPainter>
 #include <QScopedValueRollback>
 
 namespace orvane {
@@ -43,18 +39,23 @@ LoopOutcome LiveLoop::runPass() {
         return LoopOutcome::Running; // a continuous run step: no frame this pass
 
     d_.camera.grab(raw_); // a failed grab leaves the previous frame
+    const MeasureInputs measuring{.zones = s_.zones,
+                                  .zoneCount = s_.mirror.NZ,
+                                  .tracking = s_.view.tracking,
+                                  .KnifeRight = s_.settings.KnifeRight};
+    const OverlayInputs overlay{.mirror = s_.mirror,
+                                .zones = s_.zones,
+                                .settings = s_.settings,
+                                .MotorStatus = s_.MotorStatus,
+                                .Ypos = d_.drive.ypos(),
+                                .barsOff = s_.view.barsOff,
+                                .manual = s_.program.liveAllowed()};
     if (s_.program.zonesReady()) {
-        const MeasureInputs in{.zones = s_.zones,
-                               .mirror = s_.mirror,
-                               .settings = s_.settings,
-                               .MotorStatus = s_.MotorStatus,
-                               .Ypos = d_.drive.ypos(),
-                               .tracking = s_.view.tracking,
-                               .barsOff = s_.view.barsOff,
-                               .manual = s_.program.liveAllowed()};
-        measurer_.measureZones(raw_, in, s_.circle, s_.displays, d_.pump);
+        const FrameMeasurement measured = measurer_.measureZones(raw_, measuring, s_.circle);
+        drawZonePass(raw_, measured, s_.circle, overlay, s_.displays);
     } else {
-        showOutline();
+        const FrameMeasurement measured = measurer_.measureWithoutZones(raw_, measuring, s_.circle);
+        drawOutlinePass(raw_, measured, s_.circle, overlay, s_.displays);
     }
     jog_.showSpeed(s_.displays.picture3);
 
@@ -63,24 +64,6 @@ LoopOutcome LiveLoop::runPass() {
     d_.drive.releaseMotors();
     running_ = false;
     return s_.program.closing() ? LoopOutcome::CloseWindow : LoopOutcome::Stopped;
-}
-
-void LiveLoop::showOutline() {
-    QImage shown = paintableCopy(raw_);
-    QPainter video(&shown);
-    video.setFont(pictureFont(8));
-    if (s_.view.tracking) {
-        drawTrackMarks(video, trackMirror(raw_, s_.circle, s_.settings.KnifeRight));
-        drawStatusTexts(video, d_.drive.ypos(), s_.settings, s_.MotorStatus, s_.mirror);
-    } else {
-        drawKnifeTravel(video, d_.drive.ypos(), s_.settings);
-    }
-    drawSimulatedBench(video, s_.displays.simulatedBench);
-    drawMirrorOutline(video, s_.circle);
-    drawFrameRate(video, measurer_.frameRate().tick(FrameRateMeter::Rounding::Truncate));
-    video.end();
-    s_.displays.picture1 = std::move(shown);
-    d_.pump.processEvents();
 }
 
 LoopOutcome LiveLoop::timerTick() {

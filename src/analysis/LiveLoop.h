@@ -74,8 +74,6 @@ class LiveLoop {
     const ManualJog& jog() const { return jog_; }
 
   private:
-    void showOutline();
-
     LiveLoopState s_;
     LiveLoopDevices d_;
     ZoneMeasurer& measurer_;

@@ -1,10 +1,8 @@
 #include "analysis/MirrorTracker.h"
 
-#include "analysis/PictureStyle.h"
 #include "analysis/PixelIntensity.h"
 #include "core/NumberText.h"
 
-#include <QPainter>
 #include <cmath>
 #include <cstdlib>
 
@@ -86,17 +84,6 @@ TrackOutcome trackMirror(const QImage& frame, MirrorCircle& circle, bool KnifeRi
         out.moved = true;
     }
     return out;
-}
-
-void drawTrackMarks(QPainter& painter, const TrackOutcome& outcome) {
-    if (!outcome.moved) {
-        painter.setPen(colours::VideoText);
-        printAt(painter, QPointF(100, 35), QStringLiteral("Tracking Failure!!!"));
-    }
-    painter.setPen(colours::White);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawEllipse(QPointF(outcome.column, outcome.top), 5, 5);
-    painter.drawEllipse(QPointF(outcome.column, outcome.bottom), 5, 5);
 }
 
 } // namespace orvane

@@ -4,8 +4,6 @@
 
 #include <QImage>
 
-class QPainter;
-
 namespace orvane {
 
 // What one tracking look at the mirror's edge found.
@@ -22,8 +20,5 @@ struct TrackOutcome {
 // within 3 pixels of where the circle says; otherwise leaves it. The side edge is searched on
 // the side away from the knife (left of the mirror when the knife is on the right).
 TrackOutcome trackMirror(const QImage& frame, MirrorCircle& circle, bool KnifeRight);
-
-// "Tracking Failure!!!" when the circle stayed, and white rings at the two edge points.
-void drawTrackMarks(QPainter& painter, const TrackOutcome& outcome);
 
 } // namespace orvane

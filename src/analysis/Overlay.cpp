@@ -33,10 +33,15 @@ void drawZoneTicks(QPainter& painter, const MirrorCircle& circle, double centerF
         painter.drawLine(QPointF(x, circle.y + 5), QPointF(x, circle.y - 5));
 }
 
-WindowColumns zoneWindowColumns(const MirrorCircle& circle, double centerFrac) {
-    const double offset = circle.radius * centerFrac;
-    return {static_cast<int>(roundToInt(circle.x - offset)),
-            static_cast<int>(roundToInt(offset + circle.x))};
+void drawTrackMarks(QPainter& painter, const TrackOutcome& outcome) {
+    if (!outcome.moved) {
+        painter.setPen(colours::VideoText);
+        printAt(painter, QPointF(100, 35), QStringLiteral("Tracking Failure!!!"));
+    }
+    painter.setPen(colours::White);
+    painter.setBrush(Qt::NoBrush);
+    painter.drawEllipse(QPointF(outcome.column, outcome.top), 5, 5);
+    painter.drawEllipse(QPointF(outcome.column, outcome.bottom), 5, 5);
 }
 
 } // namespace orvane

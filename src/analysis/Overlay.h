@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/MirrorTracker.h"
 #include "core/AppState.h"
 
 class QPainter;
@@ -15,11 +16,7 @@ void drawObstruction(QPainter& painter, const MirrorCircle& circle, const Mirror
 // Magenta ticks at the unrounded columns of zone `zone`'s two sampling windows.
 void drawZoneTicks(QPainter& painter, const MirrorCircle& circle, double centerFrac);
 
-// The columns of a zone's left and right sampling windows, rounded halves to even.
-struct WindowColumns {
-    int left = 0;
-    int right = 0;
-};
-WindowColumns zoneWindowColumns(const MirrorCircle& circle, double centerFrac);
+// "Tracking Failure!!!" when the circle stayed, and white rings at the two edge points.
+void drawTrackMarks(QPainter& painter, const TrackOutcome& outcome);
 
 } // namespace orvane

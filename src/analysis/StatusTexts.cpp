@@ -37,6 +37,11 @@ void drawStatusTexts(QPainter& painter, int Ypos, const Settings& settings,
     }
 }
 
+void drawFrameRate(QPainter& painter, qint64 figure) {
+    painter.setPen(colours::VideoText);
+    printAt(painter, QPointF(140, 15), QString::number(figure) + QStringLiteral(" FPS"));
+}
+
 void drawSimulatedBench(QPainter& painter, const SimulatedBenchUse& use) {
     if (!use.active())
         return;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 
 class QPainter;
 
@@ -19,6 +20,9 @@ void drawKnifeTravel(QPainter& painter, int Ypos, const Settings& settings);
 // The knife travel, the motor status and, with a mirror named, "Using File ... Test #n".
 void drawStatusTexts(QPainter& painter, int Ypos, const Settings& settings,
                      const QString& MotorStatus, const MirrorData& mirror);
+
+// Prints "<figure> FPS" at its place on the video picture.
+void drawFrameRate(QPainter& painter, qint64 figure);
 
 // "Simulated bench (...)" on a line of its own above the knife travel while the bench is in
 // use; nothing with real hardware.

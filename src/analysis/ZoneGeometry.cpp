@@ -38,4 +38,10 @@ double perfectNumber(const ZoneTable& table, int zone, double MirDiam, double Ro
     return PerfectFactor * roundHalfEven((r * r - r1 * r1) / (2 * Roc), 3);
 }
 
+WindowColumns zoneWindowColumns(const MirrorCircle& circle, double centerFrac) {
+    const double offset = circle.radius * centerFrac;
+    return {static_cast<int>(roundToInt(circle.x - offset)),
+            static_cast<int>(roundToInt(offset + circle.x))};
+}
+
 } // namespace orvane

@@ -20,4 +20,11 @@ int perfectFactor(bool fixedSource);
 double perfectNumber(const ZoneTable& table, int zone, double MirDiam, double Roc,
                      int PerfectFactor);
 
+// The columns of a zone's left and right sampling windows, rounded halves to even.
+struct WindowColumns {
+    int left = 0;
+    int right = 0;
+};
+WindowColumns zoneWindowColumns(const MirrorCircle& circle, double centerFrac);
+
 } // namespace orvane

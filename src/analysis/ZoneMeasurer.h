@@ -1,37 +1,41 @@
 #pragma once
 
 #include "analysis/FrameRateMeter.h"
-#include "analysis/LiveDisplays.h"
+#include "analysis/MirrorTracker.h"
 #include "core/AppState.h"
 
 #include <QImage>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace orvane {
 
 class Clock;
-class EventPump;
-struct Settings;
 
 // The main window's state a measured frame reads.
 struct MeasureInputs {
     const ZoneTable& zones;
-    const MirrorData& mirror;
-    const Settings& settings; // KnifeRight, Metric, StepSize and the unit
-    const QString& MotorStatus;
-    int Ypos = 0;
-    bool tracking = false; // Chk_trak
-    bool barsOff = false;  // BarsOff
-    bool manual = true;    // Manual: false while the automated test measures
+    int zoneCount = 0;       // the mirror's NZ
+    bool tracking = false;   // Chk_trak
+    bool KnifeRight = false; // tracking looks at the edge away from the knife
 };
 
-struct MeasureResult {
-    bool trackingFailed = false; // tracking ran and left the circle where it was
+// What one frame's measurement found, for whoever shows it.
+struct FrameMeasurement {
+    int zoneCount = 0; // zones 1..zoneCount were measured
+    std::array<int, MaxZones + 1> LZV{};
+    std::array<int, MaxZones + 1> RZV{};
+    int framesAveraged = 0;
+    std::optional<TrackOutcome> track; // when tracking ran
+    qint64 framesPerSecond = 0;        // the frame-rate figure
 };
 
-// Per-zone brightness of the two sampling windows, averaged over the last frames, with the
-// video overlay, the status texts, the frame rate and the bar graphs.
+// "Averaging <n> Frames", the caption of Frame3.
+QString averagingCaption(int frames);
+
+// Per-zone brightness of the two sampling windows, averaged over the last frames, and the frame
+// rate.
 class ZoneMeasurer {
   public:
     static constexpr int HistorySlots = 30;
@@ -42,14 +46,14 @@ class ZoneMeasurer {
     // Slider1's notifications and the test's frame counts. Only 30 frames of history exist, so
     // a larger count averages 30 (and a count below 1 averages 1).
     void setFramesToAverage(int frames);
-    // "Averaging <n> Frames", the caption of Frame3.
-    QString averagingCaption() const;
 
-    // MeasureZones: reads the zones on `frame` (never on the overlay), may nudge `circle` when
-    // tracking, redraws `out.picture1` from the frame and `out.picture2`'s bars, then lets
-    // events run once through `pump`.
-    MeasureResult measureZones(const QImage& frame, const MeasureInputs& in, MirrorCircle& circle,
-                               LiveDisplays& out, EventPump& pump);
+    // MeasureZones: reads the zones on `frame`, after tracking (when on) has nudged `circle`.
+    FrameMeasurement measureZones(const QImage& frame, const MeasureInputs& in,
+                                  MirrorCircle& circle);
+    // A frame while no zones are evaluated: tracking when on, and the frame rate with its rates
+    // cut rather than rounded.
+    FrameMeasurement measureWithoutZones(const QImage& frame, const MeasureInputs& in,
+                                         MirrorCircle& circle);
 
     int LZV(int zone) const { return lzv_.at(zone); }
     int RZV(int zone) const { return rzv_.at(zone); }

@@ -2,6 +2,7 @@
 #include "analysis/AutoCentre.h"
 #include "analysis/MirrorTracker.h"
 #include "analysis/Overlay.h"
+#include "analysis/ZoneGeometry.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

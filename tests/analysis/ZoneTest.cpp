@@ -1,4 +1,5 @@
 #include "LiveLoopRig.h"
+#include "analysis/LiveRenderer.h"
 #include "analysis/ZoneCalc.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
@@ -16,7 +17,8 @@ MirrorData mirror(double diameter, double obstruction, int zones, double roc, in
 
 // Measures one zone whose windows sit at columns 110 (left) and 210 (right), rows 117..123, on
 // a frame of `level` grey with the left window's seven pixels and the right window's colour.
-MeasureResult measure(LiveLoopRig& rig, int level, std::array<int, 7> left = {}, QRgb right = 0) {
+FrameMeasurement measure(LiveLoopRig& rig, int level, std::array<int, 7> left = {},
+                         QRgb right = 0) {
     std::tie(rig.mirror.MirDiam, rig.mirror.NZ, rig.zones.centerFrac[1], rig.circle.radius) =
         std::tuple(10, 1, 0.5, 100);
     QImage frame(320, 240, QImage::Format_RGB32);
@@ -25,11 +27,13 @@ MeasureResult measure(LiveLoopRig& rig, int level, std::array<int, 7> left = {},
         frame.setPixel(110, 117 + j, qRgb(left[j], 0, 0));
         frame.setPixel(210, 117 + j, right);
     }
-    return rig.measurer.measureZones(frame,
-                                     {rig.zones, rig.mirror, rig.settings, rig.MotorStatus, 0,
-                                      rig.view.tracking, rig.view.barsOff,
-                                      rig.program.liveAllowed()},
-                                     rig.circle, rig.displays, rig.pump);
+    const FrameMeasurement measured = rig.measurer.measureZones(
+        frame, {rig.zones, rig.mirror.NZ, rig.view.tracking, rig.settings.KnifeRight}, rig.circle);
+    drawZonePass(frame, measured, rig.circle,
+                 {rig.mirror, rig.zones, rig.settings, rig.MotorStatus, 0, rig.view.barsOff,
+                  rig.program.liveAllowed()},
+                 rig.displays);
+    return measured;
 }
 } // namespace
 
@@ -88,7 +92,7 @@ TEST(ZoneMeasurer, WindowMeansAreTruncatedAndAveragedOverTheLastFramesAtMostThir
     measure(rig, 0, {10, 10, 10, 10, 10, 10, 11}, qRgb(10, 50, 30)); // a pixel's largest colour
     EXPECT_EQ(std::pair(rig.measurer.LZV(1), rig.measurer.RZV(1)), std::pair(10, 50));
     rig.measurer.setFramesToAverage(45);
-    EXPECT_EQ(rig.measurer.averagingCaption(), "Averaging 30 Frames");
+    EXPECT_EQ(averagingCaption(rig.measurer.framesToAverage()), "Averaging 30 Frames");
     const std::pair<int, int> lit[] = {{1, 8}, {14, 127}, {15, 255}}; // 255 * frames / 30
     for (const auto& [frames, lzv] : lit) {
         for (int i = 0; i < frames; ++i)
@@ -123,7 +127,7 @@ TEST(ZoneMeasurer, BarsStandOnTheBaseLineUnlessSwitchedOffAndATestMovesSlider1) 
     rig.view.barsOff = true;
     rig.program.startTest(); // the automated test measures
     rig.view.tracking = true;
-    EXPECT_TRUE(measure(rig, 0).trackingFailed); // no edge on a dark frame: the circle stays
+    EXPECT_FALSE(measure(rig, 0).track.value().moved); // no edge on a dark frame: the circle stays
     EXPECT_EQ(std::tuple(bars, rig.displays.slider1Position, rig.circle.x, rig.circle.y),
               std::tuple(before, 1, 160, 120));
 }

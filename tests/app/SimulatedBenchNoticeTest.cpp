@@ -1,7 +1,7 @@
 // The simulated bench is never taken for a real rig: the window, the picture, the start-up
 // notice and the saved report say when it plays.
+#include "analysis/LiveRenderer.h"
 #include "analysis/ZoneCalc.h"
-#include "analysis/ZoneMeasurer.h"
 #include "app/gui/MainController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/UiForms.h"
@@ -50,19 +50,19 @@ TEST(SimulatedBenchNotice, TitleAndStatusBarSayWhichBenchPlays) {
 // A measured frame with every text the overlay can carry at once.
 QImage overlayOnBlack(const SimulatedBenchUse& use) {
     VirtualClock clock;
-    CallbackEventPump pump;
     ZoneMeasurer measurer(clock);
     Settings settings;
     const ZoneTable zones;
     const MirrorData mirror{QStringLiteral("Demo6f4"), 6, 0, 48, -1, 0, 3};
     const QString MotorStatus = QStringLiteral("Test Complete! :)");
-    const MeasureInputs in{zones, mirror, settings, MotorStatus, 1234, true, true, true};
     MirrorCircle circle;
     LiveDisplays out;
     out.simulatedBench = use;
     QImage black(320, 240, QImage::Format_RGB32);
     black.fill(Qt::black);
-    measurer.measureZones(black, in, circle, out, pump);
+    const FrameMeasurement measured =
+        measurer.measureZones(black, {zones, mirror.NZ, true}, circle);
+    drawZonePass(black, measured, circle, {mirror, zones, settings, MotorStatus, 1234, true}, out);
     return out.picture1;
 }
 

@@ -3,8 +3,6 @@
 #include "analysis/ZoneGeometry.h"
 #include "analysis/ZoneMeasurer.h"
 #include "bench/SimulatedBench.h"
-#include "core/EventPump.h"
-#include "core/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -52,21 +50,17 @@ TEST(BenchAnalysis, TrackingFollowsADriftingMirrorOver200Frames) {
         config.camera.driftX = config.camera.driftY = 0.1;
         SimulatedBench bench(config);
         ASSERT_TRUE(bench.connectDriver(0));
-        Settings settings;
-        settings.KnifeRight = true;
-        const MirrorData mirror{"Demo6f4", 6, 0, 48, -1, 5, 1};
         const ZoneTable zones = computeZoneGeometry(6, 0, 5).table;
+        const MeasureInputs in{
+            .zones = zones, .zoneCount = 5, .tracking = true, .KnifeRight = true};
         MirrorCircle circle{160, 120, 100};
         VirtualClock clock;
         ZoneMeasurer measurer(clock);
-        LiveDisplays displays;
-        CallbackEventPump pump;
         QImage frame;
         double worst = 0;
         for (int i = 0; i < 200; ++i) {
             ASSERT_TRUE(bench.grab(frame));
-            measurer.measureZones(frame, {zones, mirror, settings, {}, 0, true}, circle, displays,
-                                  pump);
+            measurer.measureZones(frame, in, circle);
             const QPointF truth = bench.imageCenter();
             worst =
                 std::max({worst, std::abs(circle.x - truth.x()), std::abs(circle.y - truth.y())});

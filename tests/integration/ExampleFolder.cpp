@@ -1,6 +1,5 @@
 #include "ExampleFolder.h"
 
-#include "analysis/Overlay.h"
 #include "analysis/ZoneGeometry.h"
 #include "core/HardwareConfig.h"
 #include "core/ProgramFolder.h"

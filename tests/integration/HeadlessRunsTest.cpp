@@ -109,7 +109,7 @@ TEST(HeadlessOptics, AbortDuringTheSecondSetKeepsTheFirstSetsReadings) {
     ASSERT_EQ(run->sets(), 2);
     HeadlessTestRun* r = run.get();
     // The operator ticks "Abort Action" while set 2 works on zone 3.
-    run->pump().setHook([r] {
+    run->setOperator([r] {
         if (r->test() && r->test()->currentSet() == 1 && r->test()->currentZone() == 3)
             r->program().requestAbort(true);
     });

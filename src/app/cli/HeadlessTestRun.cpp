@@ -82,8 +82,8 @@ bool HeadlessTestRun::placeCircle() {
     clearanceSteps_ = halfStepsFor(KnifeClearance, settings_.LRStepSize);
     driver().writeMotorOutput();
     stepKnife(outOfBeam, clearanceSteps_);
-    const AutoCentreResult found =
-        autoCentreFromCamera(bench(), PictureCentre, circle_, displays_.picture1);
+    QImage still;
+    const AutoCentreResult found = autoCentreFromCamera(bench(), PictureCentre, circle_, still);
     stepKnife(-outOfBeam, clearanceSteps_);
     driver().releaseMotors();
     circleSource_ = CircleSource::AutoCentre;
@@ -116,7 +116,7 @@ void HeadlessTestRun::computeZones() {
 }
 
 void HeadlessTestRun::buildTest() {
-    rig_ = std::make_unique<MeasuringRig>(bench(), driver(), measurer_, pump_,
+    rig_ = std::make_unique<MeasuringRig>(bench(), driver(), measurer_,
                                           MeasuringState{zones_, mirror_, settings_,
                                                          outputs_.MotorStatus, circle_, view_,
                                                          displays_});
@@ -137,8 +137,11 @@ void HeadlessTestRun::saveResults() {
 bool HeadlessTestRun::run() {
     if (!test_ || !test_->start())
         return false;
-    while (test_->running())
+    while (test_->running()) {
         stepCounted();
+        if (operator_)
+            operator_();
+    }
     return testCompleted() && dataSaved();
 }
 

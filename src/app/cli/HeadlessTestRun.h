@@ -18,6 +18,7 @@
 #include "results/SaveData.h"
 
 #include <QList>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -68,12 +69,12 @@ class HeadlessTestRun {
     // Save Data ran, had a writer switched on, and none failed.
     bool dataSaved() const;
 
-    // What tests reach in: the bench's truth, the program state, the event pump that runs once per
-    // measured frame (where an operator's click would land), the running test.
+    // What tests reach in: the bench's truth, the program state, what an operator does after each
+    // step of the test (where a click lands in the window), the running test.
     SimulatedBench& bench() { return workbench_->bench(); }
     StepperDriver& driver() { return workbench_->driver(); }
     ProgramState& program() { return program_; }
-    CallbackEventPump& pump() { return pump_; }
+    void setOperator(std::function<void()> act) { operator_ = std::move(act); }
     const TestRun* test() const { return test_.get(); }
 
   private:
@@ -113,6 +114,7 @@ class HeadlessTestRun {
     std::unique_ptr<TestRun> test_;
     std::optional<SaveDataResult> saveResult_;
 
+    std::function<void()> operator_;
     QList<int> framesPerZone_;
     int countedSet_ = -1;
     int countedZone_ = -1;

@@ -1,6 +1,6 @@
 #include "app/gui/LiveLoopWiring.h"
 
-#include "analysis/AutoCentre.h"
+#include "analysis/AutoCentreMarks.h"
 #include "analysis/ResetScreen.h"
 #include "app/gui/DisplaySync.h"
 #include "app/gui/Hardware.h"
@@ -84,7 +84,7 @@ bool LiveLoopWiring::runPass() {
 
 void LiveLoopWiring::showAveraging() {
     const ZoneMeasurer& measurer = c_.hardware.measurer();
-    c_.state.displays.frame3Caption = measurer.averagingCaption();
+    c_.state.displays.frame3Caption = averagingCaption(measurer.framesToAverage());
     c_.state.displays.slider1Position = measurer.framesToAverage();
 }
 
@@ -106,8 +106,8 @@ void LiveLoopWiring::autoCentre(QPointF click) {
     // while live).
     if (c_.program.heldMode() != ProgramMode::Live || busy_)
         return;
-    const AutoCentreResult result = autoCentreFromCamera(
-        c_.hardware.drivers(), click, c_.state.circle, c_.state.displays.picture1);
+    const AutoCentreResult result = autoCentreAndMark(c_.hardware.drivers(), click, c_.state.circle,
+                                                      c_.state.displays.picture1);
     c_.display.showPictures();
     c_.display.showCircle();
     if (result.status != AutoCentreStatus::Accepted)

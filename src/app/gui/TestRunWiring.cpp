@@ -16,7 +16,7 @@ namespace orvane {
 
 TestRunWiring::TestRunWiring(TestRunContext context)
     : c_(std::move(context)),
-      rig_(c_.hardware.drivers(), c_.hardware.driver(), c_.hardware.measurer(), noPump_,
+      rig_(c_.hardware.drivers(), c_.hardware.driver(), c_.hardware.measurer(),
            MeasuringState{c_.state.zones, c_.state.mirror, c_.settings,
                           c_.state.outputs.MotorStatus, c_.state.circle, c_.state.view,
                           c_.state.displays}),

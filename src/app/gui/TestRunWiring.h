@@ -3,7 +3,6 @@
 #include "app/gui/BackToBackRunner.h"
 #include "app/rig/MeasuringRig.h"
 #include "autotest/TestRun.h"
-#include "core/EventPump.h"
 
 #include <QObject>
 
@@ -57,8 +56,6 @@ class TestRunWiring : public QObject {
     void setCommandsEnabled(bool enabled);
 
     TestRunContext c_;
-    // Steps return to the event loop between frames, so they need not run events themselves.
-    CallbackEventPump noPump_;
     MeasuringRig rig_;
     TestRun run_;
     BackToBackRunner steps_;

@@ -1,12 +1,13 @@
 #include "app/rig/MeasuringRig.h"
 
+#include "analysis/LiveRenderer.h"
 #include "core/LogCategories.h"
 
 namespace orvane {
 
 MeasuringRig::MeasuringRig(FrameSource& camera, StepperDriver& driver, ZoneMeasurer& measurer,
-                           EventPump& pump, MeasuringState state)
-    : camera_(camera), driver_(driver), measurer_(measurer), pump_(pump), s_(state) {}
+                           MeasuringState state)
+    : camera_(camera), driver_(driver), measurer_(measurer), s_(state) {}
 
 void MeasuringRig::grabFrame() {
     if (camera_.grab(frame_))
@@ -15,14 +16,17 @@ void MeasuringRig::grabFrame() {
 
 void MeasuringRig::setFramesToAverage(int frames) {
     measurer_.setFramesToAverage(frames);
-    s_.displays.frame3Caption = measurer_.averagingCaption();
+    s_.displays.frame3Caption = averagingCaption(measurer_.framesToAverage());
     s_.displays.slider1Position = measurer_.framesToAverage();
 }
 
 void MeasuringRig::measureZones() {
-    const MeasureInputs in{s_.zones,       s_.mirror,        s_.settings,     s_.MotorStatus,
-                           driver_.ypos(), s_.view.tracking, s_.view.barsOff, /*manual=*/false};
-    measurer_.measureZones(frame_, in, s_.circle, s_.displays, pump_);
+    const FrameMeasurement measured = measurer_.measureZones(
+        frame_, {s_.zones, s_.mirror.NZ, s_.view.tracking, s_.settings.KnifeRight}, s_.circle);
+    drawZonePass(frame_, measured, s_.circle,
+                 {s_.mirror, s_.zones, s_.settings, s_.MotorStatus, driver_.ypos(), s_.view.barsOff,
+                  /*manual=*/false},
+                 s_.displays);
 }
 
 void MeasuringRig::restartFrameTiming() {

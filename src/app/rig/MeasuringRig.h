@@ -24,7 +24,7 @@ struct MeasuringState {
 class MeasuringRig : public TestRig {
   public:
     MeasuringRig(FrameSource& camera, StepperDriver& driver, ZoneMeasurer& measurer,
-                 EventPump& pump, MeasuringState state);
+                 MeasuringState state);
 
     void grabFrame() override;
     void grabStill() override { grabFrame(); }
@@ -53,7 +53,6 @@ class MeasuringRig : public TestRig {
     FrameSource& camera_;
     StepperDriver& driver_;
     ZoneMeasurer& measurer_;
-    EventPump& pump_;
     MeasuringState s_;
     QImage frame_;
     int framesGrabbed_ = 0;

@@ -1,0 +1,67 @@
+#include "analysis/LiveRenderer.h"
+
+#include "analysis/BarGraph.h"
+#include "analysis/Overlay.h"
+#include "analysis/PictureStyle.h"
+#include "analysis/StatusTexts.h"
+
+#include <QPainter>
+
+namespace orvane {
+
+namespace {
+
+void drawBars(const FrameMeasurement& measured, QImage& picture2) {
+    clearPicture(picture2, picture2.size());
+    const BarLayout layout = barLayout(picture2, measured.zoneCount);
+    QPainter painter(&picture2);
+    painter.setFont(pictureFont(8));
+    for (int i = 1; i <= measured.zoneCount; ++i)
+        drawZoneBars(painter, layout, i, measured.LZV[i], measured.RZV[i]);
+}
+
+} // namespace
+
+void drawZonePass(const QImage& frame, const FrameMeasurement& measured, const MirrorCircle& circle,
+                  const OverlayInputs& in, LiveDisplays& out) {
+    if (!in.barsOff && !out.picture2.isNull())
+        drawBars(measured, out.picture2);
+    if (!in.manual)
+        out.slider1Position = measured.framesAveraged;
+    out.frame3Caption = averagingCaption(measured.framesAveraged);
+
+    QImage shown = paintableCopy(frame);
+    QPainter video(&shown);
+    video.setFont(pictureFont(8));
+    if (measured.track)
+        drawTrackMarks(video, *measured.track);
+    drawStatusTexts(video, in.Ypos, in.settings, in.MotorStatus, in.mirror);
+    drawSimulatedBench(video, out.simulatedBench);
+    for (int i = 1; i <= measured.zoneCount; ++i)
+        drawZoneTicks(video, circle, in.zones.centerFrac[i]);
+    drawMirrorOutline(video, circle);
+    drawObstruction(video, circle, in.mirror);
+    drawFrameRate(video, measured.framesPerSecond);
+    video.end();
+    out.picture1 = std::move(shown);
+}
+
+void drawOutlinePass(const QImage& frame, const FrameMeasurement& measured,
+                     const MirrorCircle& circle, const OverlayInputs& in, LiveDisplays& out) {
+    QImage shown = paintableCopy(frame);
+    QPainter video(&shown);
+    video.setFont(pictureFont(8));
+    if (measured.track) {
+        drawTrackMarks(video, *measured.track);
+        drawStatusTexts(video, in.Ypos, in.settings, in.MotorStatus, in.mirror);
+    } else {
+        drawKnifeTravel(video, in.Ypos, in.settings);
+    }
+    drawSimulatedBench(video, out.simulatedBench);
+    drawMirrorOutline(video, circle);
+    drawFrameRate(video, measured.framesPerSecond);
+    video.end();
+    out.picture1 = std::move(shown);
+}
+
+} // namespace orvane
