@@ -1,14 +1,14 @@
 // One live-loop pass on the simulated bench with a mirror loaded: jog check, grab a frame,
 // track the edge, measure 16 zones, draw the overlay and the bars.
-#include "analysis/KeyState.h"
-#include "analysis/LiveLoop.h"
-#include "analysis/PictureStyle.h"
 #include "analysis/ZoneGeometry.h"
 #include "analysis/ZoneMeasurer.h"
 #include "app/rig/StepperJogDrive.h"
 #include "bench/SimulatedBench.h"
 #include "core/EventPump.h"
 #include "core/Settings.h"
+#include "live/KeyState.h"
+#include "live/LiveLoop.h"
+#include "live/PictureStyle.h"
 
 #include <QGuiApplication>
 #include <benchmark/benchmark.h>

@@ -27,8 +27,8 @@ struct FrameMeasurement {
     std::array<int, MaxZones + 1> LZV{};
     std::array<int, MaxZones + 1> RZV{};
     int framesAveraged = 0;
-    std::optional<TrackOutcome> track; // when tracking ran
-    qint64 framesPerSecond = 0;        // the frame-rate figure
+    std::optional<TrackOutcome> track{}; // when tracking ran
+    qint64 framesPerSecond = 0;          // the frame-rate figure
 };
 
 // "Averaging <n> Frames", the caption of Frame3.

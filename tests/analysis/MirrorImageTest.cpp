@@ -1,8 +1,6 @@
-#include "LiveLoopRig.h"
 #include "analysis/AutoCentre.h"
 #include "analysis/MirrorTracker.h"
-#include "analysis/Overlay.h"
-#include "analysis/ZoneGeometry.h"
+#include "support/LitBench.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
@@ -95,25 +93,4 @@ TEST(MirrorTracker, FollowsTheDriftingBenchMirrorFromTheEdgeAwayFromTheKnife) {
         const TrackOutcome lost = trackMirror(uniform, circle, true);
         EXPECT_FALSE(lost.moved || lost.top || lost.bottom);
     }
-}
-
-TEST(Overlay, ZoneTicksAtTheRoundedWindowColumnsAndTheObstructionInWholePixelsPerUnit) {
-    const MirrorCircle circle{160, 120, 100};
-    const WindowColumns halves = zoneWindowColumns(circle, 0.125); // 147.5 and 172.5
-    EXPECT_EQ(std::pair(halves.left, halves.right), std::pair(148, 172));
-    QImage picture(320, 240, QImage::Format_RGB32);
-    picture.fill(Qt::black);
-    QPainter painter(&picture);
-    drawZoneTicks(painter, circle, 0.3);
-    // round(2.5) = 2 units of radius (halves to even): 62 whole pixels per unit for Rp 125.
-    drawObstruction(painter, {160, 120, 125}, MirrorData{.MirDiam = 5, .Obst = 2});
-    painter.end();
-    for (int y = 113; y <= 127; ++y) // ticks eleven rows high at columns 130 and 190
-        for (int x = 0; x < 320; ++x)
-            EXPECT_EQ(picture.pixelColor(x, y) == colours::Magenta,
-                      (x == 130 || x == 190) && y >= 115 && y <= 125)
-                << x << "," << y;
-    EXPECT_EQ(std::tuple(picture.pixelColor(97, 120), picture.pixelColor(98, 120),
-                         picture.pixelColor(222, 120), picture.pixelColor(223, 120)),
-              std::tuple(Qt::black, colours::Cyan, colours::Cyan, Qt::black));
 }

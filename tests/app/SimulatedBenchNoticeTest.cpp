@@ -1,6 +1,5 @@
 // The simulated bench is never taken for a real rig: the window, the picture, the start-up
 // notice and the saved report say when it plays.
-#include "analysis/LiveRenderer.h"
 #include "analysis/ZoneCalc.h"
 #include "app/gui/MainController.h"
 #include "app/gui/MainWindow.h"
@@ -13,6 +12,7 @@
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
 #include "core/SoundPlayer.h"
+#include "live/LiveRenderer.h"
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 

@@ -1,8 +1,6 @@
 #pragma once
 
 #include "analysis/AutoCentre.h"
-#include "analysis/LiveDisplays.h"
-#include "analysis/LiveLoop.h"
 #include "analysis/ZoneMeasurer.h"
 #include "app/cli/HeadlessOptions.h"
 #include "app/cli/RefusingAutomation.h"
@@ -15,6 +13,8 @@
 #include "core/ProgramState.h"
 #include "core/Settings.h"
 #include "core/SoundPlayer.h"
+#include "live/LiveDisplays.h"
+#include "live/LiveLoop.h"
 #include "results/SaveData.h"
 
 #include <QList>

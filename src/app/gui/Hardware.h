@@ -1,6 +1,5 @@
 #pragma once
 
-#include "analysis/KeyState.h"
 #include "analysis/ZoneMeasurer.h"
 #include "app/rig/StepperJogDrive.h"
 #include "app/rig/Workbench.h"
@@ -8,6 +7,7 @@
 #include "capture/CaptureDrivers.h"
 #include "capture/QtCameraSource.h"
 #include "core/HardwareConfig.h"
+#include "live/KeyState.h"
 
 #include <QStringList>
 

@@ -1,6 +1,6 @@
 #include "app/gui/JogKeyFilter.h"
 
-#include "analysis/KeyState.h"
+#include "live/KeyState.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -1,7 +1,5 @@
 #include "app/gui/LiveLoopWiring.h"
 
-#include "analysis/AutoCentreMarks.h"
-#include "analysis/ResetScreen.h"
 #include "app/gui/DisplaySync.h"
 #include "app/gui/Hardware.h"
 #include "app/gui/MainState.h"
@@ -9,6 +7,8 @@
 #include "app/gui/PauseWiring.h"
 #include "app/gui/PictureBox.h"
 #include "core/MessageBoxes.h"
+#include "live/AutoCentreMarks.h"
+#include "live/ResetScreen.h"
 #include "ui_MainWindow.h"
 
 #include <QMouseEvent>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "analysis/LiveLoop.h"
 #include "app/gui/BackToBackRunner.h"
 #include "app/gui/JogKeyFilter.h"
 #include "core/EventPump.h"
+#include "live/LiveLoop.h"
 
 #include <QObject>
 

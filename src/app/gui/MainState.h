@@ -1,9 +1,9 @@
 #pragma once
 
-#include "analysis/LiveDisplays.h"
-#include "analysis/LiveLoop.h"
 #include "autotest/TestRig.h"
 #include "core/AppState.h"
+#include "live/LiveDisplays.h"
+#include "live/LiveLoop.h"
 
 namespace orvane {
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "analysis/PauseButton.h"
 #include "core/ProgramState.h"
+#include "live/PauseButton.h"
 
 #include <QObject>
 

@@ -1,7 +1,7 @@
 #include "app/rig/MeasuringRig.h"
 
-#include "analysis/LiveRenderer.h"
 #include "core/LogCategories.h"
+#include "live/LiveRenderer.h"
 
 namespace orvane {
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "analysis/LiveDisplays.h"
-#include "analysis/LiveLoop.h"
 #include "analysis/ZoneMeasurer.h"
 #include "autotest/TestRig.h"
 #include "capture/FrameSource.h"
+#include "live/LiveDisplays.h"
+#include "live/LiveLoop.h"
 #include "motion/StepperDriver.h"
 
 namespace orvane {

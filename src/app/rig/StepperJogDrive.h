@@ -1,6 +1,6 @@
 #pragma once
 
-#include "analysis/JogDrive.h"
+#include "live/JogDrive.h"
 #include "motion/StepperDriver.h"
 
 namespace orvane {

@@ -1,7 +1,7 @@
-#include "analysis/BarGraph.h"
+#include "live/BarGraph.h"
 
-#include "analysis/PictureStyle.h"
 #include "core/NumberText.h"
+#include "live/PictureStyle.h"
 
 #include <QImage>
 #include <QPainter>

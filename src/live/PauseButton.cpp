@@ -1,8 +1,8 @@
-#include "analysis/PauseButton.h"
+#include "live/PauseButton.h"
 
-#include "analysis/PictureStyle.h"
 #include "core/EventPump.h"
 #include "core/ProgramState.h"
+#include "live/PictureStyle.h"
 
 namespace orvane {
 

@@ -1,9 +1,9 @@
-#include "analysis/LiveRenderer.h"
+#include "live/LiveRenderer.h"
 
-#include "analysis/BarGraph.h"
-#include "analysis/Overlay.h"
-#include "analysis/PictureStyle.h"
-#include "analysis/StatusTexts.h"
+#include "live/BarGraph.h"
+#include "live/Overlay.h"
+#include "live/PictureStyle.h"
+#include "live/StatusTexts.h"
 
 #include <QPainter>
 

@@ -1,5 +1,5 @@
 #include "LiveLoopRig.h"
-#include "analysis/SpeedGauge.h"
+#include "live/SpeedGauge.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "analysis/PictureStyle.h"
+#include "live/PictureStyle.h"
 
 #include <QFontMetrics>
 #include <QPainter>

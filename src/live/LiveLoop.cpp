@@ -1,11 +1,11 @@
-#include "analysis/LiveLoop.h"
+#include "live/LiveLoop.h"
 
-#include "analysis/JogDrive.h"
-#include "analysis/LiveRenderer.h"
-#include "analysis/PictureStyle.h"
 #include "analysis/ZoneMeasurer.h"
 #include "capture/FrameSource.h"
 #include "core/Settings.h"
+#include "live/JogDrive.h"
+#include "live/LiveRenderer.h"
+#include "live/PictureStyle.h"
 
 #include <QScopedValueRollback>
 

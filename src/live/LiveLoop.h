@@ -1,9 +1,9 @@
 #pragma once
 
-#include "analysis/LiveDisplays.h"
-#include "analysis/ManualJog.h"
 #include "core/AppState.h"
 #include "core/ProgramState.h"
+#include "live/LiveDisplays.h"
+#include "live/ManualJog.h"
 
 #include <QImage>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "analysis/KeyState.h"
+#include "live/KeyState.h"
 
 #include <Qt>
 

@@ -1,10 +1,10 @@
-#include "analysis/StatusTexts.h"
+#include "live/StatusTexts.h"
 
-#include "analysis/PictureStyle.h"
 #include "core/AppState.h"
 #include "core/NumberText.h"
 #include "core/Settings.h"
 #include "core/SimulatedBenchUse.h"
+#include "live/PictureStyle.h"
 
 #include <QPainter>
 

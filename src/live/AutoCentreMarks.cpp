@@ -1,6 +1,6 @@
-#include "analysis/AutoCentreMarks.h"
+#include "live/AutoCentreMarks.h"
 
-#include "analysis/PictureStyle.h"
+#include "live/PictureStyle.h"
 
 #include <QPainter>
 #include <cstdlib>

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "analysis/LiveDisplays.h"
 #include "analysis/ZoneMeasurer.h"
 #include "core/AppState.h"
+#include "live/LiveDisplays.h"
 
 #include <QImage>
 #include <QString>

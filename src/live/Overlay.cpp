@@ -1,7 +1,7 @@
-#include "analysis/Overlay.h"
+#include "live/Overlay.h"
 
-#include "analysis/PictureStyle.h"
 #include "core/NumberText.h"
+#include "live/PictureStyle.h"
 
 #include <QPainter>
 

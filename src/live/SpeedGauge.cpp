@@ -1,6 +1,6 @@
-#include "analysis/SpeedGauge.h"
+#include "live/SpeedGauge.h"
 
-#include "analysis/PictureStyle.h"
+#include "live/PictureStyle.h"
 
 #include <QPainter>
 

@@ -1,30 +1,16 @@
 #pragma once
 
-#include "analysis/JogDrive.h"
-#include "analysis/KeyState.h"
-#include "analysis/LiveLoop.h"
-#include "analysis/PictureStyle.h"
 #include "analysis/ZoneMeasurer.h"
-#include "bench/SimulatedBench.h"
 #include "core/Clock.h"
 #include "core/EventPump.h"
 #include "core/Settings.h"
+#include "live/JogDrive.h"
+#include "live/KeyState.h"
+#include "live/LiveLoop.h"
+#include "live/PictureStyle.h"
+#include "support/LitBench.h"
 
 namespace orvane::testkit {
-
-// The simulated bench with its knife backed right out, counting its frames: a lit disc of
-// radius 100 at (160, 120), grey 228 on 8.
-struct LitBench : SimulatedBench {
-    LitBench() : SimulatedBench(config()) { connectDriver(0); }
-    static BenchConfig config() {
-        BenchConfig c;
-        c.camera.noise = 0;
-        c.start.knifeOffset = 1;
-        return c;
-    }
-    bool grab(QImage& picture) override { return ++grabs, SimulatedBench::grab(picture); }
-    int grabs = 0;
-};
 
 // Logs what the jog asked of the motors: E energise, R release, Z zero, K/k knife +1/-1,
 // P/p platform +1/-1 (+1 towards the mirror); the pad reads `pad`.

@@ -1,12 +1,12 @@
-#include "analysis/ManualJog.h"
+#include "live/ManualJog.h"
 
-#include "analysis/JogDrive.h"
-#include "analysis/KeyState.h"
-#include "analysis/SpeedGauge.h"
 #include "core/Clock.h"
 #include "core/EventPump.h"
 #include "core/NumberText.h"
 #include "core/Settings.h"
+#include "live/JogDrive.h"
+#include "live/KeyState.h"
+#include "live/SpeedGauge.h"
 
 #include <QImage>
 #include <algorithm>

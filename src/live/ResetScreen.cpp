@@ -1,8 +1,8 @@
-#include "analysis/ResetScreen.h"
+#include "live/ResetScreen.h"
 
-#include "analysis/JogDrive.h"
-#include "analysis/PictureStyle.h"
 #include "core/ProgramState.h"
+#include "live/JogDrive.h"
+#include "live/PictureStyle.h"
 
 #include <QPainter>
 #include <QTextOption>

@@ -1,0 +1,58 @@
+#include "live/Overlay.h"
+#include "analysis/ZoneGeometry.h"
+#include "core/Settings.h"
+#include "live/LiveRenderer.h"
+#include "live/PictureStyle.h"
+
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace orvane;
+
+TEST(Overlay, ZoneTicksAtTheRoundedWindowColumnsAndTheObstructionInWholePixelsPerUnit) {
+    const MirrorCircle circle{160, 120, 100};
+    const WindowColumns halves = zoneWindowColumns(circle, 0.125); // 147.5 and 172.5
+    EXPECT_EQ(std::pair(halves.left, halves.right), std::pair(148, 172));
+    QImage picture(320, 240, QImage::Format_RGB32);
+    picture.fill(Qt::black);
+    QPainter painter(&picture);
+    drawZoneTicks(painter, circle, 0.3);
+    // round(2.5) = 2 units of radius (halves to even): 62 whole pixels per unit for Rp 125.
+    drawObstruction(painter, {160, 120, 125}, MirrorData{.MirDiam = 5, .Obst = 2});
+    painter.end();
+    for (int y = 113; y <= 127; ++y) // ticks eleven rows high at columns 130 and 190
+        for (int x = 0; x < 320; ++x)
+            EXPECT_EQ(picture.pixelColor(x, y) == colours::Magenta,
+                      (x == 130 || x == 190) && y >= 115 && y <= 125)
+                << x << "," << y;
+    EXPECT_EQ(std::tuple(picture.pixelColor(97, 120), picture.pixelColor(98, 120),
+                         picture.pixelColor(222, 120), picture.pixelColor(223, 120)),
+              std::tuple(Qt::black, colours::Cyan, colours::Cyan, Qt::black));
+}
+
+// The renderer on its own: the numbers of one zone, no frame.
+TEST(LiveRenderer, BarsStandOnTheBaseLineUnlessSwitchedOffAndATestMovesSlider1) {
+    FrameMeasurement measured{.zoneCount = 1, .framesAveraged = 1};
+    std::tie(measured.LZV[1], measured.RZV[1]) = std::tuple(128, 64);
+    const Settings settings;
+    const MirrorData mirror;
+    const ZoneTable zones;
+    const QString status;
+    LiveDisplays out;
+    clearPicture(out.picture2, QSize(300, 100));
+    drawZonePass({}, measured, {}, {mirror, zones, settings, status}, out);
+    const QImage& bars = out.picture2;
+    // W = 300, T = 100, H = 100: the left bar spans x 50..149, the right 150..249; both end at 94.
+    for (int x : {49, 50, 149, 150, 249, 250}) {
+        const int top = x == 49 || x == 250 ? 100 : x < 150 ? 45 : 70; // 128 and 64 of 256
+        for (int y = 0; y < 100; ++y)
+            EXPECT_EQ(bars.pixelColor(x, y) == (x < 150 ? colours::Blue : colours::Red),
+                      y >= top && y < 95)
+                << x << "," << y;
+    }
+
+    const QImage before = bars.copy();
+    // Switched off while the automated test measures.
+    drawZonePass({}, measured, {}, {mirror, zones, settings, status, 0, true, false}, out);
+    EXPECT_EQ(std::tuple(bars, out.slider1Position), std::tuple(before, 1));
+}
