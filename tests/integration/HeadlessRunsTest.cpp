@@ -10,6 +10,7 @@
 #include "results/MirrorRecord.h"
 
 #include <QFile>
+#include <QImage>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -28,6 +29,7 @@ QStringList lines(const QString& path) {
 // slow part.
 TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
     ExampleFolder folder;
+    folder.changeSettings([](Settings& s) { s.SavePicture = 1; });
     HeadlessOptions options;
     options.sets = 4;
     options.track = true;
@@ -72,6 +74,17 @@ TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
     EXPECT_TRUE(report.value(5).endsWith(" Readings = " + zone5.join(" \t")));
     // The record's seventh line holds the next test's number.
     EXPECT_EQ(lines(mirrorRecordPath(folder.path(), "Demo6f4")).value(6), "2");
+    // Each null's pictures are drawn when saved: the crosshair crosses the overlay's left edge.
+    const QString images = joinPath(folder.path(), {"TestResults", "Demo6f4", "Images", "Test1"});
+    for (const auto& [name, crosshair] :
+         {std::pair("Zone5rep3.bmp", 1), {"Raw_Zone5rep3.bmp", 0}}) {
+        const QImage picture(joinPath(images, {name}));
+        int magenta = 0;
+        for (int y = 0; y < picture.height(); ++y)
+            magenta += picture.pixelColor(0, y) == QColor(255, 0, 255);
+        EXPECT_EQ(std::pair(picture.size(), magenta), std::pair(QSize(320, 240), crosshair))
+            << name;
+    }
 }
 
 TEST(HeadlessOptics, OtherOpticsAndTestersReadTheirOwnNulls) {

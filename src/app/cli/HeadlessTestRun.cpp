@@ -116,10 +116,10 @@ void HeadlessTestRun::computeZones() {
 }
 
 void HeadlessTestRun::buildTest() {
-    rig_ = std::make_unique<MeasuringRig>(bench(), driver(), measurer_,
-                                          MeasuringState{zones_, mirror_, settings_,
-                                                         outputs_.MotorStatus, circle_, view_,
-                                                         displays_});
+    rig_ = std::make_unique<MeasuringRig>(
+        bench(), driver(), measurer_,
+        MeasuringState{zones_, mirror_, settings_, outputs_.MotorStatus, circle_, view_, displays_},
+        RigDrawing::ForSavedPictures);
     TestHooks hooks;
     hooks.uncheckTrack = [this] { view_.tracking = false; };
     hooks.saveData = [this] { saveResults(); };

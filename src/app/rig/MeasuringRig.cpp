@@ -6,8 +6,8 @@
 namespace orvane {
 
 MeasuringRig::MeasuringRig(FrameSource& camera, StepperDriver& driver, ZoneMeasurer& measurer,
-                           MeasuringState state)
-    : camera_(camera), driver_(driver), measurer_(measurer), s_(state) {}
+                           MeasuringState state, RigDrawing drawing)
+    : camera_(camera), driver_(driver), measurer_(measurer), s_(state), drawing_(drawing) {}
 
 void MeasuringRig::grabFrame() {
     if (camera_.grab(frame_))
@@ -21,10 +21,17 @@ void MeasuringRig::setFramesToAverage(int frames) {
 }
 
 void MeasuringRig::measureZones() {
-    const FrameMeasurement measured = measurer_.measureZones(
+    measured_ = measurer_.measureZones(
         frame_, {s_.zones, s_.mirror.NZ, s_.view.tracking, s_.settings.KnifeRight}, s_.circle);
-    drawZonePass(frame_, measured, s_.circle,
-                 {s_.mirror, s_.zones, s_.settings, s_.MotorStatus, driver_.ypos(), s_.view.barsOff,
+    measuredYpos_ = driver_.ypos();
+    measuredStatus_ = s_.MotorStatus;
+    if (drawing_ == RigDrawing::EveryFrame)
+        drawMeasured();
+}
+
+void MeasuringRig::drawMeasured() {
+    drawZonePass(frame_, measured_, s_.circle,
+                 {s_.mirror, s_.zones, s_.settings, measuredStatus_, measuredYpos_, s_.view.barsOff,
                   /*manual=*/false},
                  s_.displays);
 }
@@ -46,6 +53,8 @@ void savePicture(const QImage& picture, const QString& path) {
 } // namespace
 
 void MeasuringRig::savePictures(const QString& overlayPath, const QString& framePath) {
+    if (drawing_ == RigDrawing::ForSavedPictures)
+        drawMeasured();
     savePicture(s_.displays.picture1, overlayPath);
     savePicture(frame_, framePath);
 }

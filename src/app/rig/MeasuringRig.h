@@ -20,11 +20,15 @@ struct MeasuringState {
     LiveDisplays& displays;
 };
 
+// When the rig draws what it measured: after every frame, for a window that shows each one, or
+// only when the test saves its pictures (a headless run shows none).
+enum class RigDrawing { EveryFrame, ForSavedPictures };
+
 // The automated test's rig: the camera, the zone measurement and the stepper driver.
 class MeasuringRig : public TestRig {
   public:
     MeasuringRig(FrameSource& camera, StepperDriver& driver, ZoneMeasurer& measurer,
-                 MeasuringState state);
+                 MeasuringState state, RigDrawing drawing);
 
     void grabFrame() override;
     void grabStill() override { grabFrame(); }
@@ -50,11 +54,19 @@ class MeasuringRig : public TestRig {
     int framesGrabbed() const { return framesGrabbed_; }
 
   private:
+    // Picture1 and the bars as the last measured frame showed them.
+    void drawMeasured();
+
     FrameSource& camera_;
     StepperDriver& driver_;
     ZoneMeasurer& measurer_;
     MeasuringState s_;
+    RigDrawing drawing_;
     QImage frame_;
+    // What the last measurement found, with the position and status it is shown with.
+    FrameMeasurement measured_;
+    int measuredYpos_ = 0;
+    QString measuredStatus_;
     int framesGrabbed_ = 0;
 };
 
