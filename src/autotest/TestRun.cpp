@@ -53,9 +53,8 @@ bool TestRun::start() {
 }
 
 void TestRun::step() {
-    if (stepping_ || !running())
+    if (!running())
         return;
-    stepping_ = true;
     switch (phase_) {
     case Phase::Searching:
         searchFrame();
@@ -70,7 +69,6 @@ void TestRun::step() {
     case Phase::Finished:
         break;
     }
-    stepping_ = false;
 }
 
 void TestRun::searchFrame() {

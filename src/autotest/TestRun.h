@@ -11,7 +11,7 @@ namespace orvane {
 //
 // It runs one unit of work per step() so a window can give each frame its own event-loop turn
 // and a headless run can drive it in virtual time. Pending events are expected to run between
-// calls; step() itself never lets them run, and a nested call while a step runs does nothing.
+// calls; step() itself never lets them run.
 class TestRun {
   public:
     explicit TestRun(TestEnvironment env);
@@ -52,7 +52,6 @@ class TestRun {
     TestEnvironment env_;
     NullSearch search_;
     Phase phase_ = Phase::Idle;
-    bool stepping_ = false;
     int zones_ = 0;
     int lastSet_ = 0;
     int set_ = 0;

@@ -7,8 +7,6 @@
 #include "live/LiveRenderer.h"
 #include "live/PictureStyle.h"
 
-#include <QScopedValueRollback>
-
 namespace orvane {
 
 namespace {
@@ -32,9 +30,6 @@ void LiveLoop::start() {
 LoopOutcome LiveLoop::runPass() {
     if (!running_)
         return LoopOutcome::Stopped;
-    if (inPass_)
-        return LoopOutcome::Running; // a tick that arrived through this pass's event pump
-    const QScopedValueRollback passGuard(inPass_, true);
     if (!jog_.jog())
         return LoopOutcome::Running; // a continuous run step: no frame this pass
 

@@ -61,8 +61,7 @@ class LiveLoop {
     // timing; the jog stands at its starting delay.
     void start();
     // One pass; after the pass in which the program left the live mode, releases the motors
-    // and reports the end. A call made from inside a pass (through its event pump) does
-    // nothing.
+    // and reports the end.
     LoopOutcome runPass();
     // Timer1's tick: starts the loop when the program is live and no loop runs, runs one pass
     // while it runs, and tells the program exactly while it runs.
@@ -80,7 +79,6 @@ class LiveLoop {
     ManualJog jog_;
     QImage raw_;
     bool running_ = false;
-    bool inPass_ = false;
 };
 
 } // namespace orvane
