@@ -1,13 +1,13 @@
 #include "live/Overlay.h"
+#include "LiveLoopRig.h"
 #include "analysis/ZoneGeometry.h"
-#include "core/Settings.h"
 #include "live/LiveRenderer.h"
-#include "live/PictureStyle.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>
 
 using namespace orvane;
+using namespace orvane::testkit;
 
 TEST(Overlay, ZoneTicksAtTheRoundedWindowColumnsAndTheObstructionInWholePixelsPerUnit) {
     const MirrorCircle circle{160, 120, 100};
@@ -34,14 +34,10 @@ TEST(Overlay, ZoneTicksAtTheRoundedWindowColumnsAndTheObstructionInWholePixelsPe
 TEST(LiveRenderer, BarsStandOnTheBaseLineUnlessSwitchedOffAndATestMovesSlider1) {
     FrameMeasurement measured{.zoneCount = 1, .framesAveraged = 1};
     std::tie(measured.LZV[1], measured.RZV[1]) = std::tuple(128, 64);
-    const Settings settings;
-    const MirrorData mirror;
-    const ZoneTable zones;
-    const QString status;
-    LiveDisplays out;
-    clearPicture(out.picture2, QSize(300, 100));
-    drawZonePass({}, measured, {}, {mirror, zones, settings, status}, out);
-    const QImage& bars = out.picture2;
+    LiveLoopRig rig; // its Picture2 is 300 x 100
+    OverlayInputs in{rig.mirror, rig.zones, rig.settings, rig.MotorStatus};
+    drawZonePass({}, measured, {}, in, rig.displays);
+    const QImage& bars = rig.displays.picture2;
     // W = 300, T = 100, H = 100: the left bar spans x 50..149, the right 150..249; both end at 94.
     for (int x : {49, 50, 149, 150, 249, 250}) {
         const int top = x == 49 || x == 250 ? 100 : x < 150 ? 45 : 70; // 128 and 64 of 256
@@ -52,7 +48,7 @@ TEST(LiveRenderer, BarsStandOnTheBaseLineUnlessSwitchedOffAndATestMovesSlider1) 
     }
 
     const QImage before = bars.copy();
-    // Switched off while the automated test measures.
-    drawZonePass({}, measured, {}, {mirror, zones, settings, status, 0, true, false}, out);
-    EXPECT_EQ(std::tuple(bars, out.slider1Position), std::tuple(before, 1));
+    std::tie(in.barsOff, in.manual) = std::tuple(true, false); // while the automated test measures
+    drawZonePass({}, measured, {}, in, rig.displays);
+    EXPECT_EQ(std::tuple(bars, rig.displays.slider1Position), std::tuple(before, 1));
 }
