@@ -27,8 +27,8 @@ void BM_LiveLoopPassSixteenZonesTracking(benchmark::State& state) {
     ViewOptions view{.tracking = true};
     QString status;
     LiveDisplays displays;
-    clearPicture(displays.picture2, QSize(640, 160));
-    clearPicture(displays.picture3, QSize(40, 160));
+    clearPicture(displays.zoneBars, QSize(640, 160));
+    clearPicture(displays.speedGauge, QSize(40, 160));
 
     SimulatedBench bench;
     bench.connectDriver(0);
@@ -44,7 +44,7 @@ void BM_LiveLoopPassSixteenZonesTracking(benchmark::State& state) {
     for (auto _ : state) {
         clock.spinNs(33'333'333); // virtual time for the frame-rate meter
         loop.runPass();
-        benchmark::DoNotOptimize(displays.picture1.constBits());
+        benchmark::DoNotOptimize(displays.liveView.constBits());
     }
     state.SetItemsProcessed(state.iterations());
 }

@@ -87,10 +87,10 @@ ZoneCalcResult zoneCalc(const MirrorData& mirror, bool fixedSource, const QStrin
             ? std::nullopt
             : readTextLines(previousReportPath(textpath, mirror.WorkFile, previousTest));
     if (report)
-        result.text2 = previousReadingsText(*report, previousTest);
-    result.text2 += Crlf + QStringLiteral("Use Zone data below for manual data reduction");
-    result.text2 += zoneTableText(mirror, result.geometry.table, result.PerfectFactor);
-    result.text2 += Crlf + sourceMessage(fixedSource);
+        result.readingsTable = previousReadingsText(*report, previousTest);
+    result.readingsTable += Crlf + QStringLiteral("Use Zone data below for manual data reduction");
+    result.readingsTable += zoneTableText(mirror, result.geometry.table, result.PerfectFactor);
+    result.readingsTable += Crlf + sourceMessage(fixedSource);
     return result;
 }
 

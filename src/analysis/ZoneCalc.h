@@ -12,7 +12,7 @@ namespace orvane {
 struct ZoneCalcResult {
     ZoneGeometry geometry;
     int PerfectFactor = 1;
-    QString text2;
+    QString readingsTable;
 };
 
 // Rebuilds the zones of `mirror`, reading the previous test's report back from under

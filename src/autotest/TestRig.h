@@ -47,9 +47,9 @@ class TestRig {
 
 // Main-window controls the test switches. Unset hooks do nothing.
 struct TestHooks {
-    std::function<void(bool)> setTimer1Enabled;
+    std::function<void(bool)> setLiveTimerEnabled;
     std::function<void(bool)> setCommandsEnabled; // Command3, Command1 and Command5
-    std::function<void(bool)> setPicture3Visible;
+    std::function<void(bool)> setSpeedGaugeVisible;
     std::function<void()> relayout;
     std::function<void()> uncheckTrack; // Chk_trak
     std::function<void()> closeWindow;
@@ -58,8 +58,8 @@ struct TestHooks {
 
 // Main-window state the test writes besides the readings.
 struct TestOutputs {
-    QString Text1; // debug output, newest first
-    QString Text2; // readings table
+    QString debugLog;      // debug output, newest first
+    QString readingsTable; // readings table
     QString MotorStatus;
     double TestStdDeviation = 0;
 };

@@ -31,13 +31,13 @@ bool TestRun::start() {
         return false;
     }
     env_.program.startTest();
-    call(env_.hooks.setTimer1Enabled, false);
+    call(env_.hooks.setLiveTimerEnabled, false);
     testStartNs_ = env_.clock.nowNs();
     env_.rig.writeMotorOutput();
-    env_.outputs.Text1.clear();
+    env_.outputs.debugLog.clear();
     env_.readings.clear();
     call(env_.hooks.setCommandsEnabled, false);
-    call(env_.hooks.setPicture3Visible, false);
+    call(env_.hooks.setSpeedGaugeVisible, false);
     call(env_.hooks.relayout);
 
     // The table holds 16 zones and four sets whatever a settings or mirror file says.
@@ -133,13 +133,14 @@ void TestRun::recordNull() {
     if (zone_ == 1 && set_ == 0) {
         // Zone 1's first null is the origin of every reading of the test.
         rig.zeroPositions();
-        previousReadings_ = env_.outputs.Text2;
+        previousReadings_ = env_.outputs.readingsTable;
         rig.grabStill();
         rig.measureZones();
     }
     const double factor = env_.settings.Metric ? MillimetresPerInch : 1.0;
     env_.readings.at(zone_, set_) = roundHalfEven(rig.ypos() * env_.settings.StepSize * factor, 4);
-    env_.outputs.Text2 = readingsTableText(env_.readings, zones_, lastSet_, previousReadings_);
+    env_.outputs.readingsTable =
+        readingsTableText(env_.readings, zones_, lastSet_, previousReadings_);
     if (env_.settings.SavePicture == 1)
         savePictures();
     prependText1(QStringLiteral("Found Zone ") + numberText(zone_) + QStringLiteral(" @ ") +
@@ -187,7 +188,7 @@ void TestRun::finishTest() {
         call(env_.hooks.closeWindow);
     env_.program.endTest();
     call(env_.hooks.setCommandsEnabled, true);
-    call(env_.hooks.setTimer1Enabled, true);
+    call(env_.hooks.setLiveTimerEnabled, true);
     const qint64 endNs = env_.clock.nowNs();
     env_.rig.restartFrameTiming();
     reportElapsedTime(endNs);
@@ -200,7 +201,7 @@ void TestRun::finishTest() {
     }
     writeDebugLog();
     env_.rig.restartFrameTiming();
-    call(env_.hooks.setPicture3Visible, true);
+    call(env_.hooks.setSpeedGaugeVisible, true);
     call(env_.hooks.relayout);
     phase_ = Phase::Finished;
 }
@@ -211,8 +212,8 @@ void TestRun::reportElapsedTime(qint64 endNs) {
                          QStringLiteral(" Minutes ") + numberText(secs % 60) +
                          QStringLiteral(" seconds");
     TestOutputs& out = env_.outputs;
-    out.Text2 = line + NewLine + out.Text2;
-    out.Text1 = line + NewLine + out.Text1 + out.Text2;
+    out.readingsTable = line + NewLine + out.readingsTable;
+    out.debugLog = line + NewLine + out.debugLog + out.readingsTable;
 }
 
 void TestRun::reportStatistics() {
@@ -225,8 +226,8 @@ void TestRun::reportStatistics() {
     double deviation = testStandardDeviation(env_.readings, zones_, lastSet_);
     const QString line = QStringLiteral("Standard Deviation for this test was: ") +
                          numberText(roundHalfEven(deviation, 5)) + env_.settings.units() + NewLine;
-    out.Text1 = line + out.Text1;
-    out.Text2 = line + out.Text2;
+    out.debugLog = line + out.debugLog;
+    out.readingsTable = line + out.readingsTable;
     if (!env_.settings.Metric)
         deviation *= MillimetresPerInch; // the sixtests export takes millimetres
     out.TestStdDeviation = deviation;
@@ -235,18 +236,18 @@ void TestRun::reportStatistics() {
 void TestRun::writeDebugLog() {
     if (env_.settings.DebugDisplay) {
         const QString path = debugLogPath(env_.programFolder);
-        if (!appendTextFile(path, env_.outputs.Text1 + NewLine) && !debugLogFailed_) {
+        if (!appendTextFile(path, env_.outputs.debugLog + NewLine) && !debugLogFailed_) {
             debugLogFailed_ = true; // once per test is enough to tell
             env_.messages.show({QStringLiteral("Debug Log Problem"),
                                 QStringLiteral("Unable to write the debug log ") + path,
                                 MessageIcon::Critical});
         }
     }
-    env_.outputs.Text1.clear();
+    env_.outputs.debugLog.clear();
 }
 
 void TestRun::prependText1(const QString& line) {
-    env_.outputs.Text1.prepend(line);
+    env_.outputs.debugLog.prepend(line);
 }
 
 void TestRun::call(const std::function<void()>& hook) {

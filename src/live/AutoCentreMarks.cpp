@@ -17,13 +17,13 @@ void drawAutoCentreMarks(QImage& picture, const AutoCentreResult& result) {
 }
 
 AutoCentreResult autoCentreAndMark(FrameSource& camera, QPointF click, MirrorCircle& circle,
-                                   QImage& picture1) {
+                                   QImage& liveView) {
     QImage still;
     const AutoCentreResult result = autoCentreFromCamera(camera, click, circle, still);
     if (result.status == AutoCentreStatus::NoFrame)
         return result;
-    picture1 = paintableCopy(still);
-    drawAutoCentreMarks(picture1, result);
+    liveView = paintableCopy(still);
+    drawAutoCentreMarks(liveView, result);
     return result;
 }
 

@@ -23,11 +23,11 @@ void drawBar(QPainter& painter, double left, const BarLayout& layout, int value,
 }
 } // namespace
 
-BarLayout barLayout(const QImage& picture2, int zoneCount) {
+BarLayout barLayout(const QImage& zoneBars, int zoneCount) {
     BarLayout layout;
-    layout.W = zoneCount > 0 ? picture2.width() / zoneCount : 0;
+    layout.W = zoneCount > 0 ? zoneBars.width() / zoneCount : 0;
     layout.T = layout.W / 3;
-    layout.H = picture2.height();
+    layout.H = zoneBars.height();
     return layout;
 }
 

@@ -12,7 +12,7 @@ struct BarLayout {
     int T = 0;
     int H = 0;
 };
-BarLayout barLayout(const QImage& picture2, int zoneCount);
+BarLayout barLayout(const QImage& zoneBars, int zoneCount);
 
 // Zone `zone`'s blue (left) and red (right) bars with their values, label and separator.
 void drawZoneBars(QPainter& painter, const BarLayout& layout, int zone, int LZV, int RZV);

@@ -9,16 +9,16 @@
 namespace orvane {
 
 // What the main window shows for the analysis: the three picture boxes and the averaging frame.
-// The window sizes picture2 and picture3 to its boxes (clearPicture) and shows all three as
+// The window sizes zoneBars and speedGauge to its boxes (clearPicture) and shows all three as
 // they are after every pass.
 struct LiveDisplays {
-    QImage picture1; // the grabbed frame with the overlay drawn on a copy
-    QImage picture2; // zone bar graphs, or the instruction text after Reset
-    QImage picture3; // speed gauge, 40 pixels wide
-    QString frame3Caption = QStringLiteral("Averaging 10 Frames");
+    QImage liveView;   // the grabbed frame with the overlay drawn on a copy
+    QImage zoneBars;   // zone bar graphs, or the instruction text after Reset
+    QImage speedGauge; // speed gauge, 40 pixels wide
+    QString averagingCaption = QStringLiteral("Averaging 10 Frames");
     // Set when the automated test drives the averaging: Slider1 moves to this value.
-    std::optional<int> slider1Position;
-    // Said on picture1 while the simulated bench stands in for the rig.
+    std::optional<int> averagingSliderPosition;
+    // Said on liveView while the simulated bench stands in for the rig.
     SimulatedBenchUse simulatedBench;
 };
 

@@ -52,7 +52,7 @@ LoopOutcome LiveLoop::runPass() {
         const FrameMeasurement measured = measurer_.measureWithoutZones(raw_, measuring, s_.circle);
         drawOutlinePass(raw_, measured, s_.circle, overlay, s_.displays);
     }
-    jog_.showSpeed(s_.displays.picture3);
+    jog_.showSpeed(s_.displays.speedGauge);
 
     if (s_.program.liveAllowed())
         return LoopOutcome::Running;

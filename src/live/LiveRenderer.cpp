@@ -11,10 +11,10 @@ namespace orvane {
 
 namespace {
 
-void drawBars(const FrameMeasurement& measured, QImage& picture2) {
-    clearPicture(picture2, picture2.size());
-    const BarLayout layout = barLayout(picture2, measured.zoneCount);
-    QPainter painter(&picture2);
+void drawBars(const FrameMeasurement& measured, QImage& zoneBars) {
+    clearPicture(zoneBars, zoneBars.size());
+    const BarLayout layout = barLayout(zoneBars, measured.zoneCount);
+    QPainter painter(&zoneBars);
     painter.setFont(pictureFont(8));
     for (int i = 1; i <= measured.zoneCount; ++i)
         drawZoneBars(painter, layout, i, measured.LZV[i], measured.RZV[i]);
@@ -24,11 +24,11 @@ void drawBars(const FrameMeasurement& measured, QImage& picture2) {
 
 void drawZonePass(const QImage& frame, const FrameMeasurement& measured, const MirrorCircle& circle,
                   const OverlayInputs& in, LiveDisplays& out) {
-    if (!in.barsOff && !out.picture2.isNull())
-        drawBars(measured, out.picture2);
+    if (!in.barsOff && !out.zoneBars.isNull())
+        drawBars(measured, out.zoneBars);
     if (!in.manual)
-        out.slider1Position = measured.framesAveraged;
-    out.frame3Caption = averagingCaption(measured.framesAveraged);
+        out.averagingSliderPosition = measured.framesAveraged;
+    out.averagingCaption = averagingCaption(measured.framesAveraged);
 
     QImage shown = paintableCopy(frame);
     QPainter video(&shown);
@@ -43,7 +43,7 @@ void drawZonePass(const QImage& frame, const FrameMeasurement& measured, const M
     drawObstruction(video, circle, in.mirror);
     drawFrameRate(video, measured.framesPerSecond);
     video.end();
-    out.picture1 = std::move(shown);
+    out.liveView = std::move(shown);
 }
 
 void drawOutlinePass(const QImage& frame, const FrameMeasurement& measured,
@@ -61,7 +61,7 @@ void drawOutlinePass(const QImage& frame, const FrameMeasurement& measured,
     drawMirrorOutline(video, circle);
     drawFrameRate(video, measured.framesPerSecond);
     video.end();
-    out.picture1 = std::move(shown);
+    out.liveView = std::move(shown);
 }
 
 } // namespace orvane

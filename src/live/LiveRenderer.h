@@ -22,8 +22,8 @@ struct OverlayInputs {
     bool manual = true;   // Manual: false while the automated test measures
 };
 
-// A frame whose zones were measured: `out.picture1` becomes the frame with the overlay (track
-// marks, status texts, zone ticks, mirror outline, obstruction and frame rate), `out.picture2`
+// A frame whose zones were measured: `out.liveView` becomes the frame with the overlay (track
+// marks, status texts, zone ticks, mirror outline, obstruction and frame rate), `out.zoneBars`
 // the bar graphs unless switched off or not laid out; a test's averaging moves Slider1.
 void drawZonePass(const QImage& frame, const FrameMeasurement& measured, const MirrorCircle& circle,
                   const OverlayInputs& in, LiveDisplays& out);

@@ -188,16 +188,16 @@ bool ManualJog::continuousRunStep() {
     return true;
 }
 
-void ManualJog::showSpeed(QImage& picture3) {
+void ManualJog::showSpeed(QImage& speedGauge) {
     if ((1 < jogDelay_ && jogDelay_ < maxdelay()) || (0 < speedPercent_ && speedPercent_ < 100)) {
         speedPercent_ = percentOf(jogDelay_);
         waitCounts(qint64(settings_.Mindelay) + jogDelay_);
-        drawSpeedGauge(picture3, speedPercent_);
+        drawSpeedGauge(speedGauge, speedPercent_);
         if (speedPercent_ > 99 && code_ > 10)
-            drawVideoOffNotice(picture3);
+            drawVideoOffNotice(speedGauge);
     } else if (jogDelay_ == 1 && code_ > 10) {
         speedPercent_ = 100;
-        drawVideoOffNotice(picture3);
+        drawVideoOffNotice(speedGauge);
     } else {
         speedPercent_ = 0;
     }

@@ -26,8 +26,8 @@ class ManualJog {
     // call makes one run step and returns false (no frame this pass) until the key or button
     // is let go; then it returns true and the pass goes on.
     bool jog();
-    // After the frame: the speed figure, the step-interval wait and the gauge in `picture3`.
-    void showSpeed(QImage& picture3);
+    // After the frame: the speed figure, the step-interval wait and the gauge in `speedGauge`.
+    void showSpeed(QImage& speedGauge);
 
     int code() const { return code_; }
     int JogDelay() const { return jogDelay_; }

@@ -28,11 +28,11 @@ QString resetInstructionText() {
            crlf + "#6 Click the 'Do The Magic' Button to begin Test!";
 }
 
-void drawResetInstructions(QImage& picture2) {
-    if (picture2.isNull())
+void drawResetInstructions(QImage& zoneBars) {
+    if (zoneBars.isNull())
         return;
-    clearPicture(picture2, picture2.size());
-    QPainter painter(&picture2);
+    clearPicture(zoneBars, zoneBars.size());
+    QPainter painter(&zoneBars);
     painter.setPen(colours::BoxText);
     painter.setFont(pictureFont(16));
     printAt(painter, QPointF(20, 1), ResetTitle);
@@ -49,10 +49,11 @@ void drawResetInstructions(QImage& picture2) {
     }
 }
 
-void resetZoneEvaluation(QImage& picture2, ProgramState& program, QString& Text2, JogDrive& drive) {
-    drawResetInstructions(picture2);
+void resetZoneEvaluation(QImage& zoneBars, ProgramState& program, QString& readingsTable,
+                         JogDrive& drive) {
+    drawResetInstructions(zoneBars);
     program.setZonesReady(false);
-    Text2.clear();
+    readingsTable.clear();
     drive.zeroPositions();
 }
 

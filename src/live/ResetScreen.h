@@ -16,10 +16,11 @@ inline const QString ResetTitle =
 QString resetInstructionText();
 
 // Clears Picture2 and prints the title and the steps.
-void drawResetInstructions(QImage& picture2);
+void drawResetInstructions(QImage& zoneBars);
 
 // Command1 ("Reset"): the instructions replace the bars, zone evaluation stops, Text2 empties
 // and both position counters go to 0. The caller disables Command5 ("Save Data").
-void resetZoneEvaluation(QImage& picture2, ProgramState& program, QString& Text2, JogDrive& drive);
+void resetZoneEvaluation(QImage& zoneBars, ProgramState& program, QString& readingsTable,
+                         JogDrive& drive);
 
 } // namespace orvane

@@ -29,8 +29,8 @@ TEST(AutoCentre, AClickOnTheBenchMirrorFindsItsCentreAndSize) {
     for (const auto& [cx, cy, radius, click] : mirrors) {
         SimulatedBench bench = benchShowing(cx, cy, radius);
         MirrorCircle circle;
-        QImage picture1;
-        EXPECT_EQ(autoCentreFromCamera(bench, click, circle, picture1).status,
+        QImage liveView;
+        EXPECT_EQ(autoCentreFromCamera(bench, click, circle, liveView).status,
                   AutoCentreStatus::Accepted);
         EXPECT_NEAR(circle.x, cx, 2);
         EXPECT_NEAR(circle.y, cy, 2);
@@ -42,12 +42,12 @@ TEST(AutoCentre, AClickOnTheBenchMirrorFindsItsCentreAndSize) {
                    off = benchShowing(160, 120, 100);
     off.connectDriver(1);
     MirrorCircle circle{1, 2, 3};
-    QImage picture1;
+    QImage liveView;
     for (const auto& [bench, click, status] :
          {std::tuple(&small, QPointF(318, 120), AutoCentreStatus::OutOfRange),
           {&dark, {160, 120}, AutoCentreStatus::OutOfRange},
           {&off, {160, 120}, AutoCentreStatus::NoFrame}})
-        EXPECT_EQ(autoCentreFromCamera(*bench, click, circle, picture1).status, status);
+        EXPECT_EQ(autoCentreFromCamera(*bench, click, circle, liveView).status, status);
     EXPECT_EQ(std::tuple(circle.x, circle.y, circle.radius), std::tuple(1, 2, 3));
 
     // A faint rectangle (level 3 on 2, x 50..269, y 20..219): the contrast of each four-pixel

@@ -42,7 +42,7 @@ TEST(ZoneCalc, TablesOfWorkedMirrorsWithoutAReport) {
     testkit::TempFolder data;
     const ZoneCalcResult moving = zoneCalc(mirror(10, 0, 2, 100), false, data.path());
     EXPECT_EQ(moving.PerfectFactor, 1);
-    EXPECT_EQ(moving.text2,
+    EXPECT_EQ(moving.readingsTable,
               "\r\nUse Zone data below for manual data reduction"
               "\r\nZone\tInner\tOuter\tRadius\tPerf#\r\n"
               "1\t0\t3.536\t2.165\t0\r\n"
@@ -50,14 +50,15 @@ TEST(ZoneCalc, TablesOfWorkedMirrorsWithoutAReport) {
               "\r\nPefect Numbers are for a MOVING light Source and Parabolic Mirror!");
     const ZoneCalcResult fixed = zoneCalc(mirror(10, 0, 2, 100), true, data.path());
     EXPECT_EQ(
-        std::pair(fixed.PerfectFactor, fixed.text2),
-        std::pair(2, QString(moving.text2).replace("0.069", "0.138").replace("MOVING", "FIXED")));
+        std::pair(fixed.PerfectFactor, fixed.readingsTable),
+        std::pair(
+            2, QString(moving.readingsTable).replace("0.069", "0.138").replace("MOVING", "FIXED")));
     // Equal areas from the obstruction's edge, each measured at sqrt(m^2 + h^2 / 2) of its mid
     // radius m and half width h.
-    EXPECT_TRUE(
-        zoneCalc(mirror(6, 1.5, 4, 48), false, QString())
-            .text2.contains("1\t0.75\t1.635\t1.233\t0\r\n2\t1.635\t2.187\t1.921\t0.023\r\n"
-                            "3\t2.187\t2.625\t2.411\t0.045\r\n4\t2.625\t3\t2.816\t0.067\r\n"));
+    EXPECT_TRUE(zoneCalc(mirror(6, 1.5, 4, 48), false, QString())
+                    .readingsTable.contains(
+                        "1\t0.75\t1.635\t1.233\t0\r\n2\t1.635\t2.187\t1.921\t0.023\r\n"
+                        "3\t2.187\t2.625\t2.411\t0.045\r\n4\t2.625\t3\t2.816\t0.067\r\n"));
 }
 
 // Each report line after the first is cut at every "= " the scan meets, keeping from the character
@@ -72,13 +73,15 @@ TEST(ZoneCalc, PreviousReportIsReadBackWhateverItsLetterCaseAndAnUnreadableOneIs
                               " Zone 1 radius = 1.2335\t Reading = 0.0123\r\n"
                               " Zone 2 radius = 1.9211\t Readings = 0.02 \t0.021\r\n"
                               " Zone 3 radius = 1\t Reading = 2\r\ngarbage\r\n"));
-    EXPECT_TRUE(zoneCalc(mirror(6, 1.5, 4, 48, 4), false, data.path())
-                    .text2.startsWith("Previous Zone Readings from Test #3:\r\n"
+    EXPECT_TRUE(
+        zoneCalc(mirror(6, 1.5, 4, 48, 4), false, data.path())
+            .readingsTable.startsWith("Previous Zone Readings from Test #3:\r\n"
                                       "Old Zone 1 = 0.0123\r\nOld Zone 2 = 0.02 \t0.021\r\n"
                                       "Old Zone 3 = 1\t Reading = 2\r\nOld Zone 4garbage\r\n"
                                       "\r\nUse Zone data below for manual data reduction\r\n"));
     ASSERT_TRUE(ensureFolder(joinPath(folder, {"Test2.txt"}))); // a folder: not readable
-    EXPECT_TRUE(zoneCalc(mirror(6, 1.5, 4, 48, 3), false, data.path()).text2.startsWith("\r\n"));
+    EXPECT_TRUE(
+        zoneCalc(mirror(6, 1.5, 4, 48, 3), false, data.path()).readingsTable.startsWith("\r\n"));
     QStringList report{"header"};
     for (int k = 1; k <= 60; ++k)
         report.append(QStringLiteral(" Zone %1 radius = 1.2345\t Reading = %1").arg(k));

@@ -76,13 +76,14 @@ class ControllerTest : public ::testing::Test, public SplashView {
         ASSERT_TRUE(writeTextFile(folder.file("mirrors/Demo.ini"),
                                   crlfJoin({"Demo", "6", "48", "-1", "0", "5", "1"})));
         controller.start(*this);
-        controller.timer1().stop(); // the tests run the passes themselves
+        controller.liveTimer().stop(); // the tests run the passes themselves
     }
     void passes(int count) {
         for (int i = 0; i < count; ++i)
             controller.liveLoop().runPass();
     }
     Ui::frmMain& ui() { return controller.window().ui(); }
+    const MainControls& controls() { return controller.window().controls(); }
     QAction* action(const char* name) { return controller.window().findChild<QAction*>(name); }
     QStringList iniLines() { return readTextLines(settingsFilePath(folder.path())).value(); }
 
@@ -100,8 +101,8 @@ TEST_F(ControllerTest, FirstStartOpensTheSetupChainAndTheLoopAndClosingSavesTheS
     ASSERT_EQ(controller.start(*this)->failure, SettingsFailure::SectionA);
     frmsetup* setup = controller.setupMenus().setupDialog();
     ASSERT_TRUE(setup && setup->isVisible() && !setup->isModal());
-    EXPECT_TRUE(ui().Text1->isVisible());                          // the debug display is forced on
-    EXPECT_GT(pixelsUnlikeTheCorner(ui().Picture2->image()), 500); // the instructions
+    EXPECT_TRUE(controls().debugLog->isVisible()); // the debug display is forced on
+    EXPECT_GT(pixelsUnlikeTheCorner(controls().zoneBars->image()), 500); // the instructions
     EXPECT_TRUE(QTest::qWaitFor([&] { return controller.liveLoop().running(); }, 2000));
     click(*setup, "cmdOK"); // the first run goes on to the save options
     auto* saveOptions = controller.window().findChild<QDialog*>("SaveOptions");
@@ -109,8 +110,8 @@ TEST_F(ControllerTest, FirstStartOpensTheSetupChainAndTheLoopAndClosingSavesTheS
 
     controller.window().close();
     EXPECT_EQ(iniLines(), settingsLines(settings));
-    EXPECT_TRUE(settings.DebugDisplay && ui().abort->isChecked());
-    EXPECT_FALSE(controller.timer1().isActive());
+    EXPECT_TRUE(settings.DebugDisplay && controls().abortCheck->isChecked());
+    EXPECT_FALSE(controller.liveTimer().isActive());
 }
 
 TEST_F(ControllerTest, ABadAutoTestValueOpensTheAutoTestDialogAndLoadingWhileClosingAborts) {
@@ -123,7 +124,7 @@ TEST_F(ControllerTest, ABadAutoTestValueOpensTheAutoTestDialogAndLoadingWhileClo
     MainController closing({folder.path(), messages, sound, clock, pump});
     closing.program().beginClosing();
     EXPECT_FALSE(closing.start(*this).has_value());
-    EXPECT_TRUE(closing.window().ui().abort->isChecked());
+    EXPECT_TRUE(closing.window().controls().abortCheck->isChecked());
 }
 
 TEST_F(ControllerTest, SavedSettingsComeBackIntoTheControlsAndChangesGoBack) {
@@ -134,13 +135,13 @@ TEST_F(ControllerTest, SavedSettingsComeBackIntoTheControlsAndChangesGoBack) {
     ASSERT_TRUE(SaveSettings(saved, folder.path(), messages));
     controller.start(*this);
     EXPECT_TRUE(ui().mnuinvert->isChecked() && ui().mnuLRswap->isChecked());
-    EXPECT_TRUE(ui().Save_picture->isChecked() && !ui().Text1->isVisible());
+    EXPECT_TRUE(controls().savePicturesCheck->isChecked() && !controls().debugLog->isVisible());
     EXPECT_TRUE(controller.window().mirrorListItem(2)->isVisible());
     EXPECT_FALSE(controller.window().mirrorListItem(1)->isVisible());
 
-    ui().Mindelay->setValue(250);
-    ui().Save_picture->setChecked(false);
-    ui().abort->setChecked(true);
+    controls().fastestDelay->setValue(250);
+    controls().savePicturesCheck->setChecked(false);
+    controls().abortCheck->setChecked(true);
     EXPECT_EQ(QList<int>({settings.Mindelay, settings.SavePicture, program.abortRequested()}),
               QList<int>({250, 0, 1}));
     const QStringList before = iniLines();
@@ -170,8 +171,8 @@ TEST_F(ControllerTest, MenusOpenTheirDialogsAndTheirChangesLand) {
                               click(d, "Command2");
                           }),
               "frmEdit");
-    EXPECT_TRUE(program.zonesReady() && ui().Command5->isEnabled());
-    EXPECT_TRUE(ui().Text2->toPlainText().contains("Perf#"));
+    EXPECT_TRUE(program.zonesReady() && controls().saveDataButton->isEnabled());
+    EXPECT_TRUE(controls().readingsTable->toPlainText().contains("Perf#"));
     EXPECT_EQ(controller.window().mirrorListItem(1)->text(), "Newt10");
 
     // The setup and auto-test menus open one modeless dialog each.
@@ -182,40 +183,41 @@ TEST_F(ControllerTest, MenusOpenTheirDialogsAndTheirChangesLand) {
     EXPECT_EQ(controller.window().findChildren<QDialog*>().size(), 2);
     setup->findChild<QObject*>("Slider1")->setProperty("value", 3210); // reaches the window
     setup->copyControlsToSettings();
-    EXPECT_EQ(ui().Maxdelay->value(), 3210);
+    EXPECT_EQ(controls().slowestDelay->value(), 3210);
 }
 
 TEST_F(ControllerTest, MoreTextStretchesText2BesideTheBarsAndGivesItBack) {
     controller.window().show();
-    const QRect text2 = ui().Text2->geometry();
+    const QRect readingsTable = controls().readingsTable->geometry();
     action("MnuMoreText")->trigger();
-    EXPECT_EQ(ui().Picture3->x(), ui().Text2->x() - 40);
-    EXPECT_GT(ui().Text2->height(), text2.height());
+    EXPECT_EQ(controls().speedGauge->x(), controls().readingsTable->x() - 40);
+    EXPECT_GT(controls().readingsTable->height(), readingsTable.height());
     action("MnuMoreText")->trigger();
-    EXPECT_EQ(ui().Text2->geometry(), text2);
+    EXPECT_EQ(controls().readingsTable->geometry(), readingsTable);
 }
 
 TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeysJogTheMotors) {
     startWithTheDemoMirror();
     passes(1);
-    const QImage instructions = ui().Picture2->image();
+    const QImage instructions = controls().zoneBars->image();
     controller.window().mirrorListItem(1)->trigger();
-    EXPECT_TRUE(ui().Text2->toPlainText().contains("Zone\tInner\tOuter\tRadius\tPerf#\n1\t"));
+    EXPECT_TRUE(
+        controls().readingsTable->toPlainText().contains("Zone\tInner\tOuter\tRadius\tPerf#\n1\t"));
     passes(3);
-    EXPECT_GT(pixelsUnlikeTheCorner(ui().Picture1->image()), 10000); // the lit mirror
-    EXPECT_NE(ui().Picture2->image(), instructions);                 // bars replace the text
-    QTest::mouseClick(ui().Picture1, Qt::LeftButton, {}, QPoint(150, 110));
+    EXPECT_GT(pixelsUnlikeTheCorner(controls().liveView->image()), 10000); // the lit mirror
+    EXPECT_NE(controls().zoneBars->image(), instructions);                 // bars replace the text
+    QTest::mouseClick(controls().liveView, Qt::LeftButton, {}, QPoint(150, 110));
     const MirrorCircle& circle = controller.state().circle;
     EXPECT_NEAR(circle.x, 160, 2);
     EXPECT_NEAR(circle.radius, 100, 3);
-    ui().Slider1->setValue(5);
+    controls().averagingSlider->setValue(5);
     EXPECT_EQ(controller.hardware().measurer().framesToAverage(), 5);
 
     StepperDriver& driver = controller.hardware().driver();
     for (Qt::Key key : {Qt::Key_K, Qt::Key_M}) { // whichever control has the focus
-        QTest::keyPress(ui().Text2, key);
+        QTest::keyPress(controls().readingsTable, key);
         passes(12);
-        QTest::keyRelease(ui().Text2, key);
+        QTest::keyRelease(controls().readingsTable, key);
         passes(60);
     }
     EXPECT_GE(driver.xpos(), 12);
@@ -223,14 +225,15 @@ TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeys
     SimulatedBench& bench = controller.hardware().bench();
     EXPECT_EQ(QList<qint64>({bench.knifeMotor().halfSteps(), bench.platformMotor().halfSteps()}),
               QList<qint64>({driver.xpos(), -driver.ypos()}));
-    ui().Command1->click(); // Reset
-    EXPECT_FALSE(program.zonesReady() || ui().Command5->isEnabled() || driver.xpos() != 0);
+    controls().resetButton->click(); // Reset
+    EXPECT_FALSE(program.zonesReady() || controls().saveDataButton->isEnabled() ||
+                 driver.xpos() != 0);
 
     ASSERT_TRUE(QFile::remove(folder.file("mirrors/Demo.ini"))); // a record gone missing
     controller.window().mirrorListItem(1)->trigger();
     EXPECT_FALSE(program.zonesReady() || controller.window().mirrorListItem(1)->isVisible());
     controller.capture().shutdown(); // no driver delivers frames
-    QTest::mouseClick(ui().Picture1, Qt::LeftButton, {}, QPoint(60, 60));
+    QTest::mouseClick(controls().liveView, Qt::LeftButton, {}, QPoint(60, 60));
     EXPECT_EQ(messages.titles(), QStringList({"Oh Shit!", "Auto Center-Size"}));
 }
 
@@ -238,25 +241,25 @@ TEST_F(ControllerTest, TheTestTakesOverTheWindowAndAnAbortGivesItBack) {
     startWithTheDemoMirror();
     controller.window().mirrorListItem(1)->trigger();
     passes(3);
-    controller.timer1().start();
-    ui().Command3->click();
+    controller.liveTimer().start();
+    controls().startTestButton->click();
     TestRunWiring& test = controller.testRun();
     EXPECT_TRUE(test.running());
-    EXPECT_FALSE(program.liveAllowed() || controller.timer1().isActive() ||
-                 ui().Command1->isEnabled());
+    EXPECT_FALSE(program.liveAllowed() || controller.liveTimer().isActive() ||
+                 controls().resetButton->isEnabled());
     for (int i = 0; i < 5; ++i)
         test.runStep();
-    EXPECT_TRUE(ui().Text1->toPlainText().contains("Now working on Zone 1\n"));
-    ui().abort->setChecked(true);
+    EXPECT_TRUE(controls().debugLog->toPlainText().contains("Now working on Zone 1\n"));
+    controls().abortCheck->setChecked(true);
     EXPECT_FALSE(test.runStep());
-    EXPECT_TRUE(ui().Text2->toPlainText().startsWith("Elapsed Test Time, "));
-    EXPECT_TRUE(program.liveAllowed() && controller.timer1().isActive() &&
-                ui().Command3->isEnabled());
+    EXPECT_TRUE(controls().readingsTable->toPlainText().startsWith("Elapsed Test Time, "));
+    EXPECT_TRUE(program.liveAllowed() && controller.liveTimer().isActive() &&
+                controls().startTestButton->isEnabled());
     EXPECT_TRUE(controller.liveLoop().runPass()); // carries on where it stood
     EXPECT_EQ(controller.state().outputs.MotorStatus, "Test Aborted!");
 
-    ui().abort->setChecked(false);
-    ui().Command3->click();
+    controls().abortCheck->setChecked(false);
+    controls().startTestButton->click();
     pump.setHook([&] { test.runStep(); }); // the shutdown's wait lets the test see it
     controller.window().close();
     EXPECT_FALSE(test.running());

@@ -63,7 +63,7 @@ QImage overlayOnBlack(const SimulatedBenchUse& use) {
     const FrameMeasurement measured =
         measurer.measureZones(black, {zones, mirror.NZ, true}, circle);
     drawZonePass(black, measured, circle, {mirror, zones, settings, MotorStatus, 1234, true}, out);
-    return out.picture1;
+    return out.liveView;
 }
 
 TEST(SimulatedBenchNotice, OverlayLineOverlapsNoOtherText) {
@@ -144,8 +144,8 @@ TEST(SimulatedBenchNotice, StartupTellsOnceAndSaveDataAddsTheBenchLineBelowTheRe
     state.mirror = {QStringLiteral("Newt6"), 6, 0, 48, -1, 1, 3};
     state.zones.centerFrac[1] = 0.5;
     state.readings.at(1, 0) = 0.01;
-    controller.window().ui().Command5->setEnabled(true);
-    controller.window().ui().Command5->click();
+    controller.window().controls().saveDataButton->setEnabled(true);
+    controller.window().controls().saveDataButton->click();
     QFile report(joinPath(settings.textpath, {"Newt6", "TextData", "test3.txt"}));
     ASSERT_TRUE(report.open(QIODevice::ReadOnly));
     EXPECT_EQ(report.readAll(),

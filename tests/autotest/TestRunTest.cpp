@@ -28,7 +28,7 @@ TEST(TestRun, StartWithoutZonesOnlyTellsOtherwiseItClearsAndBeginsZoneOne) {
     TestRunHarness h;
     h.program.setZonesReady(false);
     h.program.requestAbort(true);
-    h.outputs.Text1 = "old debug";
+    h.outputs.debugLog = "old debug";
     h.readings.at(2, 3) = 1.25;
     EXPECT_FALSE(h.run->start());
     h.run->step();
@@ -48,10 +48,10 @@ TEST(TestRun, StartWithoutZonesOnlyTellsOtherwiseItClearsAndBeginsZoneOne) {
     EXPECT_FALSE(h.run->start()); // already running
     EXPECT_FALSE(h.program.abortRequested() || h.program.liveAllowed());
     EXPECT_EQ(h.readings.at(2, 3), 0.0);
-    EXPECT_TRUE(h.outputs.Text1.isEmpty());
+    EXPECT_TRUE(h.outputs.debugLog.isEmpty());
     h.steps(2);
     EXPECT_EQ(h.log.mid(5), QStringList({"cue z1.WAV", "grab", "measure 1", "grab", "measure 2"}));
-    EXPECT_EQ(h.outputs.Text1, "Now working on Zone 1\r\n");
+    EXPECT_EQ(h.outputs.debugLog, "Now working on Zone 1\r\n");
     EXPECT_EQ(h.outputs.MotorStatus, "Testing Zone 1");
     // The search's moves reach the motors, each half-step with its wait.
     h.steps(3);
@@ -59,7 +59,7 @@ TEST(TestRun, StartWithoutZonesOnlyTellsOtherwiseItClearsAndBeginsZoneOne) {
     h.light = {60, 50}; // in range, but not brighter on the knife side by the delta: forward
     h.steps(15);
     EXPECT_EQ(h.runs().last(), "platform 1 wait 3 x40");
-    EXPECT_TRUE(h.outputs.Text1.startsWith(
+    EXPECT_TRUE(h.outputs.debugLog.startsWith(
         "Zone 1 Is Closer to mirror, moving forward 0.01\" LZV =60 RZV = 50\r\n"));
 }
 
@@ -80,8 +80,8 @@ TEST(TestRun, RewindAnnouncesAndDrivesBothAxesHome) {
         });
         ASSERT_TRUE(h.run->start());
         h.steps(3);
-        EXPECT_TRUE(h.outputs.Text1.startsWith(QString("Rewinding ") + c.message + "steps\r\n"))
-            << h.outputs.Text1.toStdString();
+        EXPECT_TRUE(h.outputs.debugLog.startsWith(QString("Rewinding ") + c.message + "steps\r\n"))
+            << h.outputs.debugLog.toStdString();
         h.log.clear();
         h.run->step();
         EXPECT_TRUE(h.runs().join('|').startsWith(c.moves + QString("still|")));
@@ -93,7 +93,7 @@ TEST(TestRun, TwoSetsGiveTheReadingsTheStatisticsPicturesLogAndTheEndSequence) {
     statisticsExample(h);
     h.settings.DebugDisplay = true;
     h.settings.SavePicture = 1;
-    h.outputs.Text2 = "Earlier table\r\n";
+    h.outputs.readingsTable = "Earlier table\r\n";
     const QString debugLog = h.programFolder.file("Debug.txt");
     ASSERT_TRUE(appendTextFile(debugLog, "earlier test\r\n"));
     ASSERT_TRUE(QDir(h.dataFolder.path()).mkpath("Mirror/images")); // any case is reused
@@ -106,8 +106,8 @@ TEST(TestRun, TwoSetsGiveTheReadingsTheStatisticsPicturesLogAndTheEndSequence) {
     const QString deviation = "Standard Deviation for this test was: 0.07071\"\r\n";
     const QString elapsed = "Elapsed Test Time, 2 Minutes 32 seconds\r\n";
     const QString table = "Zone 1\t0\t0\r\nZone 2\t0.1\t0.3\r\n\r\nEarlier table\r\n";
-    EXPECT_EQ(h.outputs.Text2, deviation + elapsed + table);
-    EXPECT_TRUE(h.outputs.Text1.isEmpty());
+    EXPECT_EQ(h.outputs.readingsTable, deviation + elapsed + table);
+    EXPECT_TRUE(h.outputs.debugLog.isEmpty());
     EXPECT_EQ(h.outputs.MotorStatus, "Test Complete! :)");
     QString events =
         "Timer1 off|energise|Commands off|Picture3 hidden|relayout|cue Z1.wav|grab|"
@@ -142,7 +142,8 @@ TEST(TestRun, MetricStatisticsAndThenOneSetFromCleanReadings) {
     ASSERT_TRUE(QDir(h.programFolder.path()).mkdir("Debug.txt")); // a folder in the log's way
     ASSERT_TRUE(h.runToEnd());
     EXPECT_NEAR(h.outputs.TestStdDeviation, 1.79605122421383, 1e-12);
-    EXPECT_TRUE(h.outputs.Text2.startsWith("Standard Deviation for this test was: 1.79605mm\r\n"
+    EXPECT_TRUE(
+        h.outputs.readingsTable.startsWith("Standard Deviation for this test was: 1.79605mm\r\n"
                                            "Elapsed Test Time, 0 Minutes 0 seconds\r\n"
                                            "Zone 1\t0\t0\r\nZone 2\t2.54\t7.62\r\n"));
     EXPECT_EQ(h.messages.titles(), QStringList{"Debug Log Problem"}); // once for three writes
@@ -156,7 +157,7 @@ TEST(TestRun, MetricStatisticsAndThenOneSetFromCleanReadings) {
     EXPECT_EQ(h.readings.at(2, 0), -0.0002); // -0.00025 to even
     EXPECT_EQ(h.readings.at(2, 1), 0.0);
     EXPECT_EQ(h.outputs.TestStdDeviation, 0.01);
-    EXPECT_TRUE(h.outputs.Text2.startsWith("Elapsed Test Time, ")); // no deviation line
+    EXPECT_TRUE(h.outputs.readingsTable.startsWith("Elapsed Test Time, ")); // no deviation line
     EXPECT_EQ(h.log.filter("save data").size(), 2);
     EXPECT_TRUE(h.log.filter("pictures").isEmpty());
     EXPECT_TRUE(QDir(h.dataFolder.path()).isEmpty());
@@ -202,7 +203,7 @@ TEST(TestRun, AbortOrClosingDuringTheSecondSetEndsAtOnceWithoutSaving) {
             "Commands on|Timer1 on|timing|uncheck track|" + (closing ? "play transpec.wav|" : "") +
             "timing|Picture3 shown|relayout"));
         EXPECT_EQ(h.outputs.TestStdDeviation, 42);
-        EXPECT_TRUE(h.outputs.Text2.startsWith("Elapsed Test Time, "));
+        EXPECT_TRUE(h.outputs.readingsTable.startsWith("Elapsed Test Time, "));
         EXPECT_EQ(h.program.mode(), closing ? ProgramMode::Closing : ProgramMode::Live);
     }
 }

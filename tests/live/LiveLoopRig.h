@@ -53,8 +53,8 @@ struct LiveLoopRig {
         LiveLoopDevices{camera, drive, keys, clock, pump}, measurer};
 
     LiveLoopRig() {
-        clearPicture(displays.picture2, QSize(300, 100));
-        clearPicture(displays.picture3, QSize(40, 150));
+        clearPicture(displays.zoneBars, QSize(300, 100));
+        clearPicture(displays.speedGauge, QSize(40, 150));
     }
 };
 

@@ -18,8 +18,8 @@ TEST(LiveLoop, PassWithoutMirrorDrawsTheOutlineOnACopyOrTracksAndWithAMirrorMeas
     // The crosshair and the circle (twice in row 60) on a copy of the frame.
     int magentaInRow60 = 0;
     for (int x = 0; x < 320; ++x)
-        magentaInRow60 += rig.displays.picture1.pixelColor(x, 60) == colours::Magenta;
-    EXPECT_EQ(std::tuple(rig.displays.picture1.pixelColor(5, 80), magentaInRow60,
+        magentaInRow60 += rig.displays.liveView.pixelColor(x, 60) == colours::Magenta;
+    EXPECT_EQ(std::tuple(rig.displays.liveView.pixelColor(5, 80), magentaInRow60,
                          rig.loop.rawFrame().pixel(100, 5)),
               std::tuple(colours::Magenta, 3, qRgb(8, 8, 8)));
 

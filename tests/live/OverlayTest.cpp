@@ -37,7 +37,7 @@ TEST(LiveRenderer, BarsStandOnTheBaseLineUnlessSwitchedOffAndATestMovesSlider1) 
     LiveLoopRig rig; // its Picture2 is 300 x 100
     OverlayInputs in{rig.mirror, rig.zones, rig.settings, rig.MotorStatus};
     drawZonePass({}, measured, {}, in, rig.displays);
-    const QImage& bars = rig.displays.picture2;
+    const QImage& bars = rig.displays.zoneBars;
     // W = 300, T = 100, H = 100: the left bar spans x 50..149, the right 150..249; both end at 94.
     for (int x : {49, 50, 149, 150, 249, 250}) {
         const int top = x == 49 || x == 250 ? 100 : x < 150 ? 45 : 70; // 128 and 64 of 256
@@ -50,5 +50,5 @@ TEST(LiveRenderer, BarsStandOnTheBaseLineUnlessSwitchedOffAndATestMovesSlider1) 
     const QImage before = bars.copy();
     std::tie(in.barsOff, in.manual) = std::tuple(true, false); // while the automated test measures
     drawZonePass({}, measured, {}, in, rig.displays);
-    EXPECT_EQ(std::tuple(bars, rig.displays.slider1Position), std::tuple(before, 1));
+    EXPECT_EQ(std::tuple(bars, rig.displays.averagingSliderPosition), std::tuple(before, 1));
 }

@@ -111,7 +111,7 @@ void HeadlessTestRun::computeZones() {
     const ZoneCalcResult calc = zoneCalc(mirror_, settings_.menus.fixedSource, settings_.textpath);
     zones_ = calc.geometry.table;
     perfectFactor_ = calc.PerfectFactor;
-    outputs_.Text2 = calc.text2;
+    outputs_.readingsTable = calc.readingsTable;
     program_.setZonesReady(true);
 }
 

@@ -35,9 +35,9 @@ void setQuietly(QSlider& slider, int value) {
 DisplaySync::DisplaySync(MainState& state, MainWindow& window) : state_(state), window_(window) {}
 
 void DisplaySync::takeBoxImages() {
-    Ui::frmMain& ui = window_.ui();
-    state_.displays.picture2 = ui.Picture2->image();
-    state_.displays.picture3 = ui.Picture3->image();
+    const MainControls& controls = window_.controls();
+    state_.displays.zoneBars = controls.zoneBars->image();
+    state_.displays.speedGauge = controls.speedGauge->image();
 }
 
 void DisplaySync::show() {
@@ -47,32 +47,32 @@ void DisplaySync::show() {
 }
 
 void DisplaySync::showPictures() {
-    Ui::frmMain& ui = window_.ui();
+    const MainControls& controls = window_.controls();
     LiveDisplays& d = state_.displays;
-    if (!d.picture1.isNull())
-        ui.Picture1->setImage(d.picture1);
-    if (!d.picture2.isNull())
-        ui.Picture2->setImage(d.picture2);
-    if (!d.picture3.isNull())
-        ui.Picture3->setImage(d.picture3);
-    ui.Frame3->setTitle(d.frame3Caption);
-    if (d.slider1Position) {
-        setQuietly(*ui.Slider1, *d.slider1Position);
-        d.slider1Position.reset();
+    if (!d.liveView.isNull())
+        controls.liveView->setImage(d.liveView);
+    if (!d.zoneBars.isNull())
+        controls.zoneBars->setImage(d.zoneBars);
+    if (!d.speedGauge.isNull())
+        controls.speedGauge->setImage(d.speedGauge);
+    controls.averagingFrame->setTitle(d.averagingCaption);
+    if (d.averagingSliderPosition) {
+        setQuietly(*controls.averagingSlider, *d.averagingSliderPosition);
+        d.averagingSliderPosition.reset();
     }
 }
 
 void DisplaySync::showCircle() {
-    Ui::frmMain& ui = window_.ui();
-    setQuietly(*ui.MirX, state_.circle.x);
-    setQuietly(*ui.MirY, state_.circle.y);
-    setQuietly(*ui.MirRad, state_.circle.radius);
+    const MainControls& controls = window_.controls();
+    setQuietly(*controls.mirrorX, state_.circle.x);
+    setQuietly(*controls.mirrorY, state_.circle.y);
+    setQuietly(*controls.mirrorRadius, state_.circle.radius);
 }
 
 void DisplaySync::showTexts() {
-    Ui::frmMain& ui = window_.ui();
-    showText(*ui.Text1, state_.outputs.Text1, shownText1_, !textsShown_);
-    showText(*ui.Text2, state_.outputs.Text2, shownText2_, !textsShown_);
+    const MainControls& controls = window_.controls();
+    showText(*controls.debugLog, state_.outputs.debugLog, shownText1_, !textsShown_);
+    showText(*controls.readingsTable, state_.outputs.readingsTable, shownText2_, !textsShown_);
     textsShown_ = true;
 }
 

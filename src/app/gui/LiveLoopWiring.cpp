@@ -41,23 +41,27 @@ LiveLoopWiring::LiveLoopWiring(LiveLoopContext context)
 
 void LiveLoopWiring::connectControls() {
     Ui::frmMain& ui = c_.window.ui();
+    const MainControls& controls = c_.window.controls();
     MainState& state = c_.state;
-    connect(ui.Slider1, &QSlider::valueChanged, this, [this](int frames) {
+    connect(controls.averagingSlider, &QSlider::valueChanged, this, [this](int frames) {
         c_.hardware.measurer().setFramesToAverage(frames);
         showAveraging();
         c_.display.showPictures();
     });
-    connect(ui.Chk_trak, &QCheckBox::toggled, this,
+    connect(controls.trackCheck, &QCheckBox::toggled, this,
             [&state](bool on) { state.view.tracking = on; });
     connect(ui.MnuBars, &QAction::triggered, this, &LiveLoopWiring::toggleBars);
-    connect(ui.MirX, &QSlider::valueChanged, this, [&state](int v) { state.circle.x = v; });
-    connect(ui.MirY, &QSlider::valueChanged, this, [&state](int v) { state.circle.y = v; });
-    connect(ui.MirRad, &QSlider::valueChanged, this, [&state](int v) { state.circle.radius = v; });
-    connect(ui.Command1, &QPushButton::clicked, this, &LiveLoopWiring::reset);
-    ui.Picture1->installEventFilter(this);
+    connect(controls.mirrorX, &QSlider::valueChanged, this,
+            [&state](int v) { state.circle.x = v; });
+    connect(controls.mirrorY, &QSlider::valueChanged, this,
+            [&state](int v) { state.circle.y = v; });
+    connect(controls.mirrorRadius, &QSlider::valueChanged, this,
+            [&state](int v) { state.circle.radius = v; });
+    connect(controls.resetButton, &QPushButton::clicked, this, &LiveLoopWiring::reset);
+    controls.liveView->installEventFilter(this);
 }
 
-void LiveLoopWiring::onTimer1() {
+void LiveLoopWiring::onLiveTimer() {
     if (passes_.active() || heldByTest_ || c_.pause.held())
         return;
     if (runPass())
@@ -84,20 +88,20 @@ bool LiveLoopWiring::runPass() {
 
 void LiveLoopWiring::showAveraging() {
     const ZoneMeasurer& measurer = c_.hardware.measurer();
-    c_.state.displays.frame3Caption = averagingCaption(measurer.framesToAverage());
-    c_.state.displays.slider1Position = measurer.framesToAverage();
+    c_.state.displays.averagingCaption = averagingCaption(measurer.framesToAverage());
+    c_.state.displays.averagingSliderPosition = measurer.framesToAverage();
 }
 
 void LiveLoopWiring::toggleBars() {
     c_.state.view.barsOff = !c_.state.view.barsOff;
-    c_.window.ui().Picture2->clear();
+    c_.window.controls().zoneBars->clear();
 }
 
 void LiveLoopWiring::reset() {
     c_.display.takeBoxImages();
-    resetZoneEvaluation(c_.state.displays.picture2, c_.program, c_.state.outputs.Text2,
+    resetZoneEvaluation(c_.state.displays.zoneBars, c_.program, c_.state.outputs.readingsTable,
                         c_.hardware.jogDrive());
-    c_.window.ui().Command5->setEnabled(false);
+    c_.window.controls().saveDataButton->setEnabled(false);
     c_.display.show();
 }
 
@@ -107,7 +111,7 @@ void LiveLoopWiring::autoCentre(QPointF click) {
     if (c_.program.heldMode() != ProgramMode::Live || busy_)
         return;
     const AutoCentreResult result = autoCentreAndMark(c_.hardware.drivers(), click, c_.state.circle,
-                                                      c_.state.displays.picture1);
+                                                      c_.state.displays.liveView);
     c_.display.showPictures();
     c_.display.showCircle();
     if (result.status != AutoCentreStatus::Accepted)
@@ -116,7 +120,7 @@ void LiveLoopWiring::autoCentre(QPointF click) {
 }
 
 bool LiveLoopWiring::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::MouseButtonPress && watched == c_.window.ui().Picture1)
+    if (event->type() == QEvent::MouseButtonPress && watched == c_.window.controls().liveView)
         autoCentre(static_cast<QMouseEvent*>(event)->position());
     return QObject::eventFilter(watched, event);
 }

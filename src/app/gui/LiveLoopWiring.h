@@ -42,7 +42,7 @@ class LiveLoopWiring : public QObject {
     explicit LiveLoopWiring(LiveLoopContext context);
 
     // Timer1's tick: starts the loop when it may run and none runs.
-    void onTimer1();
+    void onLiveTimer();
     // One pass shown in the window; false once the loop has ended.
     bool runPass();
     // While held (a test owns the camera and the motors) no pass runs.

@@ -35,12 +35,12 @@ MainController::MainController(ControllerServices services)
       results_({services_.programFolder, settings_, state_, services_.messages, services_.clock,
                 services_.pump, *window_}),
       test_({services_.programFolder, settings_, program_, state_, hardware_, display_, *window_,
-             *binding_, timer1_, live_, pause_, results_, services_.sound, services_.messages,
+             *binding_, liveTimer_, live_, pause_, results_, services_.sound, services_.messages,
              services_.clock}) {
     window_->setWindowIcon(orvaneLogo(64));
-    timer1_.setObjectName(QStringLiteral("Timer1"));
-    timer1_.setInterval(Timer1Ms);
-    connect(&timer1_, &QTimer::timeout, &live_, &LiveLoopWiring::onTimer1);
+    liveTimer_.setObjectName(QStringLiteral("Timer1"));
+    liveTimer_.setInterval(Timer1Ms);
+    connect(&liveTimer_, &QTimer::timeout, &live_, &LiveLoopWiring::onLiveTimer);
     window_->setCloseHandler([this] { shutDown(); });
     connect(window_.get(), &MainWindow::helpRequested, this,
             [this](int context) { help_.show(context); });
@@ -75,7 +75,7 @@ std::optional<SettingsLoadResult> MainController::start(SplashView& splash) {
     steps.connectCapture = [this] { connectCapture(); };
     steps.showMainWindow = [this] { window_->show(); };
     steps.releaseMotors = [this] { hardware_.driver().releaseMotors(); };
-    steps.startTimer = [this] { timer1_.start(); };
+    steps.startTimer = [this] { liveTimer_.start(); };
     steps.printInstructions = [this] { printStartupInstructions(); };
     StartupSequence startup(program_, settings_, splash, services_.sound, services_.clock,
                             services_.pump, services_.programFolder, std::move(steps));
@@ -116,7 +116,7 @@ void MainController::fitToScreen() {
 }
 
 void MainController::printStartupInstructions() {
-    PictureBox& box = *window_->ui().Picture2;
+    PictureBox& box = *window_->controls().zoneBars;
     printInstructions(box.image(), startupInstructions());
     box.update();
 }
@@ -131,8 +131,9 @@ FloatingTextWindow* MainController::floatingText() const {
 
 void MainController::showFloatingText() {
     if (!floatingText_) {
-        Ui::frmMain& ui = window_->ui();
-        floatingText_ = new FloatingTextWindow(ui.Text1, ui.Text2, window_.get());
+        const MainControls& controls = window_->controls();
+        floatingText_ =
+            new FloatingTextWindow(controls.debugLog, controls.readingsTable, window_.get());
         floatingText_->setAttribute(Qt::WA_DeleteOnClose);
     }
     floatingText_->show();
@@ -142,7 +143,7 @@ void MainController::showFloatingText() {
 void MainController::shutDown() {
     ShutdownHooks steps;
     steps.helpQuit = [this] { help_.quit(); };
-    steps.stopTimer = [this] { timer1_.stop(); };
+    steps.stopTimer = [this] { liveTimer_.stop(); };
     steps.saveSettings = [this] { saveSettings(); };
     steps.showAbortChecked = [this] { binding_->showAbort(); };
     steps.clearCaptureCallbacks = [this] { capture_.shutdown(); };

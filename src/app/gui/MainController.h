@@ -62,7 +62,7 @@ class MainController : public QObject {
     MainWindow& window() { return *window_; }
     SettingsBinding& binding() { return *binding_; }
     HelpSystem& help() { return help_; }
-    QTimer& timer1() { return timer1_; }
+    QTimer& liveTimer() { return liveTimer_; }
     Hardware& hardware() { return hardware_; }
     CaptureWiring& capture() { return capture_; }
     SetupMenuWiring& setupMenus() { return setup_; }
@@ -95,7 +95,7 @@ class MainController : public QObject {
     std::unique_ptr<MainWindow> window_;
     SettingsBinding* binding_ = nullptr;
     HelpSystem help_;
-    QTimer timer1_;
+    QTimer liveTimer_;
     QPointer<FloatingTextWindow> floatingText_;
 
     Hardware hardware_;

@@ -17,8 +17,9 @@ struct MainState {
     MirrorCircle circle;
     ViewOptions view;
     LiveDisplays displays;
-    TestOutputs outputs{
-        .Text1 = QStringLiteral("Debug Output Screen\r\n"), .Text2 = {}, .MotorStatus = {}};
+    TestOutputs outputs{.debugLog = QStringLiteral("Debug Output Screen\r\n"),
+                        .readingsTable = {},
+                        .MotorStatus = {}};
 };
 
 } // namespace orvane

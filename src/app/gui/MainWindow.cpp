@@ -23,6 +23,7 @@ int helpContextOf(const QObject* menu) {
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::frmMain) {
     ui_->setupUi(this);
+    controls_ = mainControls(*ui_);
     ui_->mnuLine1->setSeparator(true);
     ui_->mnuspace->setSeparator(true);
     designedTitle_ = windowTitle();
@@ -33,17 +34,17 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::frmMa
     simulatedBenchStatus_->hide();
 
     // The designed places the layout starts from.
-    designed_.text1 = ui_->Text1->geometry();
-    designed_.mirX = ui_->MirX->geometry();
-    designed_.mirY = ui_->MirY->geometry();
-    designed_.mirRad = ui_->MirRad->geometry();
-    designed_.savePicture = ui_->Save_picture->size();
-    designed_.column = {ui_->Chk_trak->geometry(), ui_->Command3->geometry(),
-                        ui_->abort->geometry(),    ui_->Command5->geometry(),
-                        ui_->Command1->geometry(), ui_->Frame3->geometry()};
+    designed_.debugLog = controls_.debugLog->geometry();
+    designed_.mirX = controls_.mirrorX->geometry();
+    designed_.mirY = controls_.mirrorY->geometry();
+    designed_.mirRad = controls_.mirrorRadius->geometry();
+    designed_.savePicture = controls_.savePicturesCheck->size();
+    designed_.column = {controls_.trackCheck->geometry(),  controls_.startTestButton->geometry(),
+                        controls_.abortCheck->geometry(),  controls_.saveDataButton->geometry(),
+                        controls_.resetButton->geometry(), controls_.averagingFrame->geometry()};
 
     ui_->centralwidget->installEventFilter(this);
-    ui_->Picture1->installEventFilter(this);
+    controls_.liveView->installEventFilter(this);
     for (QMenu* menu : {ui_->mnuFile, ui_->mnuControl, ui_->mnuWizard2, ui_->mnuRecent,
                         ui_->mnutest, ui_->mnuWindow})
         menu->installEventFilter(this);
@@ -79,42 +80,45 @@ MainLayoutInput MainWindow::layoutInput() const {
     in.inner = ui_->centralwidget->size();
     in.debugDisplay = debugDisplay_;
     in.moreText = moreText_;
-    in.picture1 = ui_->Picture1->geometry();
+    in.liveView = controls_.liveView->geometry();
     return in;
 }
 
 void MainWindow::applyLayout(const MainLayout& layout) {
-    Ui::frmMain& ui = *ui_;
-    for (QWidget* w : {static_cast<QWidget*>(ui.Text1), static_cast<QWidget*>(ui.Save_picture),
-                       static_cast<QWidget*>(ui.MirX), static_cast<QWidget*>(ui.MirY),
-                       static_cast<QWidget*>(ui.MirRad)})
+    const MainControls& controls = controls_;
+    for (QWidget* w :
+         {static_cast<QWidget*>(controls.debugLog),
+          static_cast<QWidget*>(controls.savePicturesCheck),
+          static_cast<QWidget*>(controls.mirrorX), static_cast<QWidget*>(controls.mirrorY),
+          static_cast<QWidget*>(controls.mirrorRadius)})
         w->setVisible(layout.debugControlsVisible);
     const std::pair<QWidget*, std::optional<QRect>> optional[] = {
-        {ui.Text1, layout.text1},
-        {ui.MirX, layout.mirX},
-        {ui.MirY, layout.mirY},
-        {ui.MirRad, layout.mirRad},
-        {ui.Save_picture, layout.savePicture}};
+        {controls.debugLog, layout.debugLog},
+        {controls.mirrorX, layout.mirX},
+        {controls.mirrorY, layout.mirY},
+        {controls.mirrorRadius, layout.mirRad},
+        {controls.savePicturesCheck, layout.savePicture}};
     for (const auto& [widget, rect] : optional) {
         if (rect)
             widget->setGeometry(*rect);
     }
     if (layout.mirXMax)
-        ui.MirX->setMaximum(*layout.mirXMax);
+        controls.mirrorX->setMaximum(*layout.mirXMax);
     if (layout.mirRadMax)
-        ui.MirRad->setMaximum(*layout.mirRadMax);
+        controls.mirrorRadius->setMaximum(*layout.mirRadMax);
     if (layout.mirYMax)
-        ui.MirY->setMaximum(*layout.mirYMax);
+        controls.mirrorY->setMaximum(*layout.mirYMax);
 
-    ui.Text2->setGeometry(layout.text2);
-    ui.Picture2->setGeometry(layout.picture2);
-    ui.Picture3->setGeometry(layout.picture3);
-    QWidget* column[ColumnSize] = {ui.Chk_trak, ui.Command3, ui.abort,
-                                   ui.Command5, ui.Command1, ui.Frame3};
+    controls.readingsTable->setGeometry(layout.readingsTable);
+    controls.zoneBars->setGeometry(layout.zoneBars);
+    controls.speedGauge->setGeometry(layout.speedGauge);
+    QWidget* column[ColumnSize] = {controls.trackCheck,  controls.startTestButton,
+                                   controls.abortCheck,  controls.saveDataButton,
+                                   controls.resetButton, controls.averagingFrame};
     for (int i = 0; i < ColumnSize; ++i)
         column[i]->setGeometry(layout.column[i]);
-    ui.cmdpause->setGeometry(layout.cmdpause);
-    printSpeedCaption(*ui.Picture3, layout.speedCaption);
+    controls.pauseButton->setGeometry(layout.cmdpause);
+    printSpeedCaption(*controls.speedGauge, layout.speedCaption);
 }
 
 void MainWindow::printSpeedCaption(PictureBox& box, QPoint at) {
@@ -143,7 +147,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Resize &&
-        (watched == ui_->centralwidget || watched == ui_->Picture1)) {
+        (watched == ui_->centralwidget || watched == controls_.liveView)) {
         layOut();
     } else if (event->type() == QEvent::KeyPress && qobject_cast<QMenu*>(watched) &&
                static_cast<QKeyEvent*>(event)->key() == Qt::Key_F1) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/gui/MainControls.h"
 #include "app/shell/MainLayout.h"
 #include "core/SimulatedBenchUse.h"
 
@@ -15,8 +16,6 @@ class QLabel;
 
 namespace orvane {
 
-class PictureBox;
-
 // frmMain: the controls and menus of the main window and its layout rules. Logic is connected
 // from outside (MainController); the window only lays itself out.
 class MainWindow : public QMainWindow {
@@ -27,6 +26,8 @@ class MainWindow : public QMainWindow {
     ~MainWindow() override;
 
     Ui::frmMain& ui() { return *ui_; }
+    // The documented controls under their code names.
+    const MainControls& controls() const { return controls_; }
 
     // DebugDisplay and MoreText; lays the window out again.
     void setLayoutFlags(bool debugDisplay, bool moreText);
@@ -55,6 +56,7 @@ class MainWindow : public QMainWindow {
     int focusedMenuContext() const;
 
     std::unique_ptr<Ui::frmMain> ui_;
+    MainControls controls_;
     MainLayoutInput designed_;
     QString designedTitle_;
     QLabel* simulatedBenchStatus_ = nullptr;

@@ -24,9 +24,9 @@ void MirrorMenuWiring::zoneCalc() {
     const ZoneCalcResult result =
         orvane::zoneCalc(state.mirror, c_.settings.menus.fixedSource, c_.settings.textpath);
     state.zones = result.geometry.table;
-    state.outputs.Text2 = result.text2;
+    state.outputs.readingsTable = result.readingsTable;
     c_.display.showTexts();
-    c_.window.ui().Command5->setEnabled(true);
+    c_.window.controls().saveDataButton->setEnabled(true);
 }
 
 void MirrorMenuWiring::selectEntry(int entry) {

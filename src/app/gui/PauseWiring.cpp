@@ -7,32 +7,32 @@ namespace orvane {
 
 PauseWiring::PauseWiring(MainWindow& window, ProgramState& program, EventPump& pump)
     : window_(window), program_(program), pump_(pump) {
-    connect(window.ui().cmdpause, &QPushButton::clicked, this,
+    connect(window.controls().pauseButton, &QPushButton::clicked, this,
             [this] { button_.click(*this, pump_, program_); });
 }
 
 bool PauseWiring::command3Enabled() const {
-    return window_.ui().Command3->isEnabled();
+    return window_.controls().startTestButton->isEnabled();
 }
 
 bool PauseWiring::chkTrakEnabled() const {
-    return window_.ui().Chk_trak->isEnabled();
+    return window_.controls().trackCheck->isEnabled();
 }
 
 void PauseWiring::setCommand3Enabled(bool enabled) {
-    window_.ui().Command3->setEnabled(enabled);
+    window_.controls().startTestButton->setEnabled(enabled);
 }
 
 void PauseWiring::setChkTrakEnabled(bool enabled) {
-    window_.ui().Chk_trak->setEnabled(enabled);
+    window_.controls().trackCheck->setEnabled(enabled);
 }
 
 QColor PauseWiring::buttonColour() const {
-    return window_.ui().cmdpause->palette().color(QPalette::Button);
+    return window_.controls().pauseButton->palette().color(QPalette::Button);
 }
 
 void PauseWiring::setButtonColour(const QColor& colour) {
-    QPushButton& button = *window_.ui().cmdpause;
+    QPushButton& button = *window_.controls().pauseButton;
     QPalette palette = button.palette();
     palette.setColor(QPalette::Button, colour);
     button.setPalette(palette);

@@ -9,7 +9,8 @@ namespace orvane {
 
 ResultsWiring::ResultsWiring(ResultsWiringContext context)
     : c_(std::move(context)), launcher_(c_.messages), keys_(c_.messages) {
-    connect(c_.window.ui().Command5, &QPushButton::clicked, this, &ResultsWiring::saveData);
+    connect(c_.window.controls().saveDataButton, &QPushButton::clicked, this,
+            &ResultsWiring::saveData);
 }
 
 void ResultsWiring::saveData() {

@@ -22,23 +22,24 @@ SettingsBinding::SettingsBinding(Settings& settings, ProgramState& program, Main
 }
 
 void SettingsBinding::connectControls() {
-    Ui::frmMain& ui = window_.ui();
-    bindSlider(ui.Maxdelay, settings_.Maxdelay);
-    bindSlider(ui.Mindelay, settings_.Mindelay);
-    bindSlider(ui.sldAcell, settings_.sldAcell);
-    connect(ui.Save_picture, &QCheckBox::toggled, this,
+    const MainControls& controls = window_.controls();
+    bindSlider(controls.slowestDelay, settings_.Maxdelay);
+    bindSlider(controls.fastestDelay, settings_.Mindelay);
+    bindSlider(controls.acceleration, settings_.sldAcell);
+    connect(controls.savePicturesCheck, &QCheckBox::toggled, this,
             [this](bool on) { settings_.SavePicture = on ? 1 : 0; });
-    connect(ui.abort, &QCheckBox::toggled, this, [this](bool on) { program_.requestAbort(on); });
+    connect(controls.abortCheck, &QCheckBox::toggled, this,
+            [this](bool on) { program_.requestAbort(on); });
 }
 
 void SettingsBinding::showSettings() {
-    Ui::frmMain& ui = window_.ui();
+    const MainControls& controls = window_.controls();
     const Settings s = settings_; // the sliders write back while they are set
     showPlatformMenus();
-    ui.Maxdelay->setValue(s.Maxdelay);
-    ui.Mindelay->setValue(s.Mindelay);
-    ui.sldAcell->setValue(s.sldAcell);
-    ui.Save_picture->setChecked(s.SavePicture != 0);
+    controls.slowestDelay->setValue(s.Maxdelay);
+    controls.fastestDelay->setValue(s.Mindelay);
+    controls.acceleration->setValue(s.sldAcell);
+    controls.savePicturesCheck->setChecked(s.SavePicture != 0);
     showMirrorList();
     showAbort();
     window_.setLayoutFlags(s.DebugDisplay, s.MoreText);
@@ -66,7 +67,7 @@ void SettingsBinding::showMirrorList() {
 }
 
 void SettingsBinding::showAbort() {
-    window_.ui().abort->setChecked(program_.abortRequested());
+    window_.controls().abortCheck->setChecked(program_.abortRequested());
 }
 
 } // namespace orvane

@@ -33,16 +33,17 @@ TestRunWiring::TestRunWiring(TestRunContext context)
                            .clock = c_.clock,
                            .programFolder = c_.programFolder}),
       steps_([this] { return runStep(); }, [this] { return c_.pause.held() || c_.live.busy(); }) {
-    connect(c_.window.ui().Command3, &QPushButton::clicked, this, &TestRunWiring::onCommand3);
+    connect(c_.window.controls().startTestButton, &QPushButton::clicked, this,
+            &TestRunWiring::onCommand3);
 }
 
 TestHooks TestRunWiring::hooks() {
     TestHooks h;
-    h.setTimer1Enabled = [this](bool on) { on ? c_.timer1.start() : c_.timer1.stop(); };
+    h.setLiveTimerEnabled = [this](bool on) { on ? c_.liveTimer.start() : c_.liveTimer.stop(); };
     h.setCommandsEnabled = [this](bool on) { setCommandsEnabled(on); };
-    h.setPicture3Visible = [this](bool on) { c_.window.ui().Picture3->setVisible(on); };
+    h.setSpeedGaugeVisible = [this](bool on) { c_.window.controls().speedGauge->setVisible(on); };
     h.relayout = [this] { c_.window.layOut(); };
-    h.uncheckTrack = [this] { c_.window.ui().Chk_trak->setChecked(false); };
+    h.uncheckTrack = [this] { c_.window.controls().trackCheck->setChecked(false); };
     h.closeWindow = [this] {
         QMetaObject::invokeMethod(&c_.window, &QWidget::close, Qt::QueuedConnection);
     };
@@ -51,10 +52,10 @@ TestHooks TestRunWiring::hooks() {
 }
 
 void TestRunWiring::setCommandsEnabled(bool enabled) {
-    Ui::frmMain& ui = c_.window.ui();
-    ui.Command3->setEnabled(enabled);
-    ui.Command1->setEnabled(enabled);
-    ui.Command5->setEnabled(enabled);
+    const MainControls& controls = c_.window.controls();
+    controls.startTestButton->setEnabled(enabled);
+    controls.resetButton->setEnabled(enabled);
+    controls.saveDataButton->setEnabled(enabled);
 }
 
 void TestRunWiring::onCommand3() {

@@ -28,7 +28,7 @@ struct TestRunContext {
     DisplaySync& display;
     MainWindow& window;
     SettingsBinding& binding;
-    QTimer& timer1;
+    QTimer& liveTimer;
     LiveLoopWiring& live;
     const PauseWiring& pause;
     ResultsWiring& results;

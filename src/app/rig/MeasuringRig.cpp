@@ -16,8 +16,8 @@ void MeasuringRig::grabFrame() {
 
 void MeasuringRig::setFramesToAverage(int frames) {
     measurer_.setFramesToAverage(frames);
-    s_.displays.frame3Caption = averagingCaption(measurer_.framesToAverage());
-    s_.displays.slider1Position = measurer_.framesToAverage();
+    s_.displays.averagingCaption = averagingCaption(measurer_.framesToAverage());
+    s_.displays.averagingSliderPosition = measurer_.framesToAverage();
 }
 
 void MeasuringRig::measureZones() {
@@ -55,7 +55,7 @@ void savePicture(const QImage& picture, const QString& path) {
 void MeasuringRig::savePictures(const QString& overlayPath, const QString& framePath) {
     if (drawing_ == RigDrawing::ForSavedPictures)
         drawMeasured();
-    savePicture(s_.displays.picture1, overlayPath);
+    savePicture(s_.displays.liveView, overlayPath);
     savePicture(frame_, framePath);
 }
 

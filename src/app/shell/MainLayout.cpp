@@ -38,17 +38,18 @@ QRect clampSize(QRect r) {
 }
 
 void layOutCompact(const MainLayoutInput& in, MainLayout& out) {
-    const QRect& p1 = in.picture1;
+    const QRect& p1 = in.liveView;
     const int textLeft = p1.left() + p1.width();
-    out.text2 = QRect(textLeft, in.text1.top(), in.inner.width() - textLeft, p1.height());
+    out.readingsTable =
+        QRect(textLeft, in.debugLog.top(), in.inner.width() - textLeft, p1.height());
     const int p3Left = in.inner.width() - in.picture3Width;
-    out.picture3 = lowerBox(p3Left, in.picture3Width, p1.height(), in.inner.height());
-    out.picture2 = lowerBox(0, p3Left, p1.height(), in.inner.height());
+    out.speedGauge = lowerBox(p3Left, in.picture3Width, p1.height(), in.inner.height());
+    out.zoneBars = lowerBox(0, p3Left, p1.height(), in.inner.height());
     out.column = spreadColumn(in.column, p1.height());
 }
 
 void layOutDebug(const MainLayoutInput& in, MainLayout& out) {
-    const QRect& p1 = in.picture1;
+    const QRect& p1 = in.liveView;
     QRect mirX(in.mirX.left(), p1.top() + p1.height(), p1.width(), in.mirX.height());
     QRect mirRad(in.mirRad.left(), mirX.top() + mirX.height(), mirX.width(), in.mirRad.height());
     QRect mirY(p1.left() + p1.width(), in.mirY.top(), in.mirY.width(), p1.height());
@@ -58,26 +59,26 @@ void layOutDebug(const MainLayoutInput& in, MainLayout& out) {
 
     const int textLeft = mirY.left() + mirY.width();
     const int textWidth = in.inner.width() - textLeft;
-    const QRect text1(textLeft, in.text1.top(), textWidth, in.text1.height());
-    out.text2 = QRect(textLeft, text1.top() + text1.height(), textWidth,
-                      p1.height() + mirX.height() + mirRad.height() - text1.height());
+    const QRect debugLog(textLeft, in.debugLog.top(), textWidth, in.debugLog.height());
+    out.readingsTable = QRect(textLeft, debugLog.top() + debugLog.height(), textWidth,
+                              p1.height() + mirX.height() + mirRad.height() - debugLog.height());
     out.savePicture = QRect(QPoint(mirY.left(), mirX.top()), in.savePicture);
 
     const int lowerTop = mirRad.top() + mirRad.height();
     const int p3Left = in.inner.width() - in.picture3Width;
-    out.picture3 = lowerBox(p3Left, in.picture3Width, lowerTop, in.inner.height());
-    out.picture2 = lowerBox(0, p3Left, lowerTop, in.inner.height());
+    out.speedGauge = lowerBox(p3Left, in.picture3Width, lowerTop, in.inner.height());
+    out.zoneBars = lowerBox(0, p3Left, lowerTop, in.inner.height());
     out.column = spreadColumn(in.column, p1.height() + mirX.height() + mirRad.height());
-    out.text1 = text1;
+    out.debugLog = debugLog;
     out.mirX = mirX;
     out.mirY = mirY;
     out.mirRad = mirRad;
 }
 
 void applyMoreText(const MainLayoutInput& in, MainLayout& out) {
-    out.text2.setHeight(in.inner.height() - in.text1.height());
-    out.picture3.moveLeft(out.text2.left() - out.picture3.width());
-    out.picture2.setWidth(out.picture3.left());
+    out.readingsTable.setHeight(in.inner.height() - in.debugLog.height());
+    out.speedGauge.moveLeft(out.readingsTable.left() - out.speedGauge.width());
+    out.zoneBars.setWidth(out.speedGauge.left());
 }
 
 } // namespace
@@ -95,12 +96,12 @@ MainLayout computeMainLayout(const MainLayoutInput& in) {
     const QRect& command1 = out.column[Command1];
     out.cmdpause = QRect(command1.left() + command1.width(), command1.top(), command1.width(),
                          command1.height());
-    out.picture2 = clampSize(out.picture2);
-    out.picture3 = clampSize(out.picture3);
-    out.text2 = clampSize(out.text2);
-    if (out.text1)
-        out.text1 = clampSize(*out.text1);
-    out.speedCaption = QPoint(static_cast<int>(divTrunc(out.picture3.width(), 2)) - 20, 0);
+    out.zoneBars = clampSize(out.zoneBars);
+    out.speedGauge = clampSize(out.speedGauge);
+    out.readingsTable = clampSize(out.readingsTable);
+    if (out.debugLog)
+        out.debugLog = clampSize(*out.debugLog);
+    out.speedCaption = QPoint(static_cast<int>(divTrunc(out.speedGauge.width(), 2)) - 20, 0);
     return out;
 }
 

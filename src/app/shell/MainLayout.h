@@ -11,16 +11,16 @@ namespace orvane {
 // The column beside the video frame, top to bottom.
 enum ColumnControl { ChkTrak, Command3, Abort, Command5, Command1, Frame3, ColumnSize };
 
-// Geometry the layout starts from: designed positions, and the frame size in `picture1`.
+// Geometry the layout starts from: designed positions, and the frame size in `liveView`.
 struct MainLayoutInput {
     QSize inner; // client area
     bool debugDisplay = true;
     bool moreText = false;
-    QRect picture1;
-    QRect text1;  // designed top and height of the text area
-    QRect mirX;   // designed left, height
-    QRect mirY;   // designed top, width
-    QRect mirRad; // designed left, height
+    QRect liveView;
+    QRect debugLog; // designed top and height of the text area
+    QRect mirX;     // designed left, height
+    QRect mirY;     // designed top, width
+    QRect mirRad;   // designed left, height
     QSize savePicture;
     std::array<QRect, ColumnSize> column; // designed lefts and sizes
     int picture3Width = 40;
@@ -30,10 +30,10 @@ struct MainLayoutInput {
 // sliders' maxima change only in the debug arrangement.
 struct MainLayout {
     bool debugControlsVisible = false;
-    QRect picture2;
-    QRect picture3;
-    QRect text2;
-    std::optional<QRect> text1, mirX, mirY, mirRad, savePicture;
+    QRect zoneBars;
+    QRect speedGauge;
+    QRect readingsTable;
+    std::optional<QRect> debugLog, mirX, mirY, mirRad, savePicture;
     std::optional<int> mirXMax, mirYMax, mirRadMax;
     std::array<QRect, ColumnSize> column;
     QRect cmdpause;
