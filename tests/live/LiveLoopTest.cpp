@@ -1,4 +1,7 @@
 #include "LiveLoopRig.h"
+#include "core/EventPump.h"
+#include "core/ProgramState.h"
+#include "live/PauseButton.h"
 #include "live/SpeedGauge.h"
 
 #include <gtest/gtest.h>
@@ -143,5 +146,39 @@ TEST(SpeedGauge, WedgeFromTheBottomLeftGreenThenYellowFromSeventyRedAboveNinetyF
         clearPicture(gauge, QSize(40, 150));
         drawSpeedGauge(gauge, percent);
         EXPECT_EQ(gauge.pixelColor(0, 144), colour) << percent;
+    }
+}
+
+// The Pause button holds the test where it stands until a second click, which arrives through
+// the events the pause runs; closing ends a pause too. The held controls come back as they were.
+TEST(PauseButton, HoldsTheModeUntilASecondClickOrClosingThenGivesTheControlsBack) {
+    struct Controls : PauseControls {
+        bool command3 = true, chkTrak = false;
+        QColor colour = Qt::gray;
+        bool command3Enabled() const override { return command3; }
+        bool chkTrakEnabled() const override { return chkTrak; }
+        void setCommand3Enabled(bool on) override { command3 = on; }
+        void setChkTrakEnabled(bool on) override { chkTrak = on; }
+        QColor buttonColour() const override { return colour; }
+        void setButtonColour(const QColor& c) override { colour = c; }
+    } controls;
+    for (const bool closing : {false, true}) {
+        PauseButton button;
+        ProgramState program;
+        program.startTest();
+        CallbackEventPump pump;
+        pump.setHook([&] {
+            EXPECT_TRUE(program.paused() && !controls.command3);
+            if (pump.count() < PauseButton::BlinkRounds * 3)
+                return;
+            if (closing)
+                program.beginClosing();
+            else
+                button.click(controls, pump, program);
+        });
+        button.click(controls, pump, program);
+        EXPECT_EQ(program.mode(), closing ? ProgramMode::Closing : ProgramMode::Testing);
+        EXPECT_EQ(std::tuple(controls.command3, controls.chkTrak, controls.colour),
+                  std::tuple(true, false, QColor(Qt::gray)));
     }
 }
