@@ -12,7 +12,7 @@ class frmEdit;
 
 namespace orvane {
 
-// The mirror specification editor. Open it modally from "&Add or Edit Mirror Specifications";
+// The mirror record editor. Open it modally from "&Add or Edit Mirror Specifications";
 // a successful save has already updated the current mirror and the mirror list.
 class frmEdit : public QDialog {
     Q_OBJECT
