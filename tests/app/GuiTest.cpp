@@ -257,6 +257,11 @@ TEST_F(ControllerTest, TheTestTakesOverTheWindowAndAnAbortGivesItBack) {
                 controls().startTestButton->isEnabled());
     EXPECT_TRUE(controller.liveLoop().runPass()); // carries on where it stood
     EXPECT_EQ(controller.state().outputs.MotorStatus, "Test Aborted!");
+    // Only a completed test shows its verdict by itself; any readings show it when asked.
+    EXPECT_FALSE(controller.verdict().window());
+    controller.verdict().showLastTest();
+    ASSERT_TRUE(controller.verdict().window() && controller.verdict().window()->isVisible())
+        << messages.texts().join('|').toStdString();
 
     controls().abortCheck->setChecked(false);
     controls().startTestButton->click();

@@ -34,9 +34,10 @@ MainController::MainController(ControllerServices services)
              services_.clock}),
       results_({services_.programFolder, settings_, state_, services_.messages, services_.clock,
                 services_.pump, *window_}),
+      verdict_({settings_, state_, services_.messages, *window_}),
       test_({services_.programFolder, settings_, program_, state_, hardware_, display_, *window_,
-             *binding_, liveTimer_, live_, pause_, results_, services_.sound, services_.messages,
-             services_.clock}) {
+             *binding_, liveTimer_, live_, pause_, results_, verdict_, services_.sound,
+             services_.messages, services_.clock}) {
     window_->setWindowIcon(orvaneLogo(64));
     liveTimer_.setObjectName(QStringLiteral("Timer1"));
     liveTimer_.setInterval(Timer1Ms);

@@ -10,6 +10,7 @@
 #include "app/gui/ResultsWiring.h"
 #include "app/gui/SetupMenuWiring.h"
 #include "app/gui/TestRunWiring.h"
+#include "app/gui/VerdictWiring.h"
 #include "app/shell/Help.h"
 #include "core/AppState.h"
 #include "core/ProgramState.h"
@@ -68,6 +69,7 @@ class MainController : public QObject {
     SetupMenuWiring& setupMenus() { return setup_; }
     LiveLoopWiring& liveLoop() { return live_; }
     TestRunWiring& testRun() { return test_; }
+    VerdictWiring& verdict() { return verdict_; }
     const QString& programFolder() const { return services_.programFolder; }
     bool waitForIt() const { return waitForIt_; }
     FloatingTextWindow* floatingText() const;
@@ -106,6 +108,7 @@ class MainController : public QObject {
     MirrorMenuWiring mirrors_;
     LiveLoopWiring live_;
     ResultsWiring results_;
+    VerdictWiring verdict_;
     TestRunWiring test_;
 };
 

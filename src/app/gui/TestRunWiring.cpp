@@ -1,5 +1,7 @@
 #include "app/gui/TestRunWiring.h"
 
+#include "app/gui/VerdictWiring.h"
+
 #include "app/gui/DisplaySync.h"
 #include "app/gui/Hardware.h"
 #include "app/gui/LiveLoopWiring.h"
@@ -47,7 +49,11 @@ TestHooks TestRunWiring::hooks() {
     h.closeWindow = [this] {
         QMetaObject::invokeMethod(&c_.window, &QWidget::close, Qt::QueuedConnection);
     };
-    h.saveData = [this] { c_.results.saveData(); };
+    // Only a completed test saves; its verdict follows.
+    h.saveData = [this] {
+        c_.results.saveData();
+        c_.verdict.showLastTest();
+    };
     return h;
 }
 

@@ -17,6 +17,7 @@ class MainWindow;
 class PauseWiring;
 class ResultsWiring;
 class SettingsBinding;
+class VerdictWiring;
 struct MainState;
 
 struct TestRunContext {
@@ -32,6 +33,7 @@ struct TestRunContext {
     LiveLoopWiring& live;
     const PauseWiring& pause;
     ResultsWiring& results;
+    VerdictWiring& verdict;
     SoundPlayer& sounds;
     MessageBoxes& messages;
     Clock& clock;
