@@ -1,10 +1,12 @@
 #include "core/HardwareConfig.h"
 
 #include "core/ProgramFolder.h"
+#include "core/SafeSave.h"
 
 #include <QDir>
 #include <QFile>
 #include <QSettings>
+#include <QTemporaryDir>
 
 namespace orvane {
 
@@ -69,15 +71,21 @@ HardwareConfigLoad loadHardwareConfig(const QString& programFolder) {
 }
 
 bool saveHardwareConfig(const QString& programFolder, const HardwareConfig& config) {
-    const QString path = hardwareConfigPath(programFolder);
-    // QSettings refuses to rewrite a file it could not parse; the file is written whole anyway.
-    QFile::remove(path);
-    QSettings file(path, QSettings::IniFormat);
-    file.setValue(hardwarekeys::PortBackend, backendName(config.portBackend));
-    file.setValue(hardwarekeys::PortDevice, config.portDevice);
-    file.setValue(hardwarekeys::BenchFile, config.benchFile);
-    file.sync();
-    return file.status() == QSettings::NoError;
+    // QSettings writes the text into a scratch file; the save path puts it in place.
+    const QTemporaryDir scratch;
+    const QString draft = scratch.filePath(HardwareConfigFileName);
+    {
+        QSettings file(draft, QSettings::IniFormat);
+        file.setValue(hardwarekeys::PortBackend, backendName(config.portBackend));
+        file.setValue(hardwarekeys::PortDevice, config.portDevice);
+        file.setValue(hardwarekeys::BenchFile, config.benchFile);
+        file.sync();
+        if (!scratch.isValid() || file.status() != QSettings::NoError)
+            return false;
+    }
+    QFile written(draft);
+    return written.open(QIODevice::ReadOnly) &&
+           saveFileSafely(hardwareConfigPath(programFolder), written.readAll());
 }
 
 } // namespace orvane

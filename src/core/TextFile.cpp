@@ -1,22 +1,22 @@
 #include "core/TextFile.h"
 
 #include "core/LogCategories.h"
+#include "core/SafeSave.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace orvane {
 
 namespace {
 // Every text file the program writes passes here, so the results log sees each one.
-bool reportSave(bool saved, const QString& path, const QFileDevice& file, QString* error) {
+bool reportSave(bool saved, const QString& path, const QString& problem, QString* error) {
     if (saved) {
         qCDebug(lcResults) << "saved" << path;
         return true;
     }
-    qCDebug(lcResults) << "could not save" << path << file.errorString();
+    qCDebug(lcResults) << "could not save:" << problem;
     if (error)
-        *error = file.errorString();
+        *error = problem;
     return false;
 }
 } // namespace
@@ -29,21 +29,13 @@ QString crlfJoin(const QStringList& lines) {
 }
 
 bool writeTextFile(const QString& path, const QString& text, QString* error) {
-    QSaveFile file(path);
-    bool saved = file.open(QIODevice::WriteOnly);
-    if (saved) {
-        file.write(text.toUtf8());
-        saved = file.commit();
-    }
-    return reportSave(saved, path, file, error);
+    QString problem;
+    return reportSave(saveFileSafely(path, text.toUtf8(), &problem), path, problem, error);
 }
 
 bool appendTextFile(const QString& path, const QString& text, QString* error) {
-    QFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    const bool saved =
-        file.open(QIODevice::WriteOnly | QIODevice::Append) && file.write(bytes) == bytes.size();
-    return reportSave(saved, path, file, error);
+    QString problem;
+    return reportSave(appendFileSafely(path, text.toUtf8(), &problem), path, problem, error);
 }
 
 QStringList splitTextLines(const QString& text) {

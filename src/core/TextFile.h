@@ -11,7 +11,7 @@ inline constexpr char CrLf[] = "\r\n";
 // Joins the lines with CR LF, each line (the last too) ending in CR LF.
 QString crlfJoin(const QStringList& lines);
 
-// Writes the text whole and atomically: a crash mid-save leaves the old file in place.
+// The text in UTF-8, written whole or not at all (see saveFileSafely); `error` says why not.
 bool writeTextFile(const QString& path, const QString& text, QString* error = nullptr);
 bool appendTextFile(const QString& path, const QString& text, QString* error = nullptr);
 

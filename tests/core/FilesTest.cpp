@@ -1,11 +1,15 @@
 #include "core/MessageBoxes.h"
 #include "core/ProgramFolder.h"
+#include "core/SafeSave.h"
 #include "core/SettingsFile.h"
 #include "core/TextFile.h"
+#include "support/StoppingFileSystem.h"
 #include "support/TempFolder.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QRegularExpression>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -22,6 +26,65 @@ TEST(ProgramFolder, CommandLineFirstThenAWritableExecutableFolderAndTextFilesInC
     ASSERT_TRUE(writeTextFile(dir.file("a.txt"), crlfJoin({"one", ""})));
     ASSERT_TRUE(appendTextFile(dir.file("a.txt"), "two\nthree"));
     EXPECT_EQ(*readTextLines(dir.file("a.txt")), (QStringList{"one", "", "two", "three"}));
+}
+
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+TEST(SafeSave, AFailureFullDiskOrKillAtAnyStepLeavesTheOldFileOrTheWholeNewOne) {
+    using Stop = testkit::StoppingFileSystem::Stop;
+    testkit::TempFolder dir;
+    const QString path = dir.file("record.ini");
+    const QByteArray old = "old\r\n", fresh = "new, and longer than the old\r\n";
+    QStringList steps;
+    {
+        testkit::StoppingFileSystem counted(Stop::Kill, testkit::StoppingFileSystem::atCall(0));
+        ASSERT_TRUE(saveFileSafely(path, old));
+        steps = counted.calls;
+    }
+    EXPECT_EQ(steps.size(), 8); // open, write, fsync, close, rename; the folder: open, fsync, close
+    for (const Stop stop : {Stop::Refuse, Stop::DiskFull, Stop::Kill}) {
+        for (int k = 1; k <= steps.size(); ++k) {
+            SCOPED_TRACE(QString("stop %1 at %2").arg(int(stop)).arg(steps[k - 1]).toStdString());
+            ASSERT_TRUE(saveFileSafely(path, old));
+            QString problem;
+            testkit::StoppingFileSystem fs(stop, testkit::StoppingFileSystem::atCall(k));
+            const bool saved = saveFileSafely(path, fresh, &problem);
+            const bool renamed = k > steps.indexOf(QRegularExpression("rename .*")) + 1;
+            EXPECT_EQ(bytesOf(path), renamed ? fresh : old);
+            // A full disk still lets the folder be closed: the last step then succeeds.
+            EXPECT_EQ(saved, stop == Stop::DiskFull && k == steps.size());
+            if (!saved) {
+                EXPECT_TRUE(problem.startsWith(
+                                path + (renamed ? " was saved, but " : " was not saved: ")) &&
+                            problem.contains(stop == Stop::DiskFull ? "No space left on device"
+                                                                    : "Input/output error"))
+                    << problem.toStdString();
+            }
+            if (stop != Stop::Kill) { // no temporary file is left behind
+                EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                          QStringList{"record.ini"});
+            }
+        }
+    }
+}
+
+TEST(SafeSave, CopiesKeepPermissionsAndLinksStayLinks) {
+    testkit::TempFolder dir;
+    const QString program = dir.file("figure45.exe"), copy = dir.file("copy.exe");
+    ASSERT_TRUE(saveFileSafely(program, "MZ"));
+    ASSERT_TRUE(QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner));
+    ASSERT_TRUE(copyFileSafely(program, copy));
+    EXPECT_TRUE(QFileInfo(copy).isExecutable() && bytesOf(copy) == "MZ");
+    QString problem;
+    EXPECT_FALSE(copyFileSafely(dir.file("missing.exe"), copy, &problem));
+    EXPECT_TRUE(problem.startsWith(dir.file("missing.exe") + " could not be read"));
+    EXPECT_EQ(bytesOf(copy), "MZ");
+    ASSERT_TRUE(QFile::link(copy, dir.file("link.exe")));
+    ASSERT_TRUE(appendFileSafely(dir.file("link.exe"), "+"));
+    EXPECT_TRUE(QFileInfo(dir.file("link.exe")).isSymLink() && bytesOf(copy) == "MZ+");
 }
 
 // Unusual values in the order Settings declares them; neighbouring check marks differ, so two
