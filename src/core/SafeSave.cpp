@@ -143,8 +143,8 @@ class Save {
         problem_ = placed_ ? QStringLiteral("%1 was saved, but %2 while %3: a power cut may yet "
                                             "lose it.")
                                  .arg(path_, reason, QLatin1String(step))
-                           : QStringLiteral("%1 was not saved: %2 while %3; what was there "
-                                            "before is unchanged.")
+                           : QStringLiteral("%1 was not saved: %2 while %3; any earlier "
+                                            "file of that name is kept.")
                                  .arg(path_, reason, QLatin1String(step));
         if (fd_ >= 0)
             fs_.close(std::exchange(fd_, -1));

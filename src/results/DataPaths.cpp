@@ -3,7 +3,6 @@
 #include "core/ProgramFolder.h"
 
 #include <QDir>
-#include <QFile>
 #include <QStringList>
 
 namespace orvane {
@@ -31,12 +30,6 @@ QString dataFile(const QString& textpath, const QString& mirror, const QString& 
 QString quotedDataFile(const QString& textpath, const QString& mirror, const QString& kind,
                        const QString& fileName) {
     return QStringList{textpath, mirror, kind, fileName}.join(QDir::separator());
-}
-
-bool copyReplacing(const QString& from, const QString& to) {
-    if (QFile::exists(to) && !QFile::remove(to))
-        return false;
-    return QFile::copy(from, to);
 }
 
 } // namespace orvane

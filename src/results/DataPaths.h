@@ -15,7 +15,4 @@ QString dataFile(const QString& textpath, const QString& mirror, const QString& 
 QString quotedDataFile(const QString& textpath, const QString& mirror, const QString& kind,
                        const QString& fileName);
 
-// Copies `from` over `to`; false when the copy failed.
-bool copyReplacing(const QString& from, const QString& to);
-
 } // namespace orvane

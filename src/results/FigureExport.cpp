@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/ProgramFolder.h"
+#include "core/SafeSave.h"
 #include "core/TextFile.h"
 #include "results/DataPaths.h"
 #include "results/ExportValues.h"
@@ -17,10 +18,14 @@ constexpr int LastFigureZone = 15;
 constexpr int ReadingBlockLines = 45;
 constexpr int RadiusCharacters = 8;
 
+QString figureFileName(int test) {
+    return QStringLiteral("Test") + numberText(test) + ".fig";
+}
+
 void copyFigureProgram(const QString& from, const QString& to) {
     for (const QString& name :
          {FigureProgram, QStringLiteral("Egavga.bgi"), QStringLiteral("Bessel.dat")}) {
-        copyReplacing(findPathIgnoringCase(joinPath(from, {name})), joinPath(to, {name}));
+        copyFileSafely(findPathIgnoringCase(joinPath(from, {name})), joinPath(to, {name}));
     }
 }
 } // namespace
@@ -56,14 +61,19 @@ QString figureFileText(const Settings& settings, const MirrorData& inchMirror,
     return crlfJoin(lines);
 }
 
-bool exportFigure(const ResultsContext& context) {
+QString figureFilePath(const QString& textpath, const QString& mirror, int test) {
+    return dataFile(textpath, mirror, FigureFolder, figureFileName(test));
+}
+
+WriterOutcome exportFigure(const ResultsContext& context) {
     const Settings& settings = context.settings;
     const QString& name = context.mirror.WorkFile;
-    const QString fileName = QStringLiteral("Test") + numberText(context.mirror.WorkNum) + ".fig";
-
-    bool exported = false;
+    WriterOutcome outcome{figureFilePath(settings.textpath, name, context.mirror.WorkNum), {}};
     // Without a data folder the files would land in whatever folder the program runs in.
-    if (!settings.FigurePath.isEmpty() && !settings.textpath.isEmpty()) {
+    if (settings.FigurePath.isEmpty() || settings.textpath.isEmpty()) {
+        outcome.problem = outcome.path + QStringLiteral(" was not saved: no data folder or no "
+                                                        "figure45 folder is set.");
+    } else {
         const QString folder = dataFolder(settings.textpath, name, FigureFolder);
         ensureFolder(folder);
         copyFigureProgram(settings.FigurePath, folder);
@@ -71,19 +81,23 @@ bool exportFigure(const ResultsContext& context) {
         const ExportValues inches =
             settings.Metric ? convertedLengths(context.mirror, context.readings, LengthUnit::Inches)
                             : ExportValues{context.mirror, context.readings};
-        exported =
-            writeTextFile(findPathIgnoringCase(joinPath(folder, {fileName})),
-                          figureFileText(settings, inches.mirror, context.zones, inches.readings));
-        if (exported && settings.LaunchFigure)
-            exported = context.launcher.start(joinPath(folder, {FigureProgram}), folder);
+        if (writeTextFile(outcome.path,
+                          figureFileText(settings, inches.mirror, context.zones, inches.readings),
+                          &outcome.problem) &&
+            settings.LaunchFigure &&
+            !context.launcher.start(joinPath(folder, {FigureProgram}), folder)) {
+            outcome.problem = outcome.path + QStringLiteral(" was saved, but ") + FigureProgram +
+                              QStringLiteral(" could not be started.");
+        }
     }
-    if (!exported) {
+    if (!outcome.ok()) {
         context.boxes.show({ProgramTitle,
                             QStringLiteral("Problem saving Figure File as ") +
-                                quotedDataFile(settings.textpath, name, FigureFolder, fileName),
+                                quotedDataFile(settings.textpath, name, FigureFolder,
+                                               figureFileName(context.mirror.WorkNum)),
                             MessageIcon::None});
     }
-    return exported;
+    return outcome;
 }
 
 } // namespace orvane

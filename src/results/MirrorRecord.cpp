@@ -25,11 +25,15 @@ QStringList mirrorRecordLines(const MirrorData& mirror) {
             numberText(mirror.WorkNum)};
 }
 
-bool writeMirrorRecord(const QString& programFolder, const QString& name,
-                       const QStringList& lines) {
-    if (!ensureFolder(mirrorsFolder(programFolder)))
-        return false;
-    return writeTextFile(mirrorRecordPath(programFolder, name), crlfJoin(lines));
+bool writeMirrorRecord(const QString& programFolder, const QString& name, const QStringList& lines,
+                       QString* problem) {
+    if (ensureFolder(mirrorsFolder(programFolder)))
+        return writeTextFile(mirrorRecordPath(programFolder, name), crlfJoin(lines), problem);
+    if (problem) {
+        *problem = mirrorRecordPath(programFolder, name) +
+                   QStringLiteral(" was not saved: its folder could not be made.");
+    }
+    return false;
 }
 
 std::optional<double> recordNumber(const QString& line) {

@@ -16,8 +16,10 @@ QString mirrorRecordPath(const QString& programFolder, const QString& name);
 // The seven lines of a record: name, diameter, ROC, conic constant, obstruction, zones, next test.
 QStringList mirrorRecordLines(const MirrorData& mirror);
 
-// Creates the mirrors folder when missing and writes the lines; false when anything failed.
-bool writeMirrorRecord(const QString& programFolder, const QString& name, const QStringList& lines);
+// Creates the mirrors folder when missing and writes the lines; false, with `problem` saying
+// why, when anything failed.
+bool writeMirrorRecord(const QString& programFolder, const QString& name, const QStringList& lines,
+                       QString* problem = nullptr);
 
 // Fills `mirror` field by field in the record's order and stops at the first line that is no
 // number, so fields read before a failure keep their new values. A missing file fails at once.

@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "core/ProgramFolder.h"
+#include "core/SafeSave.h"
 #include "core/TextFile.h"
 #include "results/DataPaths.h"
 #include "results/ExportValues.h"
@@ -33,8 +34,8 @@ void copyProgramOnce(const QString& sixtestsPath, const QString& folder) {
     if (QFileInfo::exists(findPathIgnoringCase(joinPath(folder, {SixtestsProgram}))))
         return;
     ensureFolder(folder);
-    copyReplacing(findPathIgnoringCase(joinPath(sixtestsPath, {SixtestsProgram})),
-                  joinPath(folder, {SixtestsProgram}));
+    copyFileSafely(findPathIgnoringCase(joinPath(sixtestsPath, {SixtestsProgram})),
+                   joinPath(folder, {SixtestsProgram}));
 }
 
 // Has sixtests.exe open the set file and save the surface file, as a person would by menus.
@@ -66,6 +67,17 @@ bool offerViewer(const ResultsContext& context, const QString& surfaceFile) {
                                   context.programFolder) &&
            context.keys.send(sendKeysLiteral(surfaceFile) + Enter, true);
 }
+
+// Drives sixtests.exe and offers the viewer as the options ask; what failed, or nothing.
+QString runPrograms(const ResultsContext& context, const QString& folder, const QString& setFile,
+                    const QString& surfaceFile) {
+    if (context.settings.LaunchSixtests && !driveSixtests(context, folder, setFile, surfaceFile))
+        return SixtestsProgram + QStringLiteral(" could not be driven to save ") + surfaceFile +
+               '.';
+    if (context.settings.Launch3d && !offerViewer(context, surfaceFile))
+        return ViewerProgram + QStringLiteral(" could not be started.");
+    return {};
+}
 } // namespace
 
 QString sixtestsSetText(const Settings& settings, const MirrorData& mmMirror,
@@ -93,38 +105,44 @@ QString sixtestsSetText(const Settings& settings, const MirrorData& mmMirror,
     return crlfJoin(lines);
 }
 
-bool exportSixtests(const ResultsContext& context) {
+QString sixtestsSetPath(const QString& textpath, const QString& mirror, int test) {
+    return dataFile(textpath, mirror, SixtestsFolder,
+                    QStringLiteral("Test") + numberText(test) + ".set");
+}
+
+WriterOutcome exportSixtests(const ResultsContext& context) {
     const Settings& settings = context.settings;
     const QString& name = context.mirror.WorkFile;
     const QString number = numberText(context.mirror.WorkNum);
-
-    bool exported = false;
+    WriterOutcome outcome{sixtestsSetPath(settings.textpath, name, context.mirror.WorkNum), {}};
     // Without a data folder the files would land in whatever folder the program runs in.
-    if (!settings.textpath.isEmpty()) {
+    if (settings.textpath.isEmpty()) {
+        outcome.problem = outcome.path + QStringLiteral(" was not saved: no data folder is set.");
+    } else {
         const QString folder = dataFolder(settings.textpath, name, SixtestsFolder);
-        const QString setFile =
-            findPathIgnoringCase(joinPath(folder, {QStringLiteral("Test") + number + ".set"}));
         const QString surfaceFile = joinPath(folder, {QStringLiteral("test") + number + ".3d"});
         const ExportValues mm = settings.Metric ? ExportValues{context.mirror, context.readings}
                                                 : convertedLengths(context.mirror, context.readings,
                                                                    LengthUnit::Millimetres);
 
         copyProgramOnce(settings.Sixtestspath, folder);
-        exported = writeTextFile(setFile, sixtestsSetText(settings, mm.mirror, context.zones,
-                                                          mm.readings, context.TestStdDeviation));
-        if (exported && settings.LaunchSixtests)
-            exported = driveSixtests(context, folder, setFile, surfaceFile);
-        if (exported && settings.Launch3d)
-            exported = offerViewer(context, surfaceFile);
+        if (writeTextFile(outcome.path,
+                          sixtestsSetText(settings, mm.mirror, context.zones, mm.readings,
+                                          context.TestStdDeviation),
+                          &outcome.problem)) {
+            const QString failed = runPrograms(context, folder, outcome.path, surfaceFile);
+            if (!failed.isEmpty())
+                outcome.problem = outcome.path + QStringLiteral(" was saved, but ") + failed;
+        }
     }
-    if (!exported) {
+    if (!outcome.ok()) {
         context.boxes.show({QStringLiteral("SHIT SHIT SHIT"),
                             QStringLiteral("Problem Saving Sixtests File as:") + CrLf +
                                 quotedDataFile(settings.textpath, name, SixtestsFolder,
                                                QStringLiteral("test") + number + ".set"),
                             MessageIcon::Critical});
     }
-    return exported;
+    return outcome;
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/ResultsContext.h"
+#include "results/WriterOutcome.h"
 
 namespace orvane {
 
@@ -9,9 +10,12 @@ QString sixtestsSetText(const Settings& settings, const MirrorData& mmMirror,
                         const ZoneTable& zones, const ZoneReadings& mmReadings,
                         double TestStdDeviation);
 
-// Writes textpath/<mirror>/SixTests/Test<n>.set in millimetres, copies sixtests.exe beside it
-// the first time, and when asked drives sixtests.exe by keystrokes and offers 3dmirror.exe.
-// On failure says so and returns false; the current mirror and the readings are never changed.
-bool exportSixtests(const ResultsContext& context);
+// textpath/<mirror>/SixTests/Test<n>.set, found whatever its letter case.
+QString sixtestsSetPath(const QString& textpath, const QString& mirror, int test);
+
+// Writes the set file of test WorkNum in millimetres, copies sixtests.exe beside it the first
+// time, and when asked drives sixtests.exe by keystrokes and offers 3dmirror.exe. On failure
+// says so; the current mirror and the readings are never changed.
+WriterOutcome exportSixtests(const ResultsContext& context);
 
 } // namespace orvane

@@ -59,25 +59,30 @@ QString reportFileText(const ResultsContext& context) {
 }
 } // namespace
 
-bool writeTextReport(const ResultsContext& context) {
+QString textReportPath(const QString& textpath, const QString& mirror, int test) {
+    return dataFile(textpath, mirror, TextDataFolder,
+                    QStringLiteral("test") + numberText(test) + ".txt");
+}
+
+WriterOutcome writeTextReport(const ResultsContext& context) {
     const QString& textpath = context.settings.textpath;
     const QString& name = context.mirror.WorkFile;
-    const QString number = numberText(context.mirror.WorkNum);
-    bool written = false;
-    if (!textpath.isEmpty()) {
+    WriterOutcome outcome{textReportPath(textpath, name, context.mirror.WorkNum), {}};
+    if (textpath.isEmpty()) {
+        outcome.problem = outcome.path + QStringLiteral(" was not saved: no data folder is set.");
+    } else {
         ensureFolder(dataFolder(textpath, name, TextDataFolder));
-        written = writeTextFile(
-            dataFile(textpath, name, TextDataFolder, QStringLiteral("test") + number + ".txt"),
-            reportFileText(context));
+        writeTextFile(outcome.path, reportFileText(context), &outcome.problem);
     }
-    if (!written) {
+    if (!outcome.ok()) {
         context.boxes.show({QStringLiteral("Save Text Problem"),
                             QStringLiteral("Problem saving Text File to ") +
                                 quotedDataFile(textpath, name, TextDataFolder,
-                                               QStringLiteral("Test") + number + ".txt"),
+                                               QStringLiteral("Test") +
+                                                   numberText(context.mirror.WorkNum) + ".txt"),
                             MessageIcon::Critical});
     }
-    return written;
+    return outcome;
 }
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/ResultsContext.h"
+#include "results/WriterOutcome.h"
 
 namespace orvane {
 
@@ -8,8 +9,11 @@ namespace orvane {
 QString textReportText(const Settings& settings, const MirrorData& mirror, const ZoneTable& zones,
                        const ZoneReadings& readings);
 
-// Writes textpath/<mirror>/TextData/test<n>.txt, with the simulated bench's line below the report
-// when the test ran on it; on failure says so and returns false.
-bool writeTextReport(const ResultsContext& context);
+// textpath/<mirror>/TextData/test<n>.txt, found whatever its letter case.
+QString textReportPath(const QString& textpath, const QString& mirror, int test);
+
+// Writes the report of test WorkNum, with the simulated bench's line below the report when the
+// test ran on it; on failure says so.
+WriterOutcome writeTextReport(const ResultsContext& context);
 
 } // namespace orvane

@@ -38,12 +38,9 @@ TEST(SafeSave, AFailureFullDiskOrKillAtAnyStepLeavesTheOldFileOrTheWholeNewOne) 
     testkit::TempFolder dir;
     const QString path = dir.file("record.ini");
     const QByteArray old = "old\r\n", fresh = "new, and longer than the old\r\n";
-    QStringList steps;
-    {
-        testkit::StoppingFileSystem counted(Stop::Kill, testkit::StoppingFileSystem::atCall(0));
-        ASSERT_TRUE(saveFileSafely(path, old));
-        steps = counted.calls;
-    }
+    testkit::StoppingFileSystem counted(Stop::Kill, testkit::StoppingFileSystem::atCall(0));
+    ASSERT_TRUE(saveFileSafely(path, old));
+    const QStringList steps = counted.calls;
     EXPECT_EQ(steps.size(), 8); // open, write, fsync, close, rename; the folder: open, fsync, close
     for (const Stop stop : {Stop::Refuse, Stop::DiskFull, Stop::Kill}) {
         for (int k = 1; k <= steps.size(); ++k) {

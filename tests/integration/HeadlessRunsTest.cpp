@@ -8,6 +8,7 @@
 #include "core/SettingsFile.h"
 #include "core/TextFile.h"
 #include "results/MirrorRecord.h"
+#include "support/StoppingFileSystem.h"
 
 #include <QFile>
 #include <QImage>
@@ -200,3 +201,39 @@ TEST(HeadlessCommand, WithoutASettingsFileTheFirstRunDefaultsServe) {
 }
 
 } // namespace
+
+// Test 1 is there already; then the disk fills at the record, then at the report. Nothing is
+// written over, the record's number never passes what is on disk, and exit 1 says what failed.
+TEST(HeadlessCommand, ATakenNumberOrAFullDiskIsToldAndNothingIsWrittenOver) {
+    ExampleFolder folder;
+    const QString reports = joinPath(folder.path(), {"TestResults", "Demo6f4", "TextData"});
+    const QString record = mirrorRecordPath(folder.path(), "Demo6f4");
+    ASSERT_TRUE(ensureFolder(reports) && writeTextFile(reports + "/test1.txt", "test 1\r\n"));
+    const struct {
+        StoppingFileSystem::Choice fullAt;
+        int exit;
+        QString out;
+        QString told;
+    } cases[] = {
+        {StoppingFileSystem::atCall(0), ExitCompleted,
+         "Saved as test 2 of Demo6f4: ", "Test Number Taken: Test 1 of Demo6f4 is already saved"},
+        {StoppingFileSystem::atFirst("write", "Demo6f4.ini"), ExitFailed,
+         "Saved " + reports + "/test3.txt\nNot saved: " + record +
+             " was not saved: No space left on device while writing it",
+         "The test number of Demo6f4 stays 3."},
+        {StoppingFileSystem::atFirst("write", "test4.txt"), ExitFailed,
+         "stays 3.\nNot saved: " + reports +
+             "/test4.txt was not saved: No space left on device while writing it",
+         "is already saved (" + reports + "/test3.txt), so this test is saved as test 4."}};
+    for (const auto& c : cases) {
+        StoppingFileSystem disk(StoppingFileSystem::Stop::DiskFull, c.fullAt);
+        const CommandResult r = runCommand({"test", "--program-folder", folder.path(), "--mirror",
+                                            "Demo6f4", "--sets", "1", "--circle", "160,120,99"});
+        EXPECT_EQ(r.exit, c.exit);
+        EXPECT_TRUE(r.out.contains(c.out)) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(c.told)) << r.err.toStdString();
+        EXPECT_EQ(lines(record).value(6), "3");
+    }
+    EXPECT_EQ(lines(reports + "/test1.txt"), QStringList{"test 1"});
+    EXPECT_FALSE(QFile::exists(reports + "/test4.txt"));
+}

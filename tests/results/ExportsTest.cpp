@@ -59,11 +59,11 @@ TEST(TextReport, WritesOverAnEarlierFileInFoldersOfAnyCaseAndNeedsADataFolder) {
     const QString existing = joinPath(bench.settings.textpath, {"newt6", "textdata", "test3.txt"});
     ASSERT_TRUE(ensureFolder(QFileInfo(existing).path()));
     ASSERT_TRUE(writeTextFile(existing, "an earlier report, longer than this one\r\n"));
-    ASSERT_TRUE(writeTextReport(bench.context()));
+    ASSERT_TRUE(writeTextReport(bench.context()).ok());
     EXPECT_EQ(bench.bytes(existing),
               textReportText(bench.settings, bench.mirror, bench.zones, bench.readings).toUtf8());
     bench.settings.textpath.clear();
-    EXPECT_FALSE(writeTextReport(bench.context()));
+    EXPECT_FALSE(writeTextReport(bench.context()).ok());
     EXPECT_EQ(bench.boxes.texts(), QStringList{"Problem saving Text File to " + Sep + "Newt6" +
                                                Sep + "TextData" + Sep + "Test3.txt"});
     EXPECT_EQ(bench.boxes.titles(), QStringList{"Save Text Problem"});
@@ -72,7 +72,7 @@ TEST(TextReport, WritesOverAnEarlierFileInFoldersOfAnyCaseAndNeedsADataFolder) {
 TEST(FigureExport, LinesForOneSetAndTheReadingBlockOfMoreSets) {
     ResultsBench bench;
     fiveZones(bench);
-    ASSERT_TRUE(exportFigure(bench.context()));
+    ASSERT_TRUE(exportFigure(bench.context()).ok());
     const QString zoneLines = "1.732050 0.000000 0.01\r\n1.5 0.000000 0.02\r\n2.1 0.000000 0.03\r\n"
                               "2.4 0.000000 0.04\r\n3 0.000000 0.05\r\n";
     const QString filler = QString("0.000000 0.000000 0.000000\r\n").repeated(10);
@@ -82,7 +82,7 @@ TEST(FigureExport, LinesForOneSetAndTheReadingBlockOfMoreSets) {
     // Sets 1, 2 and 3 of every zone whatever the number of sets, the block filled to 45 lines.
     bench.settings.Reps = 1;
     bench.settings.menus.fixedSource = true;
-    ASSERT_TRUE(exportFigure(bench.context()));
+    ASSERT_TRUE(exportFigure(bench.context()).ok());
     const QString block = QString("0.011 0.012 0.013 0.021 0.022 0.023 0.031 0.032 0.033 0.041 "
                                   "0.042 0.043 0.051 0.052 0.053 ")
                               .replace(' ', "\r\n");
@@ -102,7 +102,7 @@ TEST(FigureExport, MetricDataIsWrittenInInchesAndKeptInMillimetresEvenWhenWritin
         if (blocked) { // a folder in the file's way
             ASSERT_TRUE(QFile::remove(file) && ensureFolder(file));
         }
-        EXPECT_EQ(exportFigure(bench.context()), !blocked);
+        EXPECT_EQ(exportFigure(bench.context()).ok(), !blocked);
         if (!blocked) {
             EXPECT_EQ(figure(bench).split("\r\n").mid(1, 3),
                       QStringList({"48 6 -1", "1.732050 0.000000 0.1", "1.5 0.000000 -0.01"}));
@@ -121,10 +121,10 @@ TEST(FigureExport, CopiesTheProgramEveryTimeStartsItWhenAskedAndNeedsItsFolder) 
     ensureFolder(bench.settings.FigurePath);
     for (const QString name : {"figure45.exe", "Egavga.bgi", "BESSEL.DAT"})
         writeTextFile(joinPath(bench.settings.FigurePath, {name}), name + " v1");
-    ASSERT_TRUE(exportFigure(bench.context()));
+    ASSERT_TRUE(exportFigure(bench.context()).ok());
     writeTextFile(joinPath(bench.settings.FigurePath, {"figure45.exe"}), "figure45.exe v2");
     bench.launches = false;
-    EXPECT_FALSE(exportFigure(bench.context()));
+    EXPECT_FALSE(exportFigure(bench.context()).ok());
     EXPECT_EQ(bench.bytes(bench.dataFile("Figure", "figure45.exe")) + "|" +
                   bench.bytes(bench.dataFile("Figure", "Egavga.bgi")) + "|" +
                   bench.bytes(bench.dataFile("Figure", "Bessel.dat")),
@@ -135,7 +135,7 @@ TEST(FigureExport, CopiesTheProgramEveryTimeStartsItWhenAskedAndNeedsItsFolder) 
     // Without a figure folder nothing is written and no folder is made.
     bench.settings.FigurePath.clear();
     QDir(bench.settings.textpath).removeRecursively();
-    EXPECT_FALSE(exportFigure(bench.context()));
+    EXPECT_FALSE(exportFigure(bench.context()).ok());
     EXPECT_FALSE(QFileInfo::exists(bench.settings.textpath));
     EXPECT_EQ(bench.boxes.texts(), QStringList(2, "Problem saving Figure File as " +
                                                       bench.dataFile("Figure", "Test3.fig")));
@@ -157,7 +157,7 @@ void twoInchZones(ResultsBench& bench) {
 TEST(SixtestsExport, InchDataIsWrittenInMillimetresAndKeptInInchesWithSixtestsCopiedOnce) {
     ResultsBench bench;
     twoInchZones(bench);
-    ASSERT_TRUE(exportSixtests(bench.context())); // no sixtests.exe anywhere: no failure
+    ASSERT_TRUE(exportSixtests(bench.context()).ok()); // no sixtests.exe anywhere: no failure
     EXPECT_EQ(bench.bytes(bench.dataFile("SixTests", "Test3.set")),
               "Newt6 Test Number 3\r\n152.4   38.1   Mirror, obstruction diameters (mm)\r\n"
               "Foucault\r\n0.0     Source distance (0=moving source)\r\ny, MM   X, mm\r\n"
@@ -178,7 +178,7 @@ TEST(SixtestsExport, InchDataIsWrittenInMillimetresAndKeptInInchesWithSixtestsCo
     for (int set = 0; set < 4; ++set)
         bench.readings.at(2, set) = zone2[set];
     bench.readings.at(1, 1) = 0.2; // zone 1: mean 0.1" = 2.54 mm
-    ASSERT_TRUE(exportSixtests(bench.context()));
+    ASSERT_TRUE(exportSixtests(bench.context()).ok());
     const QStringList lines =
         QString::fromUtf8(bench.bytes(bench.dataFile("SixTests", "Test3.set"))).split("\r\n");
     EXPECT_EQ(QStringList({lines[3], lines[5], lines[6], lines[8], lines[10]}),
@@ -189,7 +189,7 @@ TEST(SixtestsExport, InchDataIsWrittenInMillimetresAndKeptInInchesWithSixtestsCo
     const QString source = joinPath(bench.root.path(), {"SIXTESTS.EXE"});
     for (const char* version : {"first", "second"}) {
         writeTextFile(source, version);
-        ASSERT_TRUE(exportSixtests(bench.context()));
+        ASSERT_TRUE(exportSixtests(bench.context()).ok());
     }
     EXPECT_EQ(bench.bytes(bench.dataFile("SixTests", "sixtests.exe")), "first");
 }
@@ -199,7 +199,7 @@ TEST(SixtestsExport, DrivesSixtestsByKeysWithItsPausesInOrderOrStopsAtAFailure) 
     twoInchZones(bench);
     bench.settings.textpath = bench.root.path() + "/data (v+1)";
     bench.settings.LaunchSixtests = bench.settings.Launch3d = true;
-    ASSERT_TRUE(exportSixtests(bench.context()));
+    ASSERT_TRUE(exportSixtests(bench.context()).ok());
     const QString folder = joinPath(bench.settings.textpath, {"Newt6", "SixTests"});
     const QString typedSet = sendKeysLiteral(joinPath(folder, {"Test3.set"}));
     const QString typedSurface = sendKeysLiteral(joinPath(folder, {"test3.3d"}));
@@ -219,14 +219,14 @@ TEST(SixtestsExport, DrivesSixtestsByKeysWithItsPausesInOrderOrStopsAtAFailure) 
     bench.events.clear();
     bench.boxes.shown.clear();
     bench.failAt = bench.sent + 2;
-    EXPECT_FALSE(exportSixtests(bench.context()));
+    EXPECT_FALSE(exportSixtests(bench.context()).ok());
     EXPECT_EQ(bench.events.size(), 3); // start, "%fo", the failed path
     bench.launches = false;
-    EXPECT_FALSE(exportSixtests(bench.context()));
+    EXPECT_FALSE(exportSixtests(bench.context()).ok());
     EXPECT_EQ(bench.events.size(), 4);
     const QString data = bench.settings.textpath;
     bench.settings.textpath.clear();
-    EXPECT_FALSE(exportSixtests(bench.context()));
+    EXPECT_FALSE(exportSixtests(bench.context()).ok());
     const QString file = Sep + "Newt6" + Sep + "SixTests" + Sep + "test3.set";
     const QString message = "Problem Saving Sixtests File as:\r\n";
     EXPECT_EQ(bench.boxes.texts(), QStringList(2, message + data + file) << message + file);

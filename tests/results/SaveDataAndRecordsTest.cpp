@@ -2,6 +2,7 @@
 // editor that writes them and the recent-mirror list; choosing the outside programs' folders,
 // and typing into them through a stand-in xdotool that logs what it is asked to type.
 #include "ResultsBench.h"
+#include "core/SafeSave.h"
 #include "results/FileChooser.h"
 #include "results/MirrorEditorSession.h"
 #include "results/MirrorEntry.h"
@@ -12,6 +13,10 @@
 #include "results/SaveOptionsModel.h"
 #include "results/SendKeys.h"
 #include "results/XdotoolKeystrokeSender.h"
+#include "support/StoppingFileSystem.h"
+
+#include <QDirIterator>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
 
@@ -67,15 +72,110 @@ TEST(SaveData, EachSaveWritesTheNextTestAndAdvancesTheRecordOnlyWhenEveryWriterS
     // A failing figure export spoils the save even though the text report was written.
     bench.settings.Savefigure = true;
     EXPECT_TRUE(saveData(bench.context()).SaveProblem);
-    EXPECT_TRUE(QFileInfo::exists(bench.dataFile("TextData", "test5.txt")));
-    EXPECT_TRUE(bench.recordBytes("Newt6").endsWith("\r\n5\r\n"));
     EXPECT_EQ(bench.boxes.texts().value(1).left(30), "Problem saving Figure File as ");
-    // A record that cannot be written does not hold the counter back.
+    // test5.txt is taken, so test 6 is saved; its record cannot be, so the number stays.
     bench.settings.Savefigure = false;
     QDir(bench.programFolder).removeRecursively();
     ASSERT_TRUE(writeTextFile(bench.programFolder, "a file where the folder belongs\r\n"));
-    EXPECT_FALSE(saveData(bench.context()).SaveProblem);
-    EXPECT_EQ(bench.mirror.WorkNum, 6);
+    EXPECT_TRUE(saveData(bench.context()).SaveProblem);
+    EXPECT_TRUE(QFileInfo::exists(bench.dataFile("TextData", "test6.txt")));
+    EXPECT_EQ(bench.mirror.WorkNum, 5);
+    EXPECT_EQ(bench.boxes.titles().mid(2),
+              QStringList({"Save Data Problem", "Test Number Taken", "Save Data Problem"}));
+    EXPECT_TRUE(bench.boxes.texts().last().endsWith(
+        "Newt6.ini was not saved: its folder could not be made.\r\nThe test number of Newt6 "
+        "stays 5."));
+}
+
+namespace {
+// Every file below the folder, by path, with its bytes.
+QMap<QString, QByteArray> filesBelow(const ResultsBench& bench) {
+    QMap<QString, QByteArray> files;
+    QDirIterator it(bench.root.path(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        files[path] = bench.bytes(path);
+    }
+    return files;
+}
+} // namespace
+
+// Test 3's figure, report and set file beside test 2's report, then the record: one call
+// failing, the disk filling or the program killed at each call of the save in turn.
+TEST(SaveData, AFailureFullDiskOrKillAnywhereLosesNothingAndTheNextSaveWritesOverNothing) {
+    using Stop = StoppingFileSystem::Stop;
+    StoppingFileSystem counted(Stop::Kill, StoppingFileSystem::atCall(0));
+    ResultsBench bench;
+    bench.settings.Savefigure = bench.settings.Savetext = bench.settings.SaveSixtests = true;
+    bench.settings.FigurePath = bench.root.path(); // no figure45.exe to copy
+    const MirrorData mirror = bench.mirror;
+    ASSERT_TRUE(writeMirrorRecord(bench.programFolder, "Newt6", mirrorRecordLines(mirror)));
+    ASSERT_TRUE(ensureFolder(bench.dataFile("TextData", "")) &&
+                writeTextFile(bench.dataFile("TextData", "test2.txt"), "test 2\r\n"));
+    const QMap<QString, QByteArray> before = filesBelow(bench);
+    const auto restore = [&] { // in the folders a whole save made
+        for (const QString& path : filesBelow(bench).keys())
+            QFile::remove(path);
+        for (auto [path, bytes] : before.asKeyValueRange())
+            ASSERT_TRUE(saveFileSafely(path, bytes));
+        bench.mirror = mirror;
+        bench.boxes.shown.clear();
+    };
+    counted.calls.clear();
+    ASSERT_FALSE(saveData(bench.context()).SaveProblem);
+    const QStringList steps = counted.calls;
+    const QMap<QString, QByteArray> whole = filesBelow(bench);
+    QStringList files; // the record last
+    for (const char* name : {"data/Newt6/Figure/Test3.fig", "data/Newt6/TextData/test3.txt",
+                             "data/Newt6/SixTests/Test3.set", "program/mirrors/Newt6.ini"})
+        files << bench.root.file(name);
+    for (const Stop stop : {Stop::Refuse, Stop::DiskFull, Stop::Kill}) {
+        for (int k = 1; k <= steps.size(); ++k) {
+            SCOPED_TRACE(QString("stop %1 at %2").arg(int(stop)).arg(steps[k - 1]).toStdString());
+            restore();
+            QStringList made;
+            SaveDataResult result;
+            {
+                StoppingFileSystem fs(stop, StoppingFileSystem::atCall(k));
+                result = saveData(bench.context());
+                made = fs.made;
+            }
+            const auto saved = [&](const QString& file) {
+                return made.filter(QRegularExpression("^rename .* " + file + "$")).size() == 1;
+            };
+            // Each file as before or whole, the record advanced last.
+            const QMap<QString, QByteArray> after = filesBelow(bench);
+            for (const QString& file : files) {
+                EXPECT_EQ(after.value(file, "(none)"),
+                          (saved(file) ? whole : before).value(file, "(none)"));
+                EXPECT_TRUE(saved(file) || !saved(files[3])) << file.toStdString();
+                // What was tried and not saved is told.
+                if (stop != Stop::Kill && !saved(file) &&
+                    (file != files[3] || result.files.size() == 4)) {
+                    EXPECT_TRUE(bench.boxes.texts().last().contains(file)) << file.toStdString();
+                }
+            }
+            if (stop != Stop::Kill) {
+                EXPECT_EQ(bench.mirror.WorkNum, result.SaveProblem ? 3 : 4);
+                EXPECT_TRUE(result.SaveProblem || saved(files[3]));
+                EXPECT_EQ(after.keys().filter(".tmp"), QStringList());
+            }
+            // Started again, the program saves the next test over none of the files there.
+            ASSERT_TRUE(readMirrorRecord(files[3], bench.mirror));
+            const bool taken = bench.mirror.WorkNum == 3 &&
+                               (saved(files[0]) || saved(files[1]) || saved(files[2]));
+            bench.boxes.shown.clear();
+            EXPECT_FALSE(saveData(bench.context()).SaveProblem);
+            EXPECT_EQ(bench.boxes.titles(),
+                      taken ? QStringList{"Test Number Taken"} : QStringList());
+            const QMap<QString, QByteArray> next = filesBelow(bench);
+            for (auto [path, bytes] : after.asKeyValueRange()) {
+                if (path != files[3]) {
+                    EXPECT_EQ(next.value(path), bytes) << path.toStdString();
+                }
+            }
+        }
+    }
 }
 
 TEST(SaveData, WritersRunInTheirOrderAndCancelOnTheSixtestsQuestionStillAdvances) {

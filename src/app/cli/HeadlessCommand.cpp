@@ -73,7 +73,11 @@ void printResults(const HeadlessTestRun& run, qint64 wallMs, QTextStream& out) {
                             QStringLiteral("TextData"), QStringLiteral("test%1.txt").arg(test));
         out << '\n';
     } else if (run.testCompleted()) {
-        out << "The data were not saved.\n";
+        out << "The data were not saved; the test number of " << run.mirror().WorkFile << " stays "
+            << run.mirror().WorkNum << ".\n";
+        for (const WriterOutcome& file :
+             run.saveResult() ? run.saveResult()->files : QList<WriterOutcome>())
+            out << (file.ok() ? "Saved " + file.path : "Not saved: " + file.problem) << '\n';
     }
     const int zonesSearched = int(run.framesPerZone().size());
     out << "Frames: " << run.framesMeasured() << " measured";

@@ -3,9 +3,9 @@
 #include "app/shell/Help.h"
 #include "app/shell/SoundCues.h"
 #include "core/ProgramFolder.h"
+#include "core/SafeSave.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QSet>
 
@@ -16,7 +16,7 @@ namespace {
 bool copyIfMissing(const QString& source, const QString& target) {
     if (QFileInfo::exists(findPathIgnoringCase(target)))
         return false;
-    return QFile::copy(source, target);
+    return copyFileSafely(source, target);
 }
 
 } // namespace
