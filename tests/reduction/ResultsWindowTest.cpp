@@ -37,7 +37,7 @@ TEST(ResultsWindow, ShowsTheTableAndVerdictAndSavesEachPlot) {
     EXPECT_TRUE(svg.readAll().contains("<svg"));
     EXPECT_FALSE(window.savePlot(ResultsWindow::Plot::Profile, folder.file("none/profile.svg")));
     ASSERT_EQ(boxes.shown.size(), 1);
-    EXPECT_TRUE(boxes.texts()[0].contains("none/profile.svg could not be written"));
+    EXPECT_TRUE(boxes.texts()[0].contains("none/profile.svg was not saved"));
 }
 
 } // namespace

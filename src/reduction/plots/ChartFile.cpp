@@ -1,12 +1,13 @@
 #include "reduction/plots/ChartFile.h"
 
+#include "core/SafeSave.h"
 #include "reduction/plots/ProfileChart.h"
 #include "reduction/plots/ReadingsChart.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QImage>
 #include <QPainter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 
 namespace orvane {
@@ -34,14 +35,13 @@ bool saveChartViews(const std::vector<QChartView*>& views, const QString& path, 
     // The charts lay themselves out on posted events; a view never shown has not had them.
     QApplication::sendPostedEvents();
     const QSize size = stackedSize(views);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly)) {
-        error = QStringLiteral("%1 could not be written: %2.").arg(path, file.errorString());
-        return false;
-    }
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    bool drawn = true;
     if (path.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
         QSvgGenerator svg;
-        svg.setOutputDevice(&file);
+        svg.setOutputDevice(&buffer);
         svg.setSize(size);
         svg.setViewBox(QRect(QPoint(0, 0), size));
         svg.setTitle(QStringLiteral("Mirror reduction"));
@@ -54,13 +54,13 @@ bool saveChartViews(const std::vector<QChartView*>& views, const QString& path, 
         painter.setRenderHint(QPainter::Antialiasing);
         drawStacked(views, painter);
         painter.end();
-        image.save(&file, "PNG");
+        drawn = image.save(&buffer, "PNG");
     }
-    if (!file.commit()) {
-        error = QStringLiteral("%1 could not be written: %2.").arg(path, file.errorString());
+    if (!drawn) {
+        error = QStringLiteral("%1 was not saved: the picture could not be encoded.").arg(path);
         return false;
     }
-    return true;
+    return saveFileSafely(path, bytes, &error);
 }
 
 bool saveReductionPlots(const Reduction& reduction, const QString& path, QString& error) {
