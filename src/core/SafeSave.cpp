@@ -165,8 +165,12 @@ class Save {
 
 std::optional<QByteArray> readWhole(const QString& path, QString* problem) {
     QFile file(path);
-    if (file.open(QIODevice::ReadOnly))
-        return file.readAll();
+    if (file.open(QIODevice::ReadOnly)) {
+        QByteArray bytes = file.readAll();
+        // A read cut short would save the file cut short.
+        if (file.error() == QFileDevice::NoError)
+            return bytes;
+    }
     if (problem)
         *problem = QStringLiteral("%1 could not be read: %2.").arg(path, file.errorString());
     return std::nullopt;
