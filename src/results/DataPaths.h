@@ -4,6 +4,9 @@
 
 namespace orvane {
 
+// Where the text report and the test record of each test go.
+inline const QString TextDataFolder = QStringLiteral("TextData");
+
 // Files of one mirror's results under the data folder: textpath/<mirror>/<kind>/<file>.
 // Existing folders and files are found whatever their letter case.
 QString dataFolder(const QString& textpath, const QString& mirror, const QString& kind);

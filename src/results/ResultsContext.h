@@ -10,6 +10,8 @@
 #include "results/ProcessLauncher.h"
 #include "results/ProgramTitle.h"
 
+#include <QDateTime>
+
 namespace orvane {
 
 // Everything Save Data and its writers read, and the services they talk through. Only the
@@ -28,6 +30,11 @@ struct ResultsContext {
     EventPump& pump;
     // The text report says when its readings came from the simulated bench.
     SimulatedBenchUse simulatedBench = {};
+    // The real rig's motor port and camera, for the test record.
+    QString motorPort = {};
+    QString camera = {};
+    // When the test record says it was saved.
+    QDateTime savedAt = QDateTime::currentDateTime();
 };
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include "results/FigureExport.h"
 #include "results/MirrorRecord.h"
 #include "results/SixtestsExport.h"
+#include "results/TestRecordWriter.h"
 #include "results/TextReport.h"
 
 #include <QFileInfo>
@@ -31,7 +32,7 @@ QString savedFileOf(const ResultsContext& context, int test) {
     const QString& name = context.mirror.WorkFile;
     for (const QString& path :
          {textReportPath(textpath, name, test), figureFilePath(textpath, name, test),
-          sixtestsSetPath(textpath, name, test)}) {
+          sixtestsSetPath(textpath, name, test), testRecordPath(textpath, name, test)}) {
         if (QFileInfo::exists(path))
             return path;
     }
@@ -109,7 +110,7 @@ SaveDataResult saveData(const ResultsContext& context) {
     if (settings.Savefigure)
         result.files << exportFigure(context);
     if (settings.Savetext)
-        result.files << writeTextReport(context);
+        result.files << writeTextReport(context) << writeTestRecord(context);
     if (settings.SaveSixtests && sixtestsMayStart(context))
         result.files << exportSixtests(context);
     // The record goes last: a save cut short anywhere before it leaves the number where it was,

@@ -10,7 +10,6 @@
 namespace orvane {
 
 namespace {
-const QString TextDataFolder = QStringLiteral("TextData");
 
 QString headerLine(const Settings& settings, const MirrorData& mirror) {
     return QStringLiteral("Mirror Diameter = ") + numberText(mirror.MirDiam) +

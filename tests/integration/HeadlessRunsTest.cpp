@@ -7,7 +7,10 @@
 #include "core/ProgramFolder.h"
 #include "core/SettingsFile.h"
 #include "core/TextFile.h"
+#include "reduction/ReadingsFile.h"
+#include "reduction/SetsReduction.h"
 #include "results/MirrorRecord.h"
+#include "results/TestRecordWriter.h"
 #include "support/StoppingFileSystem.h"
 
 #include <QFile>
@@ -109,6 +112,55 @@ TEST(HeadlessOptics, OtherOpticsAndTestersReadTheirOwnNulls) {
         // (a pixel of 100), twice over, since the numbers go with the square of the radius.
         EXPECT_NEAR(outer, c.knifeLeftFixed ? 0.98 : 0.5, c.knifeLeftFixed ? 0.01 : 0.1);
     }
+}
+
+// A bench mirror with a known error, secondary spherical (nearly free of focus and primary
+// spherical): its saved test record, reduced, finds the error's own RMS about its best-fit conic.
+TEST(HeadlessOptics, TheRecordOfABenchWithAKnownErrorReducesToThatErrorsRms) {
+    const std::vector<std::pair<double, double>> error{{6, 2000}, {4, -3000}, {2, 1200}};
+    ExampleFolder folder;
+    folder.changeBench({{"conic", "-1\nsurface_error=6:2000,4:-3000,2:1200"}});
+    HeadlessOptions options;
+    options.sets = 2;
+    auto run = folder.preparedRun(options);
+    ASSERT_TRUE(run->run()) << folder.messages.texts().join('\n').toStdString();
+    const ReadingsFileResult record = readReadingsFile(testRecordPath(
+        run->settings().textpath, run->mirror().WorkFile, run->mirror().WorkNum - 1));
+    ASSERT_TRUE(record.input) << record.error.toStdString();
+    const double rms = reduceReadings(*record.input).mean.profile.surfaceRmsNm;
+
+    // The bench's own: area-weighted over the same annulus, less its best fit of 1, r^2, r^4.
+    const double a = run->mirror().MirDiam / 2;
+    const double inner = record.input->edges.front();
+    QList<std::array<double, 4>> samples; // r^0, r^2, r^4, height; each weighted by sqrt(r)
+    for (int i = 0; i < 2000; ++i) {
+        const double r = inner + (a - inner) * (i + 0.5) / 2000;
+        double h = 0;
+        for (const auto& [power, nm] : error)
+            h += nm * std::pow(r / a, power);
+        const double w = std::sqrt(r);
+        samples.append({w, w * r * r, w * std::pow(r, 4), w * h});
+    }
+    double normal[3][4] = {};
+    for (const auto& s : samples)
+        for (int i = 0; i < 3; ++i)
+            for (int j = 0; j < 4; ++j)
+                normal[i][j] += s[i] * s[j];
+    for (int i = 0; i < 3; ++i) // Gauss-Jordan on the normal equations
+        for (int k = 0; k < 3; ++k)
+            if (k != i)
+                for (int j = 3; j >= i; --j)
+                    normal[k][j] -= normal[k][i] / normal[i][i] * normal[i][j];
+    double sumSquares = 0, sumWeights = 0;
+    for (const auto& s : samples) {
+        double fit = 0;
+        for (int i = 0; i < 3; ++i)
+            fit += s[i] * normal[i][3] / normal[i][i];
+        sumSquares += (s[3] - fit) * (s[3] - fit);
+        sumWeights += s[0] * s[0];
+    }
+    const double benchRms = std::sqrt(sumSquares / sumWeights);
+    EXPECT_NEAR(rms, benchRms, 0.15 * benchRms) << "bench " << benchRms << " nm";
 }
 
 TEST(HeadlessOptics, AbortDuringTheSecondSetKeepsTheFirstSetsReadings) {
@@ -218,7 +270,7 @@ TEST(HeadlessCommand, ATakenNumberOrAFullDiskIsToldAndNothingIsWrittenOver) {
         {StoppingFileSystem::atCall(0), ExitCompleted,
          "Saved as test 2 of Demo6f4: ", "Test Number Taken: Test 1 of Demo6f4 is already saved"},
         {StoppingFileSystem::atFirst("write", "Demo6f4.ini"), ExitFailed,
-         "Saved " + reports + "/test3.txt\nNot saved: " + record +
+         "Saved " + reports + "/test3.txt\nSaved " + reports + "/test3.json\nNot saved: " + record +
              " was not saved: No space left on device while writing it",
          "The test number of Demo6f4 stays 3."},
         {StoppingFileSystem::atFirst("write", "test4.txt"), ExitFailed,

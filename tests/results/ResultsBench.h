@@ -21,8 +21,21 @@ struct ResultsBench : ProcessLauncher, KeystrokeSender {
         settings.textpath = root.path() + "/data";
     }
     ResultsContext context() {
-        return {programFolder, settings, mirror, zones, readings, TestStdDeviation,
-                boxes,         *this,    *this,  clock, pump};
+        return {programFolder,
+                settings,
+                mirror,
+                zones,
+                readings,
+                TestStdDeviation,
+                boxes,
+                *this,
+                *this,
+                clock,
+                pump,
+                {},
+                {},
+                {},
+                QDateTime(QDate(2026, 12, 6), QTime(12, 0))};
     }
     QString dataFile(const QString& kind, const QString& name) const {
         return joinPath(settings.textpath, {mirror.WorkFile, kind, name});

@@ -127,8 +127,10 @@ TEST(SaveData, AFailureFullDiskOrKillAnywhereLosesNothingAndTheNextSaveWritesOve
     const QMap<QString, QByteArray> whole = filesBelow(bench);
     QStringList files; // the record last
     for (const char* name : {"data/Newt6/Figure/Test3.fig", "data/Newt6/TextData/test3.txt",
-                             "data/Newt6/SixTests/Test3.set", "program/mirrors/Newt6.ini"})
+                             "data/Newt6/TextData/test3.json", "data/Newt6/SixTests/Test3.set",
+                             "program/mirrors/Newt6.ini"})
         files << bench.root.file(name);
+    const QString& record = files.last();
     for (const Stop stop : {Stop::Refuse, Stop::DiskFull, Stop::Kill}) {
         for (int k = 1; k <= steps.size(); ++k) {
             SCOPED_TRACE(QString("stop %1 at %2").arg(int(stop)).arg(steps[k - 1]).toStdString());
@@ -148,29 +150,29 @@ TEST(SaveData, AFailureFullDiskOrKillAnywhereLosesNothingAndTheNextSaveWritesOve
             for (const QString& file : files) {
                 EXPECT_EQ(after.value(file, "(none)"),
                           (saved(file) ? whole : before).value(file, "(none)"));
-                EXPECT_TRUE(saved(file) || !saved(files[3])) << file.toStdString();
+                EXPECT_TRUE(saved(file) || !saved(record)) << file.toStdString();
                 // What was tried and not saved is told.
                 if (stop != Stop::Kill && !saved(file) &&
-                    (file != files[3] || result.files.size() == 4)) {
+                    (file != record || result.files.size() == files.size())) {
                     EXPECT_TRUE(bench.boxes.texts().last().contains(file)) << file.toStdString();
                 }
             }
             if (stop != Stop::Kill) {
                 EXPECT_EQ(bench.mirror.WorkNum, result.SaveProblem ? 3 : 4);
-                EXPECT_TRUE(result.SaveProblem || saved(files[3]));
+                EXPECT_TRUE(result.SaveProblem || saved(record));
                 EXPECT_EQ(after.keys().filter(".tmp"), QStringList());
             }
             // Started again, the program saves the next test over none of the files there.
-            ASSERT_TRUE(readMirrorRecord(files[3], bench.mirror));
-            const bool taken = bench.mirror.WorkNum == 3 &&
-                               (saved(files[0]) || saved(files[1]) || saved(files[2]));
+            ASSERT_TRUE(readMirrorRecord(record, bench.mirror));
+            const bool taken =
+                bench.mirror.WorkNum == 3 && std::any_of(files.begin(), files.end() - 1, saved);
             bench.boxes.shown.clear();
             EXPECT_FALSE(saveData(bench.context()).SaveProblem);
             EXPECT_EQ(bench.boxes.titles(),
                       taken ? QStringList{"Test Number Taken"} : QStringList());
             const QMap<QString, QByteArray> next = filesBelow(bench);
             for (auto [path, bytes] : after.asKeyValueRange()) {
-                if (path != files[3]) {
+                if (path != record) {
                     EXPECT_EQ(next.value(path), bytes) << path.toStdString();
                 }
             }

@@ -27,6 +27,11 @@ SimulatedBenchUse Hardware::simulatedBench() const {
     return workbench_.simulatedBench(drivers_.benchConnected());
 }
 
+QString Hardware::motorPortName() const {
+    const HardwareConfig& config = config_.config;
+    return config.portBackend == PortBackend::Ppdev ? config.portDevice : QString();
+}
+
 DeviceProbes systemDeviceProbes() {
     return {&PpdevPort::devices, &cameraNames};
 }

@@ -42,6 +42,8 @@ class Hardware {
     void reportProblems(MessageBoxes& messages) const;
     // The simulated bench's part in the rig as it stands: the motors, the connected driver.
     SimulatedBenchUse simulatedBench() const;
+    // The real printer port's device, or empty while the bench drives the motors.
+    QString motorPortName() const;
 
   private:
     HardwareConfigLoad config_;

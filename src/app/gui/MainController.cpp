@@ -33,7 +33,7 @@ MainController::MainController(ControllerServices services)
       live_({program_, settings_, state_, hardware_, display_, *window_, pause_, services_.messages,
              services_.clock}),
       results_({services_.programFolder, settings_, state_, services_.messages, services_.clock,
-                services_.pump, *window_}),
+                services_.pump, *window_, hardware_}),
       verdict_({settings_, state_, services_.messages, *window_}),
       test_({services_.programFolder, settings_, program_, state_, hardware_, display_, *window_,
              *binding_, liveTimer_, live_, pause_, results_, verdict_, services_.sound,

@@ -1,5 +1,7 @@
 #include "app/gui/ResultsWiring.h"
 
+#include "app/gui/Hardware.h"
+
 #include "app/gui/MainState.h"
 #include "app/gui/MainWindow.h"
 #include "results/SaveData.h"
@@ -15,18 +17,21 @@ ResultsWiring::ResultsWiring(ResultsWiringContext context)
 
 void ResultsWiring::saveData() {
     MainState& state = c_.state;
-    orvane::saveData(ResultsContext{.programFolder = c_.programFolder,
-                                    .settings = c_.settings,
-                                    .mirror = state.mirror,
-                                    .zones = state.zones,
-                                    .readings = state.readings,
-                                    .TestStdDeviation = state.outputs.TestStdDeviation,
-                                    .boxes = c_.messages,
-                                    .launcher = launcher_,
-                                    .keys = keys_,
-                                    .clock = c_.clock,
-                                    .pump = c_.pump,
-                                    .simulatedBench = state.displays.simulatedBench});
+    orvane::saveData(ResultsContext{
+        .programFolder = c_.programFolder,
+        .settings = c_.settings,
+        .mirror = state.mirror,
+        .zones = state.zones,
+        .readings = state.readings,
+        .TestStdDeviation = state.outputs.TestStdDeviation,
+        .boxes = c_.messages,
+        .launcher = launcher_,
+        .keys = keys_,
+        .clock = c_.clock,
+        .pump = c_.pump,
+        .simulatedBench = state.displays.simulatedBench,
+        .motorPort = c_.hardware.motorPortName(),
+        .camera = c_.hardware.drivers().driverName(c_.settings.VidSource).value_or(QString())});
 }
 
 } // namespace orvane

@@ -9,6 +9,7 @@ namespace orvane {
 
 class Clock;
 class EventPump;
+class Hardware;
 class MainWindow;
 class MessageBoxes;
 struct MainState;
@@ -22,6 +23,7 @@ struct ResultsWiringContext {
     Clock& clock;
     EventPump& pump;
     MainWindow& window;
+    Hardware& hardware;
 };
 
 // "Save Data" (Command5, and the end of a completed test): the report and export files of the
