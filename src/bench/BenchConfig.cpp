@@ -108,7 +108,7 @@ const QStringList KnownKeys = {
     "motors/swap",           "motors/reverse_lr", "motors/reverse_tf", "motors/backlash",
     "camera/center_x",       "camera/center_y",   "camera/radius",     "camera/gain",
     "camera/background",     "camera/noise",      "camera/seed",       "camera/drift_x",
-    "camera/drift_y",        "camera/fps",
+    "camera/drift_y",        "camera/fps",        "camera/width",      "camera/height",
 };
 
 QString sectionAndKey(const QString& key) {
@@ -143,6 +143,8 @@ void readAll(BenchFileReader& in, BenchConfig& c) {
     in.decimal("camera/drift_x", c.camera.driftX);
     in.decimal("camera/drift_y", c.camera.driftY);
     in.decimal("camera/fps", c.camera.fps, Range::NotNegative);
+    in.count("camera/width", c.camera.width);
+    in.count("camera/height", c.camera.height);
 }
 
 } // namespace
@@ -207,6 +209,14 @@ QString benchConfigProblem(const BenchConfig& config) {
         return QStringLiteral("a conic of %1 with a radius of curvature of %2 has no surface "
                               "at the mirror's edge.")
             .arg(numberText(config.mirror.conic), numberText(roc));
+    const BenchConfig::Camera& camera = config.camera;
+    if (camera.width < MinFrameSide || camera.width > MaxFrameSide ||
+        camera.height < MinFrameSide || camera.height > MaxFrameSide)
+        return QStringLiteral("a camera frame of %1 x %2 pixels is outside %3 to %4 a side.")
+            .arg(camera.width)
+            .arg(camera.height)
+            .arg(MinFrameSide)
+            .arg(MaxFrameSide);
     return {};
 }
 

@@ -19,6 +19,10 @@ enum class KnifeSide {
     Left   // the blade covers everything left of its edge
 };
 
+// The simulated camera's frame sides, in pixels.
+inline constexpr int MinFrameSide = 16;
+inline constexpr int MaxFrameSide = 4096;
+
 // How the simulated rig is built, read from a bench file. Lengths are in inches; the defaults
 // are a 6 inch f/4 paraboloid on a moving-source tester. Positions along the axis are measured
 // from the paraxial centre of curvature, positive away from the mirror.
@@ -47,7 +51,9 @@ struct BenchConfig {
         int backlash = 0; // half-steps of slack on a reversal
     };
     struct Camera {
-        double centerX = 160; // the mirror's image on the 320 x 240 frame, pixels
+        int width = 320; // the frame, pixels
+        int height = 240;
+        double centerX = 160; // the mirror's image on the frame, in its pixels
         double centerY = 120;
         double radius = 100;
         double gain = 220; // grey levels

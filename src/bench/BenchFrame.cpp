@@ -28,26 +28,27 @@ KnifeRamp KnifeRamp::of(KnifeSide side, double edge, double slitWidth) {
 
 void renderBenchFrame(QImage& image, const CrossingTable& crossings, const KnifeRamp& knife,
                       QPointF center, const BenchConfig::Camera& camera, BenchNoise& noise) {
-    if (image.size() != QSize(BenchFrameWidth, BenchFrameHeight) ||
-        image.format() != QImage::Format_RGB32)
-        image = QImage(BenchFrameWidth, BenchFrameHeight, QImage::Format_RGB32);
+    const int width = camera.width;
+    const int height = camera.height;
+    if (image.size() != QSize(width, height) || image.format() != QImage::Format_RGB32)
+        image = QImage(width, height, QImage::Format_RGB32);
     const float radiusSquared = float(camera.radius * camera.radius);
     const float gain = float(camera.gain);
     const float background = float(camera.background);
     const float sigma = float(camera.noise);
     const float cx = float(center.x());
     const float* samples = noise.nextFrame();
-    for (int py = 0; py < BenchFrameHeight; ++py, samples += BenchFrameWidth) {
+    for (int py = 0; py < height; ++py, samples += width) {
         auto* line = reinterpret_cast<QRgb*>(image.scanLine(py));
         const float dy = float(center.y() - py);
         const float dySquared = dy * dy;
         // The row's chord across the mirror's image: [first, end).
         const float halfChord = std::sqrt(std::max(radiusSquared - dySquared, -1.0f));
-        int first = BenchFrameWidth;
-        int end = BenchFrameWidth;
+        int first = width;
+        int end = width;
         if (halfChord >= 0) {
-            first = std::clamp(int(std::ceil(cx - halfChord)), 0, BenchFrameWidth);
-            end = std::clamp(int(std::floor(cx + halfChord)) + 1, first, BenchFrameWidth);
+            first = std::clamp(int(std::ceil(cx - halfChord)), 0, width);
+            end = std::clamp(int(std::floor(cx + halfChord)) + 1, first, width);
         }
         for (int px = 0; px < first; ++px)
             line[px] = greyPixel(background + sigma * samples[px]);
@@ -57,7 +58,7 @@ void renderBenchFrame(QImage& image, const CrossingTable& crossings, const Knife
             const float lit = limit(knife.offset + knife.perInch * x, 0.0f, 1.0f);
             line[px] = greyPixel(gain * lit + background + sigma * samples[px]);
         }
-        for (int px = end; px < BenchFrameWidth; ++px)
+        for (int px = end; px < width; ++px)
             line[px] = greyPixel(background + sigma * samples[px]);
     }
 }

@@ -9,9 +9,6 @@
 
 namespace orvane {
 
-inline constexpr int BenchFrameWidth = 320;
-inline constexpr int BenchFrameHeight = 240;
-
 // The blade as seen by the slit image: the uncovered part of an image centred `x` inches
 // from the axis is clamp(offset + perInch * x, 0, 1).
 struct KnifeRamp {
@@ -21,8 +18,8 @@ struct KnifeRamp {
     static KnifeRamp of(KnifeSide side, double edge, double slitWidth);
 };
 
-// Renders one greyscale 320 x 240 frame (RGB32, R = G = B) of the mirror seen past the knife:
-// gain times the uncovered part of each pixel's slit image, plus background and noise.
+// Renders one greyscale frame of the camera's size (RGB32, R = G = B) of the mirror seen past the
+// knife: gain times the uncovered part of each pixel's slit image, plus background and noise.
 void renderBenchFrame(QImage& image, const CrossingTable& crossings, const KnifeRamp& knife,
                       QPointF center, const BenchConfig::Camera& camera, BenchNoise& noise);
 

@@ -1,6 +1,5 @@
 #include "bench/BenchNoise.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -22,7 +21,9 @@ BenchNoise::BenchNoise(quint64 seed, int pixelsPerFrame)
         pool_[i] = float(radius * std::cos(angle));
         pool_[i + 1] = float(radius * std::sin(angle));
     }
-    std::copy_n(pool_.begin(), pixelsPerFrame, pool_.begin() + PoolSize);
+    // A frame larger than the pool reads it round more than once.
+    for (int i = 0; i < pixelsPerFrame; ++i)
+        pool_[PoolSize + i] = pool_[i % PoolSize];
 }
 
 const float* BenchNoise::nextFrame() {

@@ -31,7 +31,7 @@ std::optional<DriverCaps> SimulatedBench::capabilities() const {
     return DriverCaps{BenchDriver, false, false, false, false};
 }
 
-bool SimulatedBench::grab(QImage& picture) {
+bool SimulatedBench::grab(QImage& frame) {
     if (!connected_)
         return false;
     if (pacingClock_ && config_.camera.fps > 0) {
@@ -46,9 +46,9 @@ bool SimulatedBench::grab(QImage& picture) {
     if (!crossings_ || crossings_->plane() != plane)
         crossings_.emplace(optics_, plane, config_.camera.radius, inchesPerPixel);
     if (!noise_)
-        noise_.emplace(config_.camera.seed, BenchFrameWidth * BenchFrameHeight);
+        noise_.emplace(config_.camera.seed, config_.camera.width * config_.camera.height);
     const KnifeRamp knife = KnifeRamp::of(config_.knifeSide, knifeEdge(), config_.source.slitWidth);
-    renderBenchFrame(picture, *crossings_, knife, nextCenter_, config_.camera, *noise_);
+    renderBenchFrame(frame, *crossings_, knife, nextCenter_, config_.camera, *noise_);
     lastCenter_ = nextCenter_;
     nextCenter_ += QPointF(config_.camera.driftX, config_.camera.driftY);
     return true;

@@ -30,7 +30,7 @@ class SimulatedBench : public FrameSource, public MotorPort {
     std::optional<QString> driverName(int index) const override;
     bool connectDriver(int index) override;
     std::optional<DriverCaps> capabilities() const override;
-    bool grab(QImage& picture) override;
+    bool grab(QImage& frame) override;
     void enablePacing(Clock& clock) { pacingClock_ = &clock; }
 
     // The port: data bytes drive the coils as the rig is wired; the status byte is the pad's.

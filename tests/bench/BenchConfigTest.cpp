@@ -30,7 +30,8 @@ TEST_F(BenchFile, ReadsEveryKeyWithCommentsAndKeepsDefaultsForMissingOnes) {
                         "knife_offset=-0.02\nplatform_offset=0.5\n[motors]\ntf_step=0.0001\n"
                         "lr_step=0.0002\ninvert=True\nswap=1\nreverse_lr=false\nreverse_tf=true\n"
                         "backlash=12\n[camera]\ncenter_x=150.5\ncenter_y=99\nradius=90\ngain=200\n"
-                        "background=5\nnoise=0\nseed=77\ndrift_x=0.25\ndrift_y=-1\nfps=0\n");
+                        "background=5\nnoise=0\nseed=77\ndrift_x=0.25\ndrift_y=-1\nfps=0\n"
+                        "width=1280\nheight=720\n");
     ASSERT_TRUE(c.has_value()) << qPrintable(error_);
     const auto& [mirror, source, side, start, motors, camera] = *c;
     EXPECT_EQ(std::tuple(mirror.diameter, mirror.roc, mirror.conic, mirror.surfaceError.size(),
@@ -44,8 +45,8 @@ TEST_F(BenchFile, ReadsEveryKeyWithCommentsAndKeepsDefaultsForMissingOnes) {
               std::tuple(0.0001, 0.0002, true, true, false, true, 12));
     EXPECT_EQ(std::tuple(camera.centerX, camera.centerY, camera.radius, camera.gain,
                          camera.background, camera.noise, camera.seed, camera.driftX, camera.driftY,
-                         camera.fps),
-              std::tuple(150.5, 99, 90, 200, 5, 0, 77u, 0.25, -1, 0));
+                         camera.fps, camera.width, camera.height),
+              std::tuple(150.5, 99, 90, 200, 5, 0, 77u, 0.25, -1, 0, 1280, 720));
 }
 
 TEST_F(BenchFile, MissingBrokenOrMistypedFilesAreRefusedNamingFileKeyAndWhatIsNeeded) {
@@ -65,6 +66,8 @@ TEST_F(BenchFile, MissingBrokenOrMistypedFilesAreRefusedNamingFileKeyAndWhatIsNe
         // An oblate ellipsoid this strong closes before the mirror's edge.
         {"[mirror]\ndiameter=10\nroc=6\nconic=1\n",
          "a conic of 1 with a radius of curvature of 6 has no surface at the mirror's edge."},
+        {"[camera]\nwidth=8000\n",
+         "a camera frame of 8000 x 240 pixels is outside 16 to 4096 a side."},
     };
     for (const auto& [text, message] : cases) {
         EXPECT_FALSE(load(text).has_value()) << text;
