@@ -4,6 +4,7 @@
 #include "analysis/ZoneMeasurer.h"
 #include "app/rig/StepperJogDrive.h"
 #include "bench/SimulatedBench.h"
+#include "capture/FrameMapping.h"
 #include "core/EventPump.h"
 #include "core/Settings.h"
 #include "live/KeyState.h"
@@ -16,6 +17,8 @@
 using namespace orvane;
 
 namespace {
+// The camera's frame is state.range(0) x state.range(1) pixels, the mirror 5/12 of its height
+// across, centred.
 void BM_LiveLoopPassSixteenZonesTracking(benchmark::State& state) {
     Settings settings;
     ProgramState program;
@@ -23,14 +26,21 @@ void BM_LiveLoopPassSixteenZonesTracking(benchmark::State& state) {
     program.setZonesReady(true);
     MirrorData mirror{.WorkFile = "Bench", .MirDiam = 6, .Obst = 1.5, .Roc = 48, .NZ = 16};
     const ZoneTable zones = computeZoneGeometry(mirror.MirDiam, mirror.Obst, mirror.NZ).table;
-    MirrorCircle circle{160, 120, 100};
     ViewOptions view{.tracking = true};
     QString status;
     LiveDisplays displays;
     clearPicture(displays.zoneBars, QSize(640, 160));
     clearPicture(displays.speedGauge, QSize(40, 160));
 
-    SimulatedBench bench;
+    BenchConfig config;
+    config.camera.width = int(state.range(0));
+    config.camera.height = int(state.range(1));
+    config.camera.centerX = config.camera.width / 2.0;
+    config.camera.centerY = config.camera.height / 2.0;
+    config.camera.radius = config.camera.height * 5 / 12.0;
+    const double scale = FrameMapping::of(QSize(config.camera.width, config.camera.height)).scale;
+    MirrorCircle circle{160, 120, int(config.camera.radius * scale)};
+    SimulatedBench bench(config);
     bench.connectDriver(0);
     VirtualClock clock;
     StepperDriver driver(bench, settings.menus, clock, [] { return 136; });
@@ -48,7 +58,10 @@ void BM_LiveLoopPassSixteenZonesTracking(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations());
 }
-BENCHMARK(BM_LiveLoopPassSixteenZonesTracking)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_LiveLoopPassSixteenZonesTracking)
+    ->Args({320, 240})
+    ->Args({1280, 720})
+    ->Unit(benchmark::kMicrosecond);
 } // namespace
 
 int main(int argc, char** argv) {

@@ -28,12 +28,14 @@ inline constexpr int MirXMin = 1, MirXMax = 320;
 inline constexpr int MirYMin = 1, MirYMax = 240;
 inline constexpr int MirRadMin = 1, MirRadMax = 180;
 
-// Finds the mirror's edges on `frame` around the click (picture pixels). A result that does not
+// Finds the mirror's edges on `frame` (the camera's own, any size) around the click; the click
+// and the result are in picture pixels. A result that does not
 // fit the sliders is refused whole rather than clamped: a clamped circle would sit somewhere the
 // scans never saw a mirror.
 AutoCentreResult autoCentreSize(const QImage& frame, QPointF click);
 
-// Grabs a still frame into `still`, scans it and, when the result is accepted, moves `circle`.
+// Grabs a still frame, puts its picture into `still`, scans the frame and, when the result is
+// accepted, moves `circle`.
 AutoCentreResult autoCentreFromCamera(FrameSource& camera, QPointF click, MirrorCircle& circle,
                                       QImage& still);
 

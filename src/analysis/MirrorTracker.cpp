@@ -1,82 +1,107 @@
 #include "analysis/MirrorTracker.h"
 
 #include "analysis/PixelIntensity.h"
+#include "capture/FrameMapping.h"
 #include "core/NumberText.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
 namespace orvane {
 
 namespace {
+// In picture pixels; on a larger frame each stands for `zoom` camera pixels.
 constexpr int SearchReach = 5;  // the edge is searched 5 pixels either side of its expected place
 constexpr int DarkLimit = 200;  // the outside of an edge sums below this
 constexpr int MaxShift = 3;     // farther jumps are taken as failures, not drift
 constexpr double ChordAt = 0.7; // the edge column sits at 0.7 of the radius from the centre
-
-int columnSum(const QImage& frame, int x, int y, int direction) {
-    int sum = 0;
-    for (int k = 0; k < 4; ++k)
-        sum += pixelIntensity(frame, x, y + direction * k);
-    return sum;
-}
-
-int rowSum(const QImage& frame, int x, int y, int direction) {
-    int sum = 0;
-    for (int k = 0; k < 4; ++k)
-        sum += pixelIntensity(frame, x + direction * k, y);
-    return sum;
-}
+constexpr int SumLength = 4;
 
 int roundedInt(double v) {
     return static_cast<int>(roundToInt(v));
 }
+
+// Edge sums of 4 picture pixels' length, `zoom` camera pixels each, scaled back to picture
+// levels so the dark limit means the same on any frame.
+struct EdgeSums {
+    const QImage& frame;
+    int zoom;
+
+    int along(int x, int y, int dx, int dy) const {
+        int sum = 0;
+        for (int k = 0; k < SumLength * zoom; ++k)
+            sum += pixelIntensity(frame, x + dx * k, y + dy * k);
+        return sum / zoom;
+    }
+    int column(int x, int y, int direction) const { return along(x, y, 0, direction); }
+    int row(int x, int y, int direction) const { return along(x, y, direction, 0); }
+};
 } // namespace
 
 TrackOutcome trackMirror(const QImage& frame, MirrorCircle& circle, bool KnifeRight) {
-    const int X = circle.x;
-    const int Y = circle.y;
-    const int Rp = circle.radius;
-    const double v = std::sqrt(double(Rp) * Rp - std::pow(ChordAt * Rp, 2));
+    const FrameMapping mapping = FrameMapping::of(frame.size());
+    const int zoom = std::max(1, roundedInt(mapping.zoom()));
+    const QPointF centre = mapping.toCamera(QPointF(circle.x, circle.y));
+    const double X = centre.x();
+    const double Y = centre.y();
+    const double Rp = circle.radius * mapping.zoom();
+    const double v = std::sqrt(Rp * Rp - std::pow(ChordAt * Rp, 2));
+    const EdgeSums sums{frame, zoom};
 
-    TrackOutcome out;
-    out.column = KnifeRight ? roundedInt(X - ChordAt * Rp) : roundedInt(X + ChordAt * Rp);
-    const int xe = KnifeRight ? X - Rp : X + Rp;
+    // Searched in camera pixels, told in picture pixels.
+    const int column = KnifeRight ? roundedInt(X - ChordAt * Rp) : roundedInt(X + ChordAt * Rp);
+    const int xe = roundedInt(KnifeRight ? X - Rp : X + Rp);
     const int yt = roundedInt(Y - v);
     const int yb = roundedInt(v + Y);
+    const int reach = SearchReach * zoom;
 
+    int top = 0;
+    int bottom = 0;
     int bestTop = 0;
     int bestBottom = 0;
-    for (int d = -SearchReach; d <= SearchReach; ++d) {
-        const int a = columnSum(frame, out.column, yt + d, -1);
-        const int b = columnSum(frame, out.column, yt + d, +1);
+    for (int d = -reach; d <= reach; ++d) {
+        const int a = sums.column(column, yt + d, -1);
+        const int b = sums.column(column, yt + d, +1);
         if (b - a > bestTop && a < DarkLimit) {
             bestTop = b - a;
-            out.top = yt + d;
+            top = yt + d;
         }
-        const int c = columnSum(frame, out.column, yb + d, +1);
-        const int e = columnSum(frame, out.column, yb + d, -1);
+        const int c = sums.column(column, yb + d, +1);
+        const int e = sums.column(column, yb + d, -1);
         if (e - c > bestBottom && c < DarkLimit) {
             bestBottom = e - c;
-            out.bottom = yb + d;
+            bottom = yb + d;
         }
     }
-    out.foundY = (out.bottom - out.top) / 2 + out.top + 1;
+    const int foundY = (bottom - top) / 2 + top + zoom;
 
     int bestSide = 0;
-    out.foundX = X;
-    for (int d = -SearchReach; d <= SearchReach; ++d) {
-        const int p = rowSum(frame, xe + d, out.foundY, +1);
-        const int q = rowSum(frame, xe + d, out.foundY, -1);
+    int foundX = roundedInt(X);
+    const int across = roundedInt(Rp) + 2 * zoom;
+    for (int d = -reach; d <= reach; ++d) {
+        const int p = sums.row(xe + d, foundY, +1);
+        const int q = sums.row(xe + d, foundY, -1);
         if (KnifeRight && p - q > bestSide && q < DarkLimit) {
             bestSide = p - q;
-            out.foundX = xe + d + Rp + 2;
+            foundX = xe + d + across;
         } else if (!KnifeRight && q - p > bestSide && p < DarkLimit) {
             bestSide = q - p;
-            out.foundX = xe + d - Rp - 2;
+            foundX = xe + d - across;
         }
     }
 
+    auto toPicture = [&](int x, int y) {
+        const QPointF p = mapping.toPicture(QPointF(x, y));
+        return QPoint(roundedInt(p.x()), roundedInt(p.y()));
+    };
+    TrackOutcome out;
+    out.column = toPicture(column, 0).x();
+    out.top = top == 0 ? 0 : toPicture(0, top).y();
+    out.bottom = bottom == 0 ? 0 : toPicture(0, bottom).y();
+    const QPoint found = toPicture(foundX, foundY);
+    out.foundX = found.x();
+    out.foundY = found.y();
     if (std::abs(circle.y - out.foundY) <= MaxShift &&
         std::abs(circle.x - out.foundX) <= MaxShift) {
         circle.x = (circle.x + out.foundX) / 2;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRect>
 
 namespace orvane {
 
@@ -13,5 +14,8 @@ inline int pixelIntensity(QRgb colour) {
 inline int pixelIntensity(const QImage& picture, int x, int y) {
     return picture.valid(x, y) ? pixelIntensity(picture.pixel(x, y)) : 0;
 }
+
+// The mean intensity over `window` (a whole-number mean); pixels outside the picture count 0.
+int windowMean(const QImage& picture, const QRect& window);
 
 } // namespace orvane

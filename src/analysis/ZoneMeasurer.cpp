@@ -2,6 +2,7 @@
 
 #include "analysis/PixelIntensity.h"
 #include "analysis/ZoneGeometry.h"
+#include "capture/FrameMapping.h"
 
 #include <algorithm>
 #include <numeric>
@@ -24,20 +25,21 @@ void ZoneMeasurer::setFramesToAverage(int frames) {
 
 void ZoneMeasurer::measureZone(const QImage& frame, const MirrorCircle& circle, double centerFrac,
                                int zone) {
+    // The windows are placed on the picture and read on the camera's own pixels, so a larger
+    // frame averages more of them over the same part of the mirror.
     const WindowColumns columns = zoneWindowColumns(circle, centerFrac);
-    int leftSum = 0;
-    int rightSum = 0;
-    for (int j = 1; j <= WindowRows; ++j) {
-        const int y = circle.y + j - 4;
-        leftSum += pixelIntensity(frame, columns.left, y);
-        rightSum += pixelIntensity(frame, columns.right, y);
-    }
+    const FrameMapping mapping = FrameMapping::of(frame.size());
+    const int top = circle.y - WindowRows / 2;
+    const int leftMean =
+        windowMean(frame, mapping.toCamera(QRect(columns.left, top, 1, WindowRows)));
+    const int rightMean =
+        windowMean(frame, mapping.toCamera(QRect(columns.right, top, 1, WindowRows)));
     auto& left = leftHistory_[zone];
     auto& right = rightHistory_[zone];
     std::copy_backward(left.begin() + 1, left.end() - 1, left.end());
     std::copy_backward(right.begin() + 1, right.end() - 1, right.end());
-    left[1] = leftSum / WindowRows;
-    right[1] = rightSum / WindowRows;
+    left[1] = leftMean;
+    right[1] = rightMean;
 
     const int f = framesToAverage_;
     lzv_[zone] = std::accumulate(left.begin() + 1, left.begin() + 1 + f, 0) / f;

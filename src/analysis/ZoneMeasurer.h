@@ -48,6 +48,7 @@ class ZoneMeasurer {
     void setFramesToAverage(int frames);
 
     // MeasureZones: reads the zones on `frame`, after tracking (when on) has nudged `circle`.
+    // The frame is the camera's own, of any size; `circle` is in picture pixels.
     FrameMeasurement measureZones(const QImage& frame, const MeasureInputs& in,
                                   MirrorCircle& circle);
     // A frame while no zones are evaluated: tracking when on, and the frame rate with its rates

@@ -1,5 +1,7 @@
 #include "capture/CaptureController.h"
 
+#include "capture/FrameMapping.h"
+
 namespace orvane {
 
 CaptureController::CaptureController(FrameSource& drivers, ProgramState& state, int& VidSource,
@@ -27,7 +29,11 @@ StartupConnection CaptureController::connectAtStartup() {
 }
 
 bool CaptureController::grabInto(QImage& Picture1) {
-    return drivers_.grab(Picture1);
+    QImage frame;
+    if (!drivers_.grab(frame))
+        return false;
+    Picture1 = pictureOf(frame);
+    return true;
 }
 
 void CaptureController::runBlockingDialog(const std::function<void()>& show) {

@@ -41,9 +41,9 @@ std::optional<DriverCaps> CaptureDrivers::capabilities() const {
     return caps;
 }
 
-bool CaptureDrivers::grab(QImage& picture) {
+bool CaptureDrivers::grab(QImage& frame) {
     FrameSource* source = sourceOf(connected_);
-    return source && source->grab(picture);
+    return source && source->grab(frame);
 }
 
 void CaptureDrivers::disconnectDriver() {

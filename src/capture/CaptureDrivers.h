@@ -17,7 +17,7 @@ class CaptureDrivers : public FrameSource {
     bool connectDriver(int index) override;
     // The connected driver's capabilities, its device index counted in this list.
     std::optional<DriverCaps> capabilities() const override;
-    bool grab(QImage& picture) override;
+    bool grab(QImage& frame) override;
     void disconnectDriver() override;
 
     // Driver 0 is connected: the picture is the simulated bench's.

@@ -6,7 +6,7 @@
 
 namespace orvane {
 
-// Size of the picture every grab delivers and the analysis reads (`Picture1`).
+// Size of the picture shown (`Picture1`); every position the program keeps is in its pixels.
 inline constexpr int PictureWidth = 320;
 inline constexpr int PictureHeight = 240;
 
@@ -28,8 +28,9 @@ class FrameSource {
     virtual bool connectDriver(int index) = 0;
     // Capabilities of the connected driver; nothing when no driver is connected.
     virtual std::optional<DriverCaps> capabilities() const = 0;
-    // Puts the newest frame (320 x 240) into `picture`; on failure `picture` keeps its content.
-    virtual bool grab(QImage& picture) = 0;
+    // Puts the newest frame, at the camera's own size, into `frame`; on failure `frame` keeps
+    // its content.
+    virtual bool grab(QImage& frame) = 0;
     // Lets go of the connected driver (if any); connecting another one does this first.
     virtual void disconnectDriver() {}
 };

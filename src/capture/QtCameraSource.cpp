@@ -90,9 +90,9 @@ std::optional<DriverCaps> QtCameraSource::capabilities() const {
     return caps;
 }
 
-bool QtCameraSource::grab(QImage& picture) {
+bool QtCameraSource::grab(QImage& frame) {
     if (connection_)
-        return connection_->grabber.grabNext(picture);
+        return connection_->grabber.grabNext(frame);
     qCDebug(lcCapture) << "no frame: no camera is connected";
     return false;
 }

@@ -24,7 +24,7 @@ class QtCameraSource : public FrameSource, public CameraSettings {
     std::optional<QString> driverName(int index) const override;
     bool connectDriver(int index) override;
     std::optional<DriverCaps> capabilities() const override;
-    bool grab(QImage& picture) override;
+    bool grab(QImage& frame) override;
     void disconnectDriver() override;
 
     QStringList formatNames() const override;

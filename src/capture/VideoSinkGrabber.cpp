@@ -1,18 +1,15 @@
 #include "capture/VideoSinkGrabber.h"
 
 #include "capture/EventWait.h"
-#include "capture/FrameSource.h"
 #include "core/LogCategories.h"
 
 namespace orvane {
 
-QImage pictureFromVideoFrame(const QVideoFrame& frame) {
+QImage imageFromVideoFrame(const QVideoFrame& frame) {
     const QImage image = frame.toImage();
     if (image.isNull())
         return {};
-    return image
-        .scaled(PictureWidth, PictureHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-        .convertToFormat(QImage::Format_RGB32);
+    return image.convertToFormat(QImage::Format_RGB32);
 }
 
 VideoSinkGrabber::VideoSinkGrabber(int timeoutMs, QObject* parent)
@@ -24,7 +21,7 @@ VideoSinkGrabber::VideoSinkGrabber(int timeoutMs, QObject* parent)
     });
 }
 
-bool VideoSinkGrabber::grabNext(QImage& picture) {
+bool VideoSinkGrabber::grabNext(QImage& frame) {
     newest_ = QVideoFrame();
     EventWait wait(timeoutMs_);
     wait.quitOn(this, &VideoSinkGrabber::frameArrived);
@@ -32,13 +29,13 @@ bool VideoSinkGrabber::grabNext(QImage& picture) {
         qCDebug(lcCapture) << "no frame within" << timeoutMs_ << "ms";
         return false;
     }
-    const QImage image = pictureFromVideoFrame(newest_);
+    const QImage image = imageFromVideoFrame(newest_);
     if (image.isNull()) {
         qCDebug(lcCapture) << "a frame in pixel format" << newest_.pixelFormat()
                            << "gave no picture";
         return false;
     }
-    picture = image;
+    frame = image;
     return true;
 }
 

@@ -10,8 +10,8 @@ namespace orvane {
 // How long a grab waits for the camera's next frame.
 inline constexpr int GrabTimeoutMs = 500;
 
-// A camera frame as the program's picture: 320 x 240, 32-bit RGB; null when unreadable.
-QImage pictureFromVideoFrame(const QVideoFrame& frame);
+// A camera frame at its own size, 32-bit RGB; null when unreadable.
+QImage imageFromVideoFrame(const QVideoFrame& frame);
 
 // Collects the frames a camera pushes into its sink and hands out the first one that arrives
 // after each request, so a grab never returns a stale frame.
@@ -23,8 +23,8 @@ class VideoSinkGrabber : public QObject {
     QVideoSink* sink() { return &sink_; }
 
     // Waits, letting events run, for the next frame; false on timeout or an unreadable frame,
-    // and `picture` keeps its content then.
-    bool grabNext(QImage& picture);
+    // and `frame` keeps its content then.
+    bool grabNext(QImage& frame);
 
   signals:
     void frameArrived();

@@ -1,6 +1,7 @@
 #include "live/LiveLoop.h"
 
 #include "analysis/ZoneMeasurer.h"
+#include "capture/FrameMapping.h"
 #include "capture/FrameSource.h"
 #include "core/Settings.h"
 #include "live/JogDrive.h"
@@ -47,10 +48,10 @@ LoopOutcome LiveLoop::runPass() {
                                 .manual = s_.program.liveAllowed()};
     if (s_.program.zonesReady()) {
         const FrameMeasurement measured = measurer_.measureZones(raw_, measuring, s_.circle);
-        drawZonePass(raw_, measured, s_.circle, overlay, s_.displays);
+        drawZonePass(pictureOf(raw_), measured, s_.circle, overlay, s_.displays);
     } else {
         const FrameMeasurement measured = measurer_.measureWithoutZones(raw_, measuring, s_.circle);
-        drawOutlinePass(raw_, measured, s_.circle, overlay, s_.displays);
+        drawOutlinePass(pictureOf(raw_), measured, s_.circle, overlay, s_.displays);
     }
     jog_.showSpeed(s_.displays.speedGauge);
 

@@ -68,7 +68,7 @@ class LiveLoop {
     LoopOutcome timerTick();
 
     bool running() const { return running_; }
-    // The last grabbed frame, without overlay.
+    // The last grabbed frame at the camera's own size, without overlay.
     const QImage& rawFrame() const { return raw_; }
     const ManualJog& jog() const { return jog_; }
 

@@ -22,14 +22,14 @@ QVideoFrame splitFrame() {
 }
 } // namespace
 
-TEST(VideoSinkGrabber, HandsOutTheFirstFrameAfterTheRequestAsA320By240Picture) {
+TEST(VideoSinkGrabber, HandsOutTheFirstFrameAfterTheRequestAtItsOwnSize) {
     VideoSinkGrabber grabber(2000);
     grabber.sink()->setVideoFrame(splitFrame()); // before the request: stale
     QImage picture;
     QTimer::singleShot(0, [&] { grabber.sink()->setVideoFrame(splitFrame()); });
     ASSERT_TRUE(grabber.grabNext(picture));
-    EXPECT_EQ(picture.size(), QSize(320, 240));
-    EXPECT_EQ(std::pair(picture.pixelColor(10, 120), picture.pixelColor(310, 120)),
+    EXPECT_EQ(picture.size(), QSize(640, 480));
+    EXPECT_EQ(std::pair(picture.pixelColor(10, 120), picture.pixelColor(630, 120)),
               std::pair(QColor(Qt::red), QColor(Qt::blue)));
 
     // Nothing new, or an unreadable frame: the picture stays.

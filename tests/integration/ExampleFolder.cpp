@@ -1,6 +1,7 @@
 #include "ExampleFolder.h"
 
 #include "analysis/ZoneGeometry.h"
+#include "capture/FrameMapping.h"
 #include "core/HardwareConfig.h"
 #include "core/ProgramFolder.h"
 #include "core/SettingsFile.h"
@@ -80,12 +81,15 @@ CommandResult runCommand(const QStringList& arguments) {
 }
 
 double opticalNull(HeadlessTestRun& run, int zone) {
-    const BenchConfig& config = run.bench().config();
-    const double inchesPerPixel = config.mirror.diameter / 2 / config.camera.radius;
-    const double centre = config.camera.centerX;
+    const BenchConfig::Camera& camera = run.bench().config().camera;
+    const double inchesPerPixel = run.bench().config().mirror.diameter / 2 / camera.radius;
     const WindowColumns columns = zoneWindowColumns(run.circle(), run.zones().centerFrac[zone]);
-    return (run.bench().trueNull((centre - columns.left) * inchesPerPixel) +
-            run.bench().trueNull((columns.right - centre) * inchesPerPixel)) /
+    // The windows are placed on the picture and read on the camera's pixels.
+    const FrameMapping mapping = FrameMapping::of(QSize(camera.width, camera.height));
+    const double left = mapping.toCamera(QPointF(columns.left, 0)).x();
+    const double right = mapping.toCamera(QPointF(columns.right, 0)).x();
+    return (run.bench().trueNull((camera.centerX - left) * inchesPerPixel) +
+            run.bench().trueNull((right - camera.centerX) * inchesPerPixel)) /
            2;
 }
 

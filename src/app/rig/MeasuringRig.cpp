@@ -1,5 +1,6 @@
 #include "app/rig/MeasuringRig.h"
 
+#include "capture/FrameMapping.h"
 #include "core/LogCategories.h"
 #include "live/LiveRenderer.h"
 
@@ -30,7 +31,7 @@ void MeasuringRig::measureZones() {
 }
 
 void MeasuringRig::drawMeasured() {
-    drawZonePass(frame_, measured_, s_.circle,
+    drawZonePass(pictureOf(frame_), measured_, s_.circle,
                  {s_.mirror, s_.zones, s_.settings, measuredStatus_, measuredYpos_, s_.view.barsOff,
                   /*manual=*/false},
                  s_.displays);
@@ -56,7 +57,7 @@ void MeasuringRig::savePictures(const QString& overlayPath, const QString& frame
     if (drawing_ == RigDrawing::ForSavedPictures)
         drawMeasured();
     savePicture(s_.displays.liveView, overlayPath);
-    savePicture(frame_, framePath);
+    savePicture(pictureOf(frame_), framePath);
 }
 
 } // namespace orvane
