@@ -60,42 +60,29 @@ bool applyCameraFormat(QCamera& camera, int index) {
 
 QList<CameraControl> cameraControls(const QCamera& camera) {
     const QCamera::Features features = camera.supportedFeatures();
-    QList<CameraControl> controls;
-    if (features.testFlag(QCamera::Feature::ExposureCompensation))
-        controls << CameraControl{CameraControlId::ExposureCompensation,
-                                  QStringLiteral("Exposure compensation (EV)"),
-                                  -ExposureCompensationSpanEv,
-                                  ExposureCompensationSpanEv,
-                                  0.1,
-                                  1,
-                                  camera.exposureCompensation()};
-    if (features.testFlag(QCamera::Feature::IsoSensitivity) &&
-        camera.maximumIsoSensitivity() > camera.minimumIsoSensitivity())
-        controls << CameraControl{CameraControlId::IsoSensitivity,
-                                  QStringLiteral("Sensitivity (ISO)"),
-                                  double(camera.minimumIsoSensitivity()),
-                                  double(camera.maximumIsoSensitivity()),
-                                  1,
-                                  0,
-                                  double(camera.isoSensitivity())};
-    if (features.testFlag(QCamera::Feature::ManualExposureTime) &&
-        camera.maximumExposureTime() > camera.minimumExposureTime())
-        controls << CameraControl{CameraControlId::ExposureTime,
-                                  QStringLiteral("Exposure time (ms)"),
-                                  camera.minimumExposureTime() * MsPerSecond,
-                                  camera.maximumExposureTime() * MsPerSecond,
-                                  0.1,
-                                  1,
-                                  camera.exposureTime() * MsPerSecond};
-    if (features.testFlag(QCamera::Feature::ColorTemperature))
-        controls << CameraControl{CameraControlId::ColorTemperature,
-                                  QStringLiteral("Colour temperature (K)"),
-                                  double(MinColorTemperatureK),
-                                  double(MaxColorTemperatureK),
-                                  100,
-                                  0,
-                                  double(camera.colorTemperature())};
-    return controls;
+    const bool iso = features.testFlag(QCamera::Feature::IsoSensitivity) &&
+                     camera.maximumIsoSensitivity() > camera.minimumIsoSensitivity();
+    const bool exposureTime = features.testFlag(QCamera::Feature::ManualExposureTime) &&
+                              camera.maximumExposureTime() > camera.minimumExposureTime() &&
+                              camera.isExposureModeSupported(QCamera::ExposureManual);
+    const bool focus = features.testFlag(QCamera::Feature::FocusDistance) &&
+                       camera.isFocusModeSupported(QCamera::FocusModeManual);
+    return {
+        {CameraControlId::ExposureCompensation, QStringLiteral("Exposure compensation (EV)"),
+         -ExposureCompensationSpanEv, ExposureCompensationSpanEv, 0.1, 1,
+         camera.exposureCompensation(), features.testFlag(QCamera::Feature::ExposureCompensation)},
+        {CameraControlId::IsoSensitivity, QStringLiteral("Sensitivity (ISO)"),
+         double(camera.minimumIsoSensitivity()), double(camera.maximumIsoSensitivity()), 1, 0,
+         double(camera.isoSensitivity()), iso},
+        {CameraControlId::ExposureTime, QStringLiteral("Exposure time (ms)"),
+         camera.minimumExposureTime() * MsPerSecond, camera.maximumExposureTime() * MsPerSecond,
+         0.1, 1, camera.exposureTime() * MsPerSecond, exposureTime},
+        {CameraControlId::ColorTemperature, QStringLiteral("Colour temperature (K)"),
+         double(MinColorTemperatureK), double(MaxColorTemperatureK), 100, 0,
+         double(camera.colorTemperature()), features.testFlag(QCamera::Feature::ColorTemperature)},
+        {CameraControlId::FocusDistance, QStringLiteral("Focus distance (0 near, 1 far)"), 0, 1,
+         0.01, 2, camera.focusDistance(), focus},
+    };
 }
 
 void applyCameraControl(QCamera& camera, CameraControlId id, double value) {
@@ -107,10 +94,16 @@ void applyCameraControl(QCamera& camera, CameraControlId id, double value) {
         camera.setManualIsoSensitivity(int(roundToInt(value)));
         break;
     case CameraControlId::ExposureTime:
+        camera.setExposureMode(QCamera::ExposureManual);
         camera.setManualExposureTime(float(value / MsPerSecond));
         break;
     case CameraControlId::ColorTemperature:
+        camera.setWhiteBalanceMode(QCamera::WhiteBalanceManual);
         camera.setColorTemperature(int(roundToInt(value)));
+        break;
+    case CameraControlId::FocusDistance:
+        camera.setFocusMode(QCamera::FocusModeManual);
+        camera.setFocusDistance(float(value));
         break;
     }
 }

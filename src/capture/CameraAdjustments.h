@@ -16,7 +16,7 @@ QStringList cameraFormatNames(const QCamera& camera);
 int currentCameraFormat(const QCamera& camera);
 bool applyCameraFormat(QCamera& camera, int index);
 
-// The exposure and colour controls the camera reports as supported.
+// The exposure, colour and focus controls, each marked as the camera supports it or not.
 QList<CameraControl> cameraControls(const QCamera& camera);
 void applyCameraControl(QCamera& camera, CameraControlId id, double value);
 

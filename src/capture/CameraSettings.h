@@ -6,9 +6,20 @@
 
 namespace orvane {
 
-enum class CameraControlId { ExposureCompensation, IsoSensitivity, ExposureTime, ColorTemperature };
+enum class CameraControlId {
+    ExposureCompensation,
+    IsoSensitivity,
+    ExposureTime,
+    ColorTemperature,
+    FocusDistance
+};
+
+// The name a chosen value is remembered under in the hardware file.
+QString cameraControlKey(CameraControlId id);
 
 // One adjustable camera value as the source dialog shows it, in the unit its label names.
+// Setting a value switches that control from automatic to manual. A control the camera lacks
+// is still listed, unsupported, so the dialog can show it greyed.
 struct CameraControl {
     CameraControlId id = CameraControlId::ExposureCompensation;
     QString label;
@@ -17,6 +28,7 @@ struct CameraControl {
     double step = 1;
     int decimals = 0;
     double value = 0;
+    bool supported = true;
 };
 
 // What the camera's format and source dialogs read and change. Without a connected camera the
@@ -30,6 +42,8 @@ class CameraSettings {
     virtual bool applyFormat(int index) = 0;
     virtual QList<CameraControl> controls() const = 0;
     virtual void setControl(CameraControlId id, double value) = 0;
+    // What the connected camera is known by from one run to the next; empty without one.
+    virtual QString cameraId() const = 0;
 };
 
 } // namespace orvane

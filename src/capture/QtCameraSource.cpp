@@ -6,6 +6,7 @@
 #include "core/LogCategories.h"
 
 #include <QCamera>
+#include <QCameraDevice>
 #include <QMediaCaptureSession>
 #include <QMediaDevices>
 
@@ -123,6 +124,10 @@ QList<CameraControl> QtCameraSource::controls() const {
 void QtCameraSource::setControl(CameraControlId id, double value) {
     if (connection_)
         applyCameraControl(connection_->camera, id, value);
+}
+
+QString QtCameraSource::cameraId() const {
+    return connection_ ? QString::fromUtf8(connection_->camera.cameraDevice().id()) : QString();
 }
 
 } // namespace orvane

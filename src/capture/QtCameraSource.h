@@ -32,6 +32,7 @@ class QtCameraSource : public FrameSource, public CameraSettings {
     bool applyFormat(int index) override;
     QList<CameraControl> controls() const override;
     void setControl(CameraControlId id, double value) override;
+    QString cameraId() const override;
 
   private:
     struct Connection;

@@ -46,6 +46,39 @@ void readDevice(const QSettings& file, HardwareConfigLoad& load) {
         load.config.portDevice = value;
 }
 
+// Camera ids hold slashes and colons, so the file keeps them as hex: [camera_<hex id>].
+const QString CameraGroupPrefix = QStringLiteral("camera_");
+
+void readCameraControls(QSettings& file, HardwareConfigLoad& load) {
+    for (const QString& group : file.childGroups()) {
+        if (!group.startsWith(CameraGroupPrefix))
+            continue;
+        const QString id =
+            QString::fromUtf8(QByteArray::fromHex(group.mid(CameraGroupPrefix.size()).toLatin1()));
+        file.beginGroup(group);
+        for (const QString& key : file.childKeys()) {
+            bool ok = false;
+            const double value = file.value(key).toString().trimmed().toDouble(&ok);
+            if (ok)
+                load.config.cameraControls[id][key] = value;
+            else
+                load.warnings << QStringLiteral("[%1] %2 is not a number in \"%3\"; the camera "
+                                                "keeps its own value.")
+                                     .arg(group, key, file.fileName());
+        }
+        file.endGroup();
+    }
+}
+
+void writeCameraControls(QSettings& file, const HardwareConfig& config) {
+    for (const auto& [id, controls] : config.cameraControls) {
+        file.beginGroup(CameraGroupPrefix + QString::fromLatin1(id.toUtf8().toHex()));
+        for (const auto& [key, value] : controls)
+            file.setValue(key, value);
+        file.endGroup();
+    }
+}
+
 } // namespace
 
 QString hardwareConfigPath(const QString& programFolder) {
@@ -55,7 +88,7 @@ QString hardwareConfigPath(const QString& programFolder) {
 HardwareConfigLoad loadHardwareConfig(const QString& programFolder) {
     HardwareConfigLoad load;
     const QString path = hardwareConfigPath(programFolder);
-    const QSettings file(path, QSettings::IniFormat);
+    QSettings file(path, QSettings::IniFormat);
     if (file.status() != QSettings::NoError) {
         load.warnings << unreadableFileWarning(path);
         return load;
@@ -67,6 +100,7 @@ HardwareConfigLoad loadHardwareConfig(const QString& programFolder) {
     load.config.benchFile = bench.isEmpty() || QDir::isAbsolutePath(bench)
                                 ? bench
                                 : findPathIgnoringCase(joinPath(programFolder, {bench}));
+    readCameraControls(file, load);
     return load;
 }
 
@@ -79,6 +113,7 @@ bool saveHardwareConfig(const QString& programFolder, const HardwareConfig& conf
         file.setValue(hardwarekeys::PortBackend, backendName(config.portBackend));
         file.setValue(hardwarekeys::PortDevice, config.portDevice);
         file.setValue(hardwarekeys::BenchFile, config.benchFile);
+        writeCameraControls(file, config);
         file.sync();
         if (!scratch.isValid() || file.status() != QSettings::NoError)
             return false;

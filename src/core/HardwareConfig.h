@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <map>
 
 namespace orvane {
 
@@ -26,6 +27,8 @@ struct HardwareConfig {
     QString portDevice = DefaultPortDevice;       // the ppdev device node
     QString benchFile{}; // the simulated bench's INI (relative: in the program folder); empty for
                          // the built-in one
+    // The camera values chosen in the source dialog: by camera id, then by control name.
+    std::map<QString, std::map<QString, double>> cameraControls{};
 
     bool operator==(const HardwareConfig&) const = default;
 };

@@ -25,7 +25,11 @@ CaptureWindowHooks CaptureWiring::hooks() {
     CaptureWindowHooks h;
     h.setMenusEnabled = [this](const VideoMenus& enabled) { setMenusEnabled(enabled); };
     h.showFormatDialog = [this] { VideoFormatDialog(hardware_.cameras(), &window_).exec(); };
-    h.showSourceDialog = [this] { VideoSourceDialog(hardware_.cameras(), &window_).exec(); };
+    h.showSourceDialog = [this] {
+        VideoSourceDialog(hardware_.cameras(), &window_, [this](CameraControlId id, double value) {
+            hardware_.rememberCameraControl(id, value);
+        }).exec();
+    };
     // No driver here has a display dialog of its own; the menu item stays disabled.
     h.showSelectDialog = [this] { showSelectDialog(); };
     return h;
@@ -33,6 +37,7 @@ CaptureWindowHooks CaptureWiring::hooks() {
 
 void CaptureWiring::connectAtStartup() {
     const StartupConnection result = controller_.connectAtStartup();
+    hardware_.restoreCameraControls();
     Ui::frmMain& ui = window_.ui();
     if (result.toDisable.mnuSource)
         ui.mnuSource->setEnabled(false);
@@ -53,6 +58,7 @@ void CaptureWiring::showSelectDialog() {
     if (!select_) {
         select_ = new frmSelect(hardware_.drivers(), controller_, &window_);
         select_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(select_, &QDialog::accepted, this, [this] { hardware_.restoreCameraControls(); });
         connect(select_, &QDialog::accepted, this, &CaptureWiring::driverSelected);
     }
     select_->show();

@@ -1,5 +1,7 @@
 #include "app/gui/Hardware.h"
 
+#include "capture/CameraMemory.h"
+#include "core/LogCategories.h"
 #include "core/MessageBoxes.h"
 #include "core/Settings.h"
 #include "motion/PpdevPort.h"
@@ -7,7 +9,7 @@
 namespace orvane {
 
 Hardware::Hardware(const QString& programFolder, const Settings& settings, Clock& clock)
-    : config_(loadHardwareConfig(programFolder)),
+    : programFolder_(programFolder), config_(loadHardwareConfig(programFolder)),
       workbench_(config_.config, QString(), settings.menus, clock,
                  [&settings] { return settings.Mindelay; }),
       drivers_(workbench_.bench(), cameras_), jogDrive_(workbench_.driver()), measurer_(clock),
@@ -25,6 +27,16 @@ void Hardware::reportProblems(MessageBoxes& messages) const {
 
 SimulatedBenchUse Hardware::simulatedBench() const {
     return workbench_.simulatedBench(drivers_.benchConnected());
+}
+
+void Hardware::restoreCameraControls() {
+    orvane::restoreCameraControls(cameras_, config_.config);
+}
+
+void Hardware::rememberCameraControl(CameraControlId id, double value) {
+    if (orvane::rememberCameraControl(config_.config, cameras_, id, value) &&
+        !saveHardwareConfig(programFolder_, config_.config))
+        qCDebug(lcCapture) << "the camera's values could not be written to the hardware file";
 }
 
 QString Hardware::motorPortName() const {

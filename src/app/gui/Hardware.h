@@ -44,8 +44,13 @@ class Hardware {
     SimulatedBenchUse simulatedBench() const;
     // The real printer port's device, or empty while the bench drives the motors.
     QString motorPortName() const;
+    // The connected camera gets the values chosen for it before; a newly chosen one is kept in
+    // the hardware file at once.
+    void restoreCameraControls();
+    void rememberCameraControl(CameraControlId id, double value);
 
   private:
+    QString programFolder_;
     HardwareConfigLoad config_;
     Workbench workbench_;
     QtCameraSource cameras_;

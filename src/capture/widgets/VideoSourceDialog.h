@@ -1,6 +1,9 @@
 #pragma once
 
+#include "capture/CameraSettings.h"
+
 #include <QDialog>
+#include <functional>
 #include <memory>
 
 namespace Ui {
@@ -9,14 +12,15 @@ class VideoSourceDialog;
 
 namespace orvane {
 
-class CameraSettings;
-
-// "Video Source Controls": the exposure and colour controls the connected camera offers,
-// applied as they change.
+// "Video Source Controls": the exposure, colour and focus controls, applied as they change (which
+// makes each manual) and told to `chosen`; those the camera lacks are shown greyed.
 class VideoSourceDialog : public QDialog {
     Q_OBJECT
   public:
-    explicit VideoSourceDialog(CameraSettings& camera, QWidget* parent = nullptr);
+    using ChosenHandler = std::function<void(CameraControlId, double)>;
+
+    explicit VideoSourceDialog(CameraSettings& camera, QWidget* parent = nullptr,
+                               ChosenHandler chosen = {});
     ~VideoSourceDialog() override;
 
   private:
