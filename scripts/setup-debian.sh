@@ -6,6 +6,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-serialport-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth xdotool x11-apps espeak-ng
+  gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
 )
 missing=()
 for p in "${packages[@]}"; do
