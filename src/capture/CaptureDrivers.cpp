@@ -2,37 +2,40 @@
 
 namespace orvane {
 
-CaptureDrivers::CaptureDrivers(FrameSource& bench, FrameSource& cameras)
-    : bench_(bench), cameras_(cameras) {}
+CaptureDrivers::CaptureDrivers(FrameSource& bench, FrameSource& cameras, FrameSource* videoFile)
+    : bench_(bench), cameras_(cameras), videoFile_(videoFile) {}
 
-FrameSource* CaptureDrivers::sourceOf(int index) const {
+// Cameras come and go, so the video file's place is counted at each look.
+CaptureDrivers::Entry CaptureDrivers::entryOf(int index) const {
     if (index < 0)
-        return nullptr;
-    return index == 0 ? &bench_ : &cameras_;
-}
-
-int CaptureDrivers::indexInSource(int index) {
-    return index == 0 ? 0 : index - 1;
+        return {};
+    if (index == 0)
+        return {&bench_, 0};
+    if (cameras_.driverName(index - 1))
+        return {&cameras_, index - 1};
+    if (videoFile_ && (index == 1 || cameras_.driverName(index - 2)))
+        return {videoFile_, 0};
+    return {};
 }
 
 std::optional<QString> CaptureDrivers::driverName(int index) const {
     if (index == 0)
         return BenchDriverName;
-    FrameSource* source = sourceOf(index);
-    return source ? source->driverName(indexInSource(index)) : std::nullopt;
+    const Entry entry = entryOf(index);
+    return entry.source ? entry.source->driverName(entry.index) : std::nullopt;
 }
 
 bool CaptureDrivers::connectDriver(int index) {
     disconnectDriver();
-    FrameSource* source = sourceOf(index);
-    if (!source || !source->connectDriver(indexInSource(index)))
+    const Entry entry = entryOf(index);
+    if (!entry.source || !entry.source->connectDriver(entry.index))
         return false;
     connected_ = index;
     return true;
 }
 
 std::optional<DriverCaps> CaptureDrivers::capabilities() const {
-    FrameSource* source = sourceOf(connected_);
+    FrameSource* source = entryOf(connected_).source;
     if (!source)
         return std::nullopt;
     std::optional<DriverCaps> caps = source->capabilities();
@@ -42,12 +45,12 @@ std::optional<DriverCaps> CaptureDrivers::capabilities() const {
 }
 
 bool CaptureDrivers::grab(QImage& frame) {
-    FrameSource* source = sourceOf(connected_);
+    FrameSource* source = entryOf(connected_).source;
     return source && source->grab(frame);
 }
 
 void CaptureDrivers::disconnectDriver() {
-    if (FrameSource* source = sourceOf(connected_))
+    if (FrameSource* source = entryOf(connected_).source)
         source->disconnectDriver();
     connected_ = -1;
 }

@@ -7,11 +7,12 @@ namespace orvane {
 inline const QString BenchDriverName = QStringLiteral("ORVANE Simulated Foucault Bench");
 
 // The program's driver list: driver 0 is the simulated bench, drivers 1, 2, ... are the
-// cameras' drivers 0, 1, ... At most one driver is connected; connecting another first lets go
+// cameras' drivers 0, 1, ..., and after them comes the video file (when there is one). At most
+// one driver is connected; connecting another first lets go
 // of the current one, so after a failed connection no driver delivers frames.
 class CaptureDrivers : public FrameSource {
   public:
-    CaptureDrivers(FrameSource& bench, FrameSource& cameras);
+    CaptureDrivers(FrameSource& bench, FrameSource& cameras, FrameSource* videoFile = nullptr);
 
     std::optional<QString> driverName(int index) const override;
     bool connectDriver(int index) override;
@@ -24,11 +25,15 @@ class CaptureDrivers : public FrameSource {
     bool benchConnected() const { return connected_ == 0; }
 
   private:
-    FrameSource* sourceOf(int index) const;
-    static int indexInSource(int index);
+    struct Entry {
+        FrameSource* source = nullptr;
+        int index = 0; // in the source's own list
+    };
+    Entry entryOf(int index) const;
 
     FrameSource& bench_;
     FrameSource& cameras_;
+    FrameSource* videoFile_;
     int connected_ = -1; // no driver
 };
 

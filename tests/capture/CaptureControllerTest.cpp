@@ -124,4 +124,17 @@ TEST(CaptureDrivers, BenchIsDriverZeroThenTheCamerasInTheirOrder) {
     QImage picture;
     EXPECT_FALSE(drivers.connectDriver(1) || drivers.capabilities() || drivers.grab(picture) ||
                  drivers.connectDriver(3) || drivers.driverName(3) || drivers.driverName(-1));
+
+    // A video file comes after the cameras, wherever they end.
+    FakeDrivers video{{"Video file…"}};
+    for (const auto& names : {QStringList{}, QStringList{"USB Camera A", "USB Camera B"}}) {
+        FakeDrivers someCameras{names};
+        CaptureDrivers withVideo(bench, someCameras, &video);
+        const int at = int(names.size()) + 1;
+        EXPECT_EQ(std::tuple(withVideo.driverName(at), withVideo.driverName(at + 1)),
+                  std::tuple(std::optional<QString>("Video file…"), std::nullopt));
+        ASSERT_TRUE(withVideo.connectDriver(at));
+        EXPECT_EQ(std::tuple(video.connected, withVideo.capabilities()->deviceIndex),
+                  std::tuple(0, at));
+    }
 }

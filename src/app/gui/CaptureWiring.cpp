@@ -56,7 +56,7 @@ void CaptureWiring::setMenusEnabled(const VideoMenus& enabled) {
 
 void CaptureWiring::showSelectDialog() {
     if (!select_) {
-        select_ = new frmSelect(hardware_.drivers(), controller_, &window_);
+        select_ = new frmSelect(hardware_.drivers(), controller_, &window_, &hardware_.videoFile());
         select_->setAttribute(Qt::WA_DeleteOnClose);
         connect(select_, &QDialog::accepted, this, [this] { hardware_.restoreCameraControls(); });
         connect(select_, &QDialog::accepted, this, &CaptureWiring::driverSelected);

@@ -12,8 +12,8 @@ Hardware::Hardware(const QString& programFolder, const Settings& settings, Clock
     : programFolder_(programFolder), config_(loadHardwareConfig(programFolder)),
       workbench_(config_.config, QString(), settings.menus, clock,
                  [&settings] { return settings.Mindelay; }),
-      drivers_(workbench_.bench(), cameras_), jogDrive_(workbench_.driver()), measurer_(clock),
-      problems_(config_.warnings + workbench_.problems()) {
+      drivers_(workbench_.bench(), cameras_, &videoFile_), jogDrive_(workbench_.driver()),
+      measurer_(clock), problems_(config_.warnings + workbench_.problems()) {
     // A camera delivers frames at its own rate; the bench is made to do the same.
     workbench_.bench().enablePacing(clock);
 }

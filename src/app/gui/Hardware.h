@@ -6,6 +6,7 @@
 #include "app/shell/MissingHardwareNotice.h"
 #include "capture/CaptureDrivers.h"
 #include "capture/QtCameraSource.h"
+#include "capture/VideoFileSource.h"
 #include "core/HardwareConfig.h"
 #include "live/KeyState.h"
 
@@ -31,6 +32,7 @@ class Hardware {
 
     FrameSource& drivers() { return drivers_; }
     CameraSettings& cameras() { return cameras_; }
+    VideoFileSource& videoFile() { return videoFile_; }
     SimulatedBench& bench() { return workbench_.bench(); }
     StepperDriver& driver() { return workbench_.driver(); }
     JogDrive& jogDrive() { return jogDrive_; }
@@ -54,6 +56,7 @@ class Hardware {
     HardwareConfigLoad config_;
     Workbench workbench_;
     QtCameraSource cameras_;
+    VideoFileSource videoFile_;
     CaptureDrivers drivers_;
     StepperJogDrive jogDrive_;
     LatchedKeyState keys_;
