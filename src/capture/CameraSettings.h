@@ -44,6 +44,12 @@ class CameraSettings {
     virtual void setControl(CameraControlId id, double value) = 0;
     // What the connected camera is known by from one run to the next; empty without one.
     virtual QString cameraId() const = 0;
+    // The connected camera sets its own exposure, so the brightness may change under a test.
+    virtual bool brightnessAutomatic() const { return false; }
 };
+
+inline const QString AutomaticBrightnessWarning =
+    QStringLiteral("The camera sets its own exposure: lock it under Video Control, Source, or "
+                   "the brightness may change while the knife cuts.");
 
 } // namespace orvane

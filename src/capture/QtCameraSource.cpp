@@ -126,6 +126,10 @@ void QtCameraSource::setControl(CameraControlId id, double value) {
         applyCameraControl(connection_->camera, id, value);
 }
 
+bool QtCameraSource::brightnessAutomatic() const {
+    return connection_ && connection_->camera.exposureMode() == QCamera::ExposureAuto;
+}
+
 QString QtCameraSource::cameraId() const {
     return connection_ ? QString::fromUtf8(connection_->camera.cameraDevice().id()) : QString();
 }

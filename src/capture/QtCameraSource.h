@@ -33,6 +33,7 @@ class QtCameraSource : public FrameSource, public CameraSettings {
     QList<CameraControl> controls() const override;
     void setControl(CameraControlId id, double value) override;
     QString cameraId() const override;
+    bool brightnessAutomatic() const override;
 
   private:
     struct Connection;

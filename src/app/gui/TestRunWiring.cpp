@@ -12,6 +12,7 @@
 #include "app/gui/SettingsBinding.h"
 #include "ui_MainWindow.h"
 
+#include <QStatusBar>
 #include <QTimer>
 
 namespace orvane {
@@ -68,6 +69,8 @@ void TestRunWiring::onCommand3() {
     if (!run_.start())
         return; // already running, or no zones to test
     c_.live.hold(true);
+    if (c_.hardware.cameras().brightnessAutomatic())
+        c_.window.statusBar()->showMessage(AutomaticBrightnessWarning);
     c_.binding.showAbort();
     c_.display.show();
     steps_.start();
@@ -79,6 +82,7 @@ bool TestRunWiring::runStep() {
     c_.display.show();
     if (run_.running())
         return true;
+    c_.window.statusBar()->clearMessage();
     c_.live.hold(false);
     return false;
 }
