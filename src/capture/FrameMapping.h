@@ -23,7 +23,8 @@ struct FrameMapping {
     double zoom() const { return 1 / scale; }
     QPointF toCamera(QPointF picturePoint) const;
     QPointF toPicture(QPointF cameraPoint) const;
-    // The camera pixels a picture rectangle covers (edges rounded), clipped to nothing further.
+    // The camera pixels a picture rectangle covers, its edges rounded to whole pixels; at least
+    // one pixel each way.
     QRect toCamera(const QRect& pictureRect) const;
 };
 
