@@ -7,6 +7,7 @@
 #include "core/LogCategories.h"
 #include "core/NumberText.h"
 #include "core/ProgramFolder.h"
+#include "core/SafeSave.h"
 #include "core/Settings.h"
 #include "core/TextFile.h"
 
@@ -33,6 +34,7 @@ bool TestRun::start() {
     env_.program.startTest();
     call(env_.hooks.setLiveTimerEnabled, false);
     testStartNs_ = env_.clock.nowNs();
+    frameLog_.clear();
     env_.rig.writeMotorOutput();
     env_.outputs.debugLog.clear();
     env_.readings.clear();
@@ -85,6 +87,9 @@ void TestRun::searchFrame() {
     const int frame = search_.frame();
     const int lzv = rig.lzv(zone_);
     const int rzv = rig.rzv(zone_);
+    frameLog_.append({int(frameLog_.size()) + 1,
+                      double(env_.clock.nowNs() - testStartNs_) / NsPerSecond, rig.xpos(),
+                      rig.ypos(), zone_, lzv, rzv});
     const SearchStep step =
         search_.onFrame(lzv, rzv, env_.settings.KnifeRight, env_.settings.autoTest);
     qCDebug(lcSearch).nospace() << "zone " << zone_ << " frame " << frame << " at X " << rig.xpos()
@@ -158,6 +163,15 @@ void TestRun::savePictures() {
     env_.rig.savePictures(joinPath(folder, {name}), joinPath(folder, {"Raw_" + name}));
 }
 
+// Beside the saved pictures, so a test recorded in pictures can be followed frame by frame.
+void TestRun::saveFrameLog() {
+    const QString folder =
+        prepareImageFolder(env_.settings.textpath, env_.mirror.WorkFile, env_.mirror.WorkNum);
+    const QString path = joinPath(folder, {QStringLiteral("frames.csv")});
+    if (!folder.isEmpty() && !saveFileSafely(path, frameLogCsv(frameLog_).toUtf8()))
+        qCDebug(lcResults) << "could not save" << path;
+}
+
 void TestRun::announceRewind() {
     const int ypos = env_.rig.ypos();
     prependText1(QStringLiteral("Rewinding ") + numberText(ypos) + QStringLiteral(" Steps to ") +
@@ -184,6 +198,8 @@ void TestRun::finishTest() {
     env_.rig.grabStill();
     env_.rig.measureZones();
     env_.rig.releaseMotors();
+    if (env_.settings.SavePicture == 1)
+        saveFrameLog();
     if (program.closing())
         call(env_.hooks.closeWindow);
     env_.program.endTest();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "autotest/FrameLog.h"
 #include "autotest/NullSearch.h"
 #include "autotest/TestRig.h"
 
@@ -29,6 +30,7 @@ class TestRun {
     int currentSet() const { return set_; }
     int currentZone() const { return zone_; }
     const NullSearch& search() const { return search_; }
+    const QList<FrameLogRow>& frameLog() const { return frameLog_; }
 
   private:
     enum class Phase { Idle, Searching, AnnouncingRewind, Rewinding, Finished };
@@ -39,6 +41,7 @@ class TestRun {
     void makeMove(const AxisMove& move);
     void recordNull();
     void savePictures();
+    void saveFrameLog();
     void announceRewind();
     void rewindAndLog();
     void finishTest();
@@ -60,6 +63,7 @@ class TestRun {
     qint64 testStartNs_ = 0;
     QString previousReadings_;
     bool debugLogFailed_ = false;
+    QList<FrameLogRow> frameLog_;
 };
 
 } // namespace orvane

@@ -83,6 +83,19 @@ TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
     const QImage overlay(joinPath(images, {"Zone5rep3.bmp"}));
     const QImage raw(joinPath(images, {"Raw_Zone5rep3.bmp"}));
     EXPECT_TRUE(raw.size() == QSize(320, 240) && overlay.size() == raw.size() && overlay != raw);
+    // Beside them, every searched frame: its positions, zone and window levels.
+    const QStringList log = lines(joinPath(images, {"frames.csv"}));
+    ASSERT_EQ(log.size(), run->test()->frameLog().size() + 1);
+    EXPECT_EQ(log.size(), run->framesMeasured()); // all but zone 1's still frame at its null
+    EXPECT_EQ(log.first(), "frame,seconds,knife,platform,zone,LZV,RZV");
+    const FrameLogRow& last = run->test()->frameLog().last();
+    EXPECT_EQ(log.last(), QStringLiteral("%1,%2,%3,%4,5,%5,%6")
+                              .arg(log.size() - 1)
+                              .arg(last.seconds, 0, 'f', 3)
+                              .arg(last.knife)
+                              .arg(last.platform)
+                              .arg(last.LZV)
+                              .arg(last.RZV));
 }
 
 TEST(HeadlessOptics, OtherOpticsAndTestersReadTheirOwnNulls) {
