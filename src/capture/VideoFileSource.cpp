@@ -4,14 +4,37 @@
 #include "capture/VideoSinkGrabber.h"
 #include "core/LogCategories.h"
 
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMediaPlayer>
 #include <QUrl>
+#include <algorithm>
 
 namespace orvane {
 
 namespace {
 constexpr int LoadTimeoutMs = 5000;
+
+bool ffmpegBackendChosen() {
+    return qEnvironmentVariable("QT_MEDIA_BACKEND") == QLatin1String("ffmpeg");
+}
 } // namespace
+
+QStringList gstreamerPluginFolders() {
+    QStringList folders;
+    for (const char* name : {"GST_PLUGIN_PATH_1_0", "GST_PLUGIN_PATH", "GST_PLUGIN_SYSTEM_PATH_1_0",
+                             "GST_PLUGIN_SYSTEM_PATH"})
+        folders += qEnvironmentVariable(name).split(QLatin1Char(':'), Qt::SkipEmptyParts);
+    // Debian keeps them beside Qt's own libraries: /usr/lib/<architecture>/gstreamer-1.0.
+    folders << QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/gstreamer-1.0");
+    return folders;
+}
+
+bool gstreamerCanPlay(const QStringList& folders) {
+    return std::any_of(folders.begin(), folders.end(), [](const QString& folder) {
+        return QFileInfo::exists(folder + QStringLiteral("/libgstplayback.so"));
+    });
+}
 
 // Member order matters: the player goes first, while the sink it feeds still exists.
 struct VideoFileSource::Player {
@@ -33,6 +56,9 @@ bool VideoFileSource::open(const QString& path, QString* error) {
         player_.reset();
         return false;
     };
+    if (!ffmpegBackendChosen() && !gstreamerCanPlay(gstreamerPluginFolders()))
+        return fail(QStringLiteral("GStreamer's playback plug-in is not installed "
+                                   "(gstreamer1.0-plugins-base)."));
     player_ = std::make_unique<Player>();
     player_->path = path;
     QMediaPlayer& player = player_->player;

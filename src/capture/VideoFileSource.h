@@ -7,6 +7,12 @@
 
 namespace orvane {
 
+// The folders GStreamer loads its plug-ins from: those its environment names, and the system's.
+QStringList gstreamerPluginFolders();
+// Whether GStreamer's playback plug-in (playbin, in gstreamer1.0-plugins-base) is in `folders`.
+// Qt's GStreamer backend crashes making a player without it, so it is looked for first.
+bool gstreamerCanPlay(const QStringList& folders);
+
 // The driver list's name for a recorded video played as a camera.
 inline const QString VideoFileDriverName = QStringLiteral("Video file…");
 
