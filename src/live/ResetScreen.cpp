@@ -1,11 +1,11 @@
 #include "live/ResetScreen.h"
 
 #include "core/ProgramState.h"
+#include "live/InstructionPage.h"
 #include "live/JogDrive.h"
 #include "live/PictureStyle.h"
 
-#include <QPainter>
-#include <QTextOption>
+#include <QStringList>
 
 namespace orvane {
 
@@ -32,21 +32,9 @@ void drawResetInstructions(QImage& zoneBars) {
     if (zoneBars.isNull())
         return;
     clearPicture(zoneBars, zoneBars.size());
-    QPainter painter(&zoneBars);
-    painter.setPen(colours::BoxText);
-    painter.setFont(pictureFont(16));
-    printAt(painter, QPointF(20, 1), ResetTitle);
-    int y = 1 + printLineHeight(painter);
-
     // Printing goes on at the left edge below the title, one line per line break.
-    painter.setFont(pictureFont(12));
-    const int lineHeight = printLineHeight(painter);
-    const int tabWidth = 8 * painter.fontMetrics().horizontalAdvance(QLatin1Char(' '));
-    for (const QString& line : resetInstructionText().split(QStringLiteral("\r\n"))) {
-        const bool indented = line.startsWith(QLatin1Char('\t'));
-        printAt(painter, QPointF(indented ? tabWidth : 0, y), indented ? line.mid(1) : line);
-        y += lineHeight;
-    }
+    printInstructionPage(zoneBars, {QPointF(20, 1), ResetTitle,
+                                    resetInstructionText().split(QStringLiteral("\r\n"))});
 }
 
 void resetZoneEvaluation(QImage& zoneBars, ProgramState& program, QString& readingsTable,

@@ -196,6 +196,23 @@ TEST_F(ControllerTest, MoreTextStretchesText2BesideTheBarsAndGivesItBack) {
     EXPECT_EQ(controls().readingsTable->geometry(), readingsTable);
 }
 
+TEST_F(ControllerTest, InstructionsPrintAfreshAtEverySizeSoAllStepsSurviveAShrink) {
+    startWithTheDemoMirror();
+    MainWindow& window = controller.window();
+    window.show();
+    for (bool reset : {false, true}) {
+        if (reset)
+            controls().resetButton->click();
+        window.resize(1100, 800);
+        const QImage whole = controls().zoneBars->image();
+        window.resize(window.minimumSize());
+        const QImage small = controls().zoneBars->image();
+        EXPECT_EQ(pixelsUnlikeTheCorner(small.copy(0, small.height() - 2, small.width(), 2)), 0);
+        window.resize(1100, 800);
+        EXPECT_EQ(controls().zoneBars->image(), whole) << "reset " << reset;
+    }
+}
+
 TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeysJogTheMotors) {
     startWithTheDemoMirror();
     passes(1);

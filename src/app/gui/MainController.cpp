@@ -13,8 +13,10 @@
 #include "core/EventPump.h"
 #include "core/MessageBoxes.h"
 #include "core/SoundPlayer.h"
+#include "live/ResetScreen.h"
 #include "ui_MainWindow.h"
 
+#include <QPushButton>
 #include <QScreen>
 
 namespace orvane {
@@ -45,6 +47,10 @@ MainController::MainController(ControllerServices services)
     window_->setCloseHandler([this] { shutDown(); });
     connect(window_.get(), &MainWindow::helpRequested, this,
             [this](int context) { help_.show(context); });
+    connect(window_->controls().zoneBars, &PictureBox::resized, this,
+            &MainController::reprintInstructions);
+    connect(window_->controls().resetButton, &QPushButton::clicked, this,
+            [this] { instructions_ = Instructions::Reset; });
     connect(&capture_, &CaptureWiring::driverSelected, this, &MainController::showSimulatedBench);
     connectMenus();
     binding_->showSettings();
@@ -118,7 +124,21 @@ void MainController::fitToScreen() {
 
 void MainController::printStartupInstructions() {
     PictureBox& box = *window_->controls().zoneBars;
-    printInstructions(box.image(), startupInstructions());
+    printInstructionPage(box.image(), startupInstructions());
+    box.update();
+    instructions_ = Instructions::Startup;
+}
+
+void MainController::reprintInstructions() {
+    if (program_.zonesReady() || instructions_ == Instructions::None)
+        return;
+    PictureBox& box = *window_->controls().zoneBars;
+    if (instructions_ == Instructions::Reset) {
+        drawResetInstructions(box.image());
+    } else {
+        box.clear();
+        printInstructionPage(box.image(), startupInstructions());
+    }
     box.update();
 }
 

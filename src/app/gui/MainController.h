@@ -87,6 +87,8 @@ class MainController : public QObject {
     void showSimulatedBench();
     void fitToScreen();
     void printStartupInstructions();
+    // While the zones are off Picture2 holds instructions; a new size prints them afresh.
+    void reprintInstructions();
     void shutDown();
 
     ControllerServices services_;
@@ -94,6 +96,8 @@ class MainController : public QObject {
     ProgramState program_;
     MainState state_;
     bool waitForIt_ = false;
+    // Which instructions Picture2 was last given.
+    enum class Instructions { None, Startup, Reset } instructions_ = Instructions::None;
     std::unique_ptr<MainWindow> window_;
     SettingsBinding* binding_ = nullptr;
     HelpSystem help_;

@@ -14,6 +14,7 @@ namespace orvane {
 namespace {
 
 constexpr int SpeedCaptionPoints = 8;
+constexpr QSize MinimumSize(720, 480);
 
 int helpContextOf(const QObject* menu) {
     return menu ? menu->property("helpContext").toInt() : 0;
@@ -42,6 +43,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::frmMa
     designed_.column = {controls_.trackCheck->geometry(),  controls_.startTestButton->geometry(),
                         controls_.abortCheck->geometry(),  controls_.saveDataButton->geometry(),
                         controls_.resetButton->geometry(), controls_.averagingFrame->geometry()};
+
+    // Small enough for an 800 x 600 screen, large enough for the picture, the column and a strip
+    // of bars; the instructions and the text boxes wrap or scroll inside.
+    setMinimumSize(MinimumSize);
 
     ui_->centralwidget->installEventFilter(this);
     controls_.liveView->installEventFilter(this);

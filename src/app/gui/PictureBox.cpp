@@ -65,6 +65,7 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
     if (!autoSize_)
         fitImageToBox();
+    emit resized();
 }
 
 void PictureBox::fitImageToBox() {

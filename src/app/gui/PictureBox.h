@@ -28,6 +28,10 @@ class PictureBox : public QWidget {
     // Fills the image with the background colour.
     void clear();
 
+  signals:
+    // The box took a new size; what was drawn outside the new size is gone.
+    void resized();
+
   protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
