@@ -54,6 +54,11 @@ bool TestRun::start() {
     return true;
 }
 
+TestProgress TestRun::progress() const {
+    return {set_ + 1, lastSet_ + 1, std::min(zone_, std::max(1, zones_)), std::max(1, zones_),
+            env_.clock.nowNs() - testStartNs_};
+}
+
 void TestRun::step() {
     if (!running())
         return;

@@ -2,6 +2,7 @@
 
 #include "autotest/FrameLog.h"
 #include "autotest/NullSearch.h"
+#include "autotest/TestProgress.h"
 #include "autotest/TestRig.h"
 
 namespace orvane {
@@ -31,6 +32,7 @@ class TestRun {
     int currentZone() const { return zone_; }
     const NullSearch& search() const { return search_; }
     const QList<FrameLogRow>& frameLog() const { return frameLog_; }
+    TestProgress progress() const;
 
   private:
     enum class Phase { Idle, Searching, AnnouncingRewind, Rewinding, Finished };

@@ -18,6 +18,7 @@
 #include "support/TempFolder.h"
 
 #include <QFile>
+#include <QLabel>
 #include <QMessageBox>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -282,9 +283,20 @@ TEST_F(ControllerTest, TheTestTakesOverTheWindowAndAnAbortGivesItBack) {
 
     controls().abortCheck->setChecked(false);
     controls().startTestButton->click();
-    pump.setHook([&] { test.runStep(); }); // the shutdown's wait lets the test see it
-    controller.window().close();
-    EXPECT_FALSE(test.running());
+    for (int i = 0; i < 5; ++i)
+        test.runStep();
+    const QLabel* progress = controller.window().findChild<QLabel*>("testProgress");
+    EXPECT_TRUE(progress->text().startsWith("Set 1 of 1, zone 1 of 5, 0:00 elapsed"));
+    messages.answers = {MessageAnswer::Cancel, MessageAnswer::Ok};
+    for (bool closes : {false, true}) { // closing asks first; a test kept runs on
+        EXPECT_EQ(controller.window().close(), closes);
+        EXPECT_EQ(test.running(), !closes);
+    }
+    EXPECT_EQ(messages.shown.last().icon, MessageIcon::Question);
+    EXPECT_EQ(controller.state().outputs.MotorStatus, "Test Aborted!");
+    EXPECT_EQ(controls().readingsTable->toPlainText().count("Elapsed Test Time, "), 2);
+    EXPECT_TRUE(progress->isHidden());
+    EXPECT_EQ(iniLines(), settingsLines(settings));
 }
 
 } // namespace

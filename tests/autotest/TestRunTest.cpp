@@ -216,3 +216,17 @@ TEST(TestStatistics, MeanOverZonesOfEachZonesSampleDeviation) {
     // Zone 1: mean 2.5, squares 2.25 + 0.25 + 0.25 + 2.25 = 5, sample variance 5 / 3; zone 2: 0.
     EXPECT_NEAR(testStandardDeviation(readings, 2, 3), std::sqrt(5.0 / 3.0) / 2, 1e-12);
 }
+
+TEST(TestProgress, TheTimeLeftFollowsTheAverageZoneSoFar) {
+    constexpr qint64 Minute = 60'000'000'000;
+    const struct {
+        TestProgress progress;
+        const char* line;
+    } cases[] = {
+        {{1, 2, 1, 5, 5'000'000'000}, "Set 1 of 2, zone 1 of 5, 0:05 elapsed"},
+        {{1, 2, 3, 5, 2 * Minute}, "Set 1 of 2, zone 3 of 5, 2:00 elapsed, about 8:00 left"},
+        {{2, 2, 5, 5, 9 * Minute}, "Set 2 of 2, zone 5 of 5, 9:00 elapsed, about 1:00 left"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(progressLine(c.progress), c.line);
+}

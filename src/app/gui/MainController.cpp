@@ -14,6 +14,7 @@
 #include "core/MessageBoxes.h"
 #include "core/SoundPlayer.h"
 #include "live/ResetScreen.h"
+#include "results/ProgramTitle.h"
 #include "ui_MainWindow.h"
 
 #include <QPushButton>
@@ -44,7 +45,7 @@ MainController::MainController(ControllerServices services)
     liveTimer_.setObjectName(QStringLiteral("Timer1"));
     liveTimer_.setInterval(Timer1Ms);
     connect(&liveTimer_, &QTimer::timeout, &live_, &LiveLoopWiring::onLiveTimer);
-    window_->setCloseHandler([this] { shutDown(); });
+    window_->setCloseHandler([this] { return shutDown(); });
     connect(window_.get(), &MainWindow::helpRequested, this,
             [this](int context) { help_.show(context); });
     connect(window_->controls().zoneBars, &PictureBox::resized, this,
@@ -161,7 +162,17 @@ void MainController::showFloatingText() {
     floatingText_->raise();
 }
 
-void MainController::shutDown() {
+bool MainController::shutDown() {
+    if (test_.running() && !program_.closing()) {
+        const Message question{ProgramTitle,
+                               QStringLiteral("A test is running. Abort it and close ORVANE? "
+                                              "The readings taken so far are kept."),
+                               MessageIcon::Question, MessageButtons::OkCancel,
+                               MessageAnswer::Cancel};
+        if (services_.messages.show(question) != MessageAnswer::Ok)
+            return false;
+        test_.abort();
+    }
     ShutdownHooks steps;
     steps.helpQuit = [this] { help_.quit(); };
     steps.stopTimer = [this] { liveTimer_.stop(); };
@@ -169,6 +180,7 @@ void MainController::shutDown() {
     steps.showAbortChecked = [this] { binding_->showAbort(); };
     steps.clearCaptureCallbacks = [this] { capture_.shutdown(); };
     ShutdownSequence(program_, services_.clock, services_.pump, std::move(steps)).run();
+    return true;
 }
 
 } // namespace orvane

@@ -89,7 +89,8 @@ class MainController : public QObject {
     void printStartupInstructions();
     // While the zones are off Picture2 holds instructions; a new size prints them afresh.
     void reprintInstructions();
-    void shutDown();
+    // The unload; false when the user keeps a running test going.
+    bool shutDown();
 
     ControllerServices services_;
     Settings settings_;

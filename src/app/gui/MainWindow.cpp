@@ -33,6 +33,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::frmMa
     simulatedBenchStatus_->setObjectName(QStringLiteral("simulatedBenchStatus"));
     ui_->StatusBar->addWidget(simulatedBenchStatus_);
     simulatedBenchStatus_->hide();
+    testProgress_ = new QLabel(ui_->StatusBar);
+    testProgress_->setObjectName(QStringLiteral("testProgress"));
+    ui_->StatusBar->addPermanentWidget(testProgress_);
+    testProgress_->hide();
 
     // The designed places the layout starts from.
     designed_.debugLog = controls_.debugLog->geometry();
@@ -70,6 +74,11 @@ void MainWindow::showSimulatedBench(const SimulatedBenchUse& use) {
     setWindowTitle(titleWithSimulatedBench(designedTitle_, use));
     simulatedBenchStatus_->setText(simulatedBenchText(use));
     simulatedBenchStatus_->setVisible(use.active());
+}
+
+void MainWindow::showTestProgress(const QString& line) {
+    testProgress_->setText(line);
+    testProgress_->setVisible(!line.isEmpty());
 }
 
 QAction* MainWindow::mirrorListItem(int i) const {
@@ -145,8 +154,10 @@ int MainWindow::focusedMenuContext() const {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    if (closeHandler_)
-        closeHandler_();
+    if (closeHandler_ && !closeHandler_()) {
+        event->ignore();
+        return;
+    }
     event->accept();
 }
 

@@ -38,8 +38,10 @@ class MainWindow : public QMainWindow {
     // The caption and the status bar say "Simulated bench (...)" while the bench is in use, and
     // are as designed otherwise.
     void showSimulatedBench(const SimulatedBenchUse& use);
-    // Runs instead of closing (the unload); the window closes when it returns.
-    void setCloseHandler(std::function<void()> handler) { closeHandler_ = std::move(handler); }
+    // Where a running test stands, in the status bar; an empty line hides it.
+    void showTestProgress(const QString& line);
+    // Runs instead of closing (the unload); the window closes when it returns true.
+    void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
 
   signals:
     // F1, with the help context of the menu in focus (0 when no menu is).
@@ -60,9 +62,10 @@ class MainWindow : public QMainWindow {
     MainLayoutInput designed_;
     QString designedTitle_;
     QLabel* simulatedBenchStatus_ = nullptr;
+    QLabel* testProgress_ = nullptr;
     bool debugDisplay_ = true;
     bool moreText_ = false;
-    std::function<void()> closeHandler_;
+    std::function<bool()> closeHandler_;
 };
 
 } // namespace orvane

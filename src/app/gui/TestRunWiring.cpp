@@ -80,11 +80,18 @@ bool TestRunWiring::runStep() {
     c_.display.takeBoxImages();
     run_.step();
     c_.display.show();
+    c_.window.showTestProgress(run_.running() ? progressLine(run_.progress()) : QString());
     if (run_.running())
         return true;
     c_.window.statusBar()->clearMessage();
     c_.live.hold(false);
     return false;
+}
+
+void TestRunWiring::abort() {
+    c_.window.controls().abortCheck->setChecked(true);
+    while (runStep()) {
+    }
 }
 
 } // namespace orvane

@@ -52,6 +52,8 @@ class TestRunWiring : public QObject {
     // One unit of the test shown in the window; false once it has ended.
     bool runStep();
     bool running() const { return run_.running(); }
+    // Ticks "Abort Action" and runs the test to its end as the box would.
+    void abort();
 
   private:
     TestHooks hooks();
