@@ -93,6 +93,20 @@ void tellWhatWasNotSaved(const ResultsContext& context, const QList<WriterOutcom
 }
 } // namespace
 
+QString nothingToSave(const MirrorData& mirror, const ZoneReadings& readings) {
+    if (mirror.WorkFile.isEmpty())
+        return QStringLiteral("No mirror is loaded. Select a Mirror Profile from the Mirror "
+                              "Database menu and run a test before saving.");
+    for (int set = 0; set < MaxSets; ++set) {
+        for (int zone = 1; zone <= MaxZones; ++zone) {
+            if (readings.at(zone, set) != 0.0)
+                return {};
+        }
+    }
+    return QStringLiteral("No test of %1 has been run yet, so there are no readings to save.")
+        .arg(mirror.WorkFile);
+}
+
 SaveDataResult saveData(const ResultsContext& context) {
     const Settings& settings = context.settings;
     SaveDataResult result;

@@ -22,4 +22,8 @@ struct SaveDataResult {
 // with the reasons, and the test number then stays as it was.
 SaveDataResult saveData(const ResultsContext& context);
 
+// Why Save Data has nothing to save: no mirror is loaded, or no test has taken a reading yet.
+// Empty when there is something; a save then would write a nameless record or an empty report.
+QString nothingToSave(const MirrorData& mirror, const ZoneReadings& readings);
+
 } // namespace orvane

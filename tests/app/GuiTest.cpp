@@ -214,6 +214,20 @@ TEST_F(ControllerTest, InstructionsPrintAfreshAtEverySizeSoAllStepsSurviveAShrin
     }
 }
 
+TEST_F(ControllerTest, SaveDataWithNoMirrorOrNoTestOnlySaysSo) {
+    startWithTheDemoMirror();
+    settings.Savetext = true;
+    for (bool mirrorLoaded : {false, true}) {
+        if (mirrorLoaded)
+            controller.window().mirrorListItem(1)->trigger();
+        controls().saveDataButton->setEnabled(true);
+        controls().saveDataButton->click();
+    }
+    EXPECT_EQ(messages.titles().count("Nothing to Save"), 2);
+    EXPECT_FALSE(QFileInfo::exists(folder.file("data")) ||
+                 QFileInfo::exists(folder.file("mirrors/.ini")));
+}
+
 TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeysJogTheMotors) {
     startWithTheDemoMirror();
     passes(1);

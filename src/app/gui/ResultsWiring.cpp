@@ -4,6 +4,7 @@
 
 #include "app/gui/MainState.h"
 #include "app/gui/MainWindow.h"
+#include "core/MessageBoxes.h"
 #include "results/SaveData.h"
 #include "ui_MainWindow.h"
 
@@ -12,7 +13,15 @@ namespace orvane {
 ResultsWiring::ResultsWiring(ResultsWiringContext context)
     : c_(std::move(context)), launcher_(c_.messages), keys_(c_.messages) {
     connect(c_.window.controls().saveDataButton, &QPushButton::clicked, this,
-            &ResultsWiring::saveData);
+            &ResultsWiring::onCommand5);
+}
+
+void ResultsWiring::onCommand5() {
+    const QString why = nothingToSave(c_.state.mirror, c_.state.readings);
+    if (why.isEmpty())
+        saveData();
+    else
+        c_.messages.show({QStringLiteral("Nothing to Save"), why, MessageIcon::Information});
 }
 
 void ResultsWiring::saveData() {

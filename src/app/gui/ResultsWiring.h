@@ -35,6 +35,8 @@ class ResultsWiring : public QObject {
     explicit ResultsWiring(ResultsWiringContext context);
 
     void saveData();
+    // Command5: says so instead of saving when there is nothing to save.
+    void onCommand5();
 
   private:
     ResultsWiringContext c_;
