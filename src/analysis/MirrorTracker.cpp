@@ -17,6 +17,9 @@ constexpr int DarkLimit = 200;  // the outside of an edge sums below this
 constexpr int MaxShift = 3;     // farther jumps are taken as failures, not drift
 constexpr double ChordAt = 0.7; // the edge column sits at 0.7 of the radius from the centre
 constexpr int SumLength = 4;
+// An edge must step up by 40 grey levels a pixel over the four summed; a mirror the knife has
+// darkened shows only noise, which would walk the circle away.
+constexpr int MinEdgeStep = SumLength * 40;
 
 int roundedInt(double v) {
     return static_cast<int>(roundToInt(v));
@@ -102,7 +105,8 @@ TrackOutcome trackMirror(const QImage& frame, MirrorCircle& circle, bool KnifeRi
     const QPoint found = toPicture(foundX, foundY);
     out.foundX = found.x();
     out.foundY = found.y();
-    if (std::abs(circle.y - out.foundY) <= MaxShift &&
+    out.edgeSeen = std::min({bestTop, bestBottom, bestSide}) >= MinEdgeStep;
+    if (out.edgeSeen && std::abs(circle.y - out.foundY) <= MaxShift &&
         std::abs(circle.x - out.foundX) <= MaxShift) {
         circle.x = (circle.x + out.foundX) / 2;
         circle.y = (circle.y + out.foundY) / 2;

@@ -3,6 +3,7 @@
 #include "analysis/ZoneGeometry.h"
 #include "analysis/ZoneMeasurer.h"
 #include "bench/SimulatedBench.h"
+#include "motion/StepperDriver.h"
 
 #include <gtest/gtest.h>
 
@@ -70,6 +71,39 @@ TEST(BenchAnalysis, TrackingFollowsADriftingMirrorOver200Frames) {
         EXPECT_LE(worst, 3.0) << "knife offset " << knifeOffset;
         EXPECT_EQ(circle.radius, 100);
     }
+}
+
+TEST(BenchAnalysis, TrackingHoldsWhileTheKnifeDarkensTheMirrorAndFollowsItWhenLitAgain) {
+    BenchConfig config;
+    config.camera.driftX = config.camera.driftY = 0.003;
+    SimulatedBench bench(config);
+    ASSERT_TRUE(bench.connectDriver(0));
+    PlatformMenus menus;
+    VirtualClock clock;
+    StepperDriver driver(bench, menus, clock, [] { return 1; });
+    driver.writeMotorOutput();
+    const ZoneTable zones = computeZoneGeometry(6, 0, 5).table;
+    const MeasureInputs in{.zones = zones, .zoneCount = 5, .tracking = true, .KnifeRight = true};
+    MirrorCircle circle{160, 120, 100};
+    ZoneMeasurer measurer(clock);
+    QImage frame;
+    double darkest = 255;
+    for (int direction : {-1, +1}) { // fully in across the axis, then back out
+        for (int step = 0; step < 400; ++step) {
+            driver.stepKnife(direction);
+            ASSERT_TRUE(bench.grab(frame));
+            darkest = std::min(darkest, qGray(frame.pixel(160, 120)) * 1.0);
+            measurer.measureZones(frame, in, circle);
+        }
+    }
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(bench.grab(frame));
+        measurer.measureZones(frame, in, circle);
+    }
+    const QPointF truth = bench.imageCenter();
+    EXPECT_LT(darkest, 40); // the knife did cut the light off
+    EXPECT_LE(std::max(std::abs(circle.x - truth.x()), std::abs(circle.y - truth.y())), 3.0)
+        << circle.x << "," << circle.y << " truth " << truth.x() << "," << truth.y();
 }
 
 } // namespace
