@@ -2,6 +2,7 @@
 
 #include "core/NumberText.h"
 #include "live/PictureStyle.h"
+#include "live/StatusTexts.h"
 
 #include <QPainter>
 
@@ -10,7 +11,9 @@ namespace orvane {
 void drawMirrorOutline(QPainter& painter, const MirrorCircle& circle) {
     painter.setPen(colours::Magenta);
     painter.setBrush(Qt::NoBrush);
-    painter.drawLine(QPointF(circle.x, 0), QPointF(circle.x, PictureHeight));
+    // The cross-hair stops short of the overlay's text lines, so they stay readable.
+    const QRectF band = crossHairBand(painter);
+    painter.drawLine(QPointF(circle.x, band.top()), QPointF(circle.x, band.bottom()));
     painter.drawLine(QPointF(0, circle.y), QPointF(PictureWidth, circle.y));
     painter.drawEllipse(QPointF(circle.x, circle.y), circle.radius, circle.radius);
 }

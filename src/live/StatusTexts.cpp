@@ -11,9 +11,19 @@
 namespace orvane {
 
 namespace {
-constexpr int CharWidth = 7; // the centring assumes 7 pixels a character
 constexpr int StatusLineTop = 215;
+constexpr int TopLine = 1;
+
+int frameRateLineTop(const QPainter& painter) {
+    return TopLine + printLineHeight(painter);
+}
 } // namespace
+
+QRectF crossHairBand(const QPainter& painter) {
+    const int top = frameRateLineTop(painter) + printLineHeight(painter);
+    const int bottom = StatusLineTop - printLineHeight(painter);
+    return QRectF(0, top, PictureWidth, bottom - top);
+}
 
 QString knifeTravelText(int Ypos, const Settings& settings) {
     const double factor = settings.Metric ? MillimetresPerInch : 1.0;
@@ -33,13 +43,17 @@ void drawStatusTexts(QPainter& painter, int Ypos, const Settings& settings,
     if (!mirror.WorkFile.isEmpty()) {
         const QString s = QStringLiteral("Using File ") + mirror.WorkFile +
                           QStringLiteral("  Test #") + QString::number(mirror.WorkNum);
-        printAt(painter, QPointF(PictureWidth / 2 - (s.size() * CharWidth) / 2, 1), s);
+        const int width = painter.fontMetrics().horizontalAdvance(s);
+        printAt(painter, QPointF((PictureWidth - width) / 2, TopLine), s);
     }
 }
 
 void drawFrameRate(QPainter& painter, qint64 figure) {
     painter.setPen(colours::VideoText);
-    printAt(painter, QPointF(140, 15), QString::number(figure) + QStringLiteral(" FPS"));
+    // The line below the file line, at the right edge, clear of the file line and the cross-hair.
+    const QString text = QString::number(figure) + QStringLiteral(" FPS");
+    const int width = painter.fontMetrics().horizontalAdvance(text);
+    printAt(painter, QPointF(PictureWidth - width - 2, frameRateLineTop(painter)), text);
 }
 
 void drawSimulatedBench(QPainter& painter, const SimulatedBenchUse& use) {

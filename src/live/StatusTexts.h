@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QRectF>
 #include <QString>
 #include <QtGlobal>
 
@@ -23,6 +24,10 @@ void drawStatusTexts(QPainter& painter, int Ypos, const Settings& settings,
 
 // Prints "<figure> FPS" at its place on the video picture.
 void drawFrameRate(QPainter& painter, qint64 figure);
+
+// The rows between the texts at the top (file line, frame rate) and at the bottom (bench line,
+// knife travel) in the painter's font: the cross-hair stays inside them.
+QRectF crossHairBand(const QPainter& painter);
 
 // "Simulated bench (...)" on a line of its own above the knife travel while the bench is in
 // use; nothing with real hardware.

@@ -4,6 +4,7 @@
 #include "ui_MainWindow.h"
 
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -18,6 +19,11 @@ constexpr QSize MinimumSize(720, 480);
 
 int helpContextOf(const QObject* menu) {
     return menu ? menu->property("helpContext").toInt() : 0;
+}
+
+int captionWidth(const QGroupBox& box, const QString& caption) {
+    constexpr int CaptionMargins = 16;
+    return box.fontMetrics().horizontalAdvance(caption) + CaptionMargins;
 }
 
 } // namespace
@@ -47,6 +53,15 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::frmMa
     designed_.column = {controls_.trackCheck->geometry(),  controls_.startTestButton->geometry(),
                         controls_.abortCheck->geometry(),  controls_.saveDataButton->geometry(),
                         controls_.resetButton->geometry(), controls_.averagingFrame->geometry()};
+    // The designed widths were measured with another font: the group captions take what they
+    // need in this one (Frame3's caption counts up to three digits of frames).
+    designed_.frame3MinWidth =
+        captionWidth(*controls_.averagingFrame, QStringLiteral("Averaging 100 Frames"));
+    QGroupBox& speedFrame = *controls_.speedFrame;
+    const int roomBesidePicture = controls_.liveView->x() - speedFrame.x() - 2;
+    speedFrame.resize(std::clamp(captionWidth(speedFrame, speedFrame.title()), speedFrame.width(),
+                                 roomBesidePicture),
+                      speedFrame.height());
 
     // Small enough for an 800 x 600 screen, large enough for the picture, the column and a strip
     // of bars; the instructions and the text boxes wrap or scroll inside.

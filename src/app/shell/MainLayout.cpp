@@ -26,6 +26,11 @@ std::array<QRect, ColumnSize> spreadColumn(std::array<QRect, ColumnSize> column,
     return column;
 }
 
+// Frame3 is as wide as the column unless its caption needs more.
+void widenFrame3(std::array<QRect, ColumnSize>& column, int minWidth) {
+    column[Frame3].setWidth(std::max(column[Frame3].width(), minWidth));
+}
+
 QRect lowerBox(int left, int width, int top, int innerHeight) {
     return QRect(left, top, width, innerHeight - top);
 }
@@ -93,6 +98,7 @@ MainLayout computeMainLayout(const MainLayoutInput& in) {
     if (in.moreText)
         applyMoreText(in, out);
 
+    widenFrame3(out.column, in.frame3MinWidth);
     const QRect& command1 = out.column[Command1];
     out.cmdpause = QRect(command1.left() + command1.width(), command1.top(), command1.width(),
                          command1.height());

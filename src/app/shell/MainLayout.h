@@ -24,6 +24,7 @@ struct MainLayoutInput {
     QSize savePicture;
     std::array<QRect, ColumnSize> column; // designed lefts and sizes
     int picture3Width = 40;
+    int frame3MinWidth = 0; // what Frame3's caption needs in the window's font
 };
 
 // Where everything goes. Controls the arrangement hides keep no new geometry, and the mirror
