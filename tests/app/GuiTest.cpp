@@ -206,7 +206,7 @@ TEST_F(ControllerTest, InstructionsPrintAfreshAtEverySizeSoAllStepsSurviveAShrin
             controls().resetButton->click();
         window.resize(1100, 800);
         const QImage whole = controls().zoneBars->image();
-        window.resize(window.minimumSize());
+        window.resize(window.minimumSizeHint());
         const QImage small = controls().zoneBars->image();
         EXPECT_EQ(pixelsUnlikeTheCorner(small.copy(0, small.height() - 2, small.width(), 2)), 0);
         window.resize(1100, 800);

@@ -15,7 +15,7 @@ namespace orvane {
 namespace {
 
 constexpr int SpeedCaptionPoints = 8;
-constexpr QSize MinimumSize(720, 480);
+constexpr QSize MinimumClientSize(720, 440);
 
 int helpContextOf(const QObject* menu) {
     return menu ? menu->property("helpContext").toInt() : 0;
@@ -62,10 +62,14 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::frmMa
     speedFrame.resize(std::clamp(captionWidth(speedFrame, speedFrame.title()), speedFrame.width(),
                                  roomBesidePicture),
                       speedFrame.height());
+    for (QFont font = speedFrame.font();
+         captionWidth(speedFrame, speedFrame.title()) > speedFrame.width() && font.pointSize() > 6;
+         speedFrame.setFont(font))
+        font.setPointSize(font.pointSize() - 1);
 
     // Small enough for an 800 x 600 screen, large enough for the picture, the column and a strip
     // of bars; the instructions and the text boxes wrap or scroll inside.
-    setMinimumSize(MinimumSize);
+    ui_->centralwidget->setMinimumSize(MinimumClientSize);
 
     ui_->centralwidget->installEventFilter(this);
     controls_.liveView->installEventFilter(this);

@@ -5,6 +5,7 @@
 #include <QDialog>
 #include <QEvent>
 #include <QLayout>
+#include <QMainWindow>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSettings>
@@ -20,11 +21,25 @@ bool placed(const QObject* watched) {
     if (!window || !window->isWindow() || window->objectName().isEmpty())
         return false;
     const Qt::WindowType type = window->windowType();
-    return type == Qt::Window || type == Qt::Dialog;
+    return type == Qt::Window || type == Qt::Dialog || type == Qt::Tool;
 }
 
 QString keyOf(const QWidget& window) {
     return window.objectName() + QStringLiteral("/geometry");
+}
+
+// A main window whose least size is more than the screen scrolls its central widget.
+void scrollCentralWidget(QMainWindow& window, QSize room) {
+    const QSize least = window.minimumSizeHint();
+    if ((least.width() <= room.width() && least.height() <= room.height()) ||
+        qobject_cast<QScrollArea*>(window.centralWidget()))
+        return;
+    auto* scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("fittedContents"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(window.takeCentralWidget());
+    window.setCentralWidget(scroll);
 }
 
 // A laid-out dialog taller or wider than the screen gets its contents in a scroll area.
@@ -62,7 +77,11 @@ void WindowPlacement::fitOnScreen(QWidget& window) {
     const QRect frame = window.frameGeometry();
     const QSize decoration = frame.size() - window.size();
     const QSize inner = room.size() - decoration;
+    if (auto* main = qobject_cast<QMainWindow*>(&window))
+        scrollCentralWidget(*main, inner);
     scrollContents(window, inner);
+    if (QLayout* layout = window.layout())
+        layout->activate(); // the least size follows the scroll area now, not later
     const QSize fitted = window.size().boundedTo(inner).expandedTo(window.minimumSize());
     if (fitted != window.size())
         window.resize(fitted);
@@ -93,7 +112,9 @@ bool WindowPlacement::eventFilter(QObject* watched, QEvent* event) {
         auto& window = static_cast<QWidget&>(*watched);
         if (event->type() == QEvent::Show) {
             restore(window);
-            fitOnScreen(window);
+            // After the window's own show handling, which may place it (centred, say).
+            QMetaObject::invokeMethod(
+                &window, [&window] { fitOnScreen(window); }, Qt::QueuedConnection);
         } else if (event->type() == QEvent::Hide && window.property("placementRestored").toBool()) {
             save(window);
         }
