@@ -1,10 +1,12 @@
 // Qt's message boxes, and the whole program's controller on the simulated bench in virtual time.
 #include "app/gui/FloatingTextWindow.h"
+#include "app/gui/HelpViewer.h"
 #include "app/gui/MainController.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/PictureBox.h"
 #include "app/gui/QtMessageBoxes.h"
 #include "app/gui/UiForms.h"
+#include "app/shell/SharedFiles.h"
 #include "app/shell/SplashView.h"
 #include "autotest/widgets/FrmAutoTest.h"
 #include "core/Clock.h"
@@ -19,8 +21,11 @@
 
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
+#include <QScrollBar>
 #include <QTest>
+#include <QTextBrowser>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -226,6 +231,23 @@ TEST_F(ControllerTest, SaveDataWithNoMirrorOrNoTestOnlySaysSo) {
     EXPECT_EQ(messages.titles().count("Nothing to Save"), 2);
     EXPECT_FALSE(QFileInfo::exists(folder.file("data")) ||
                  QFileInfo::exists(folder.file("mirrors/.ini")));
+}
+
+TEST_F(ControllerTest, HelpOpensTheManualInsideTheProgramAtTheAskedSection) {
+    installMissingSharedFiles(folder.path(),
+                              shareFolderCandidates(QApplication::applicationDirPath()));
+    startWithTheDemoMirror();
+    for (const char* entry : {"mnuHelpContents", "mnuHelpKeys"}) {
+        action(entry)->trigger();
+        const auto* viewer = controller.window().findChild<HelpViewer*>();
+        ASSERT_TRUE(viewer && viewer->isVisible()) << entry;
+        EXPECT_GE(viewer->findChild<QListWidget*>()->count(), 10);
+    }
+    const QTextBrowser* text = controller.window().findChild<QTextBrowser*>("helpText");
+    EXPECT_GT(text->verticalScrollBar()->value(), 0); // the keys are far down the manual
+    action("mnuAbout")->trigger();
+    EXPECT_EQ(messages.titles(), QStringList{"About ORVANE"});
+    EXPECT_TRUE(messages.texts()[0].contains(qVersion()));
 }
 
 TEST_F(ControllerTest, OnTheBenchAMirrorGivesFramesAndBarsAClickCentresItAndKeysJogTheMotors) {

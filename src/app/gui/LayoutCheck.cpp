@@ -21,9 +21,10 @@ namespace {
 constexpr int SettleMs = 700;
 
 // The menu entries that open a window, in menu order.
-const char* const DialogActions[] = {"mnuDisplay", "mnuFormat", "mnuSource", "mnuSelect",
-                                     "mnuWizard",  "MnuAuto",   "mnuKnife",  "mnuEditMirror",
-                                     "mnuReps",    "mnuSave",   "mnuText",   "mnuResults"};
+const char* const DialogActions[] = {"mnuDisplay",      "mnuFormat",   "mnuSource", "mnuSelect",
+                                     "mnuWizard",       "MnuAuto",     "mnuKnife",  "mnuEditMirror",
+                                     "mnuReps",         "mnuSave",     "mnuText",   "mnuResults",
+                                     "mnuHelpContents", "mnuHelpKeys", "mnuAbout"};
 
 QString withoutMnemonics(QString text) {
     text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
@@ -92,7 +93,8 @@ void LayoutCheck::next() {
         return;
     }
     QAction* action = pending_.takeFirst();
-    const QWidgetList before = QApplication::topLevelWidgets();
+    QWidgetList before = QApplication::topLevelWidgets();
+    before.removeIf([](const QWidget* w) { return !w->isVisible(); });
     // A modal dialog runs its own loop inside trigger(); the timer fires in it all the same.
     QTimer::singleShot(SettleMs, this, [this, before, name = action->objectName()] {
         QWidget* opened = QApplication::activeModalWidget();

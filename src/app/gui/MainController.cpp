@@ -1,6 +1,7 @@
 #include "app/gui/MainController.h"
 
 #include "app/gui/FloatingTextWindow.h"
+#include "app/gui/HelpViewer.h"
 #include "app/gui/Logo.h"
 #include "app/gui/MainWindow.h"
 #include "app/gui/PictureBox.h"
@@ -25,7 +26,10 @@ namespace orvane {
 MainController::MainController(ControllerServices services)
     : services_(std::move(services)), window_(std::make_unique<MainWindow>()),
       binding_(new SettingsBinding(settings_, program_, *window_)),
-      help_(services_.messages, services_.openUrl),
+      help_(services_.messages,
+            services_.openUrl ? services_.openUrl : HelpSystem::Opener([this](const QUrl& url) {
+                return showHelpViewer(url);
+            })),
       hardware_(services_.programFolder, settings_, services_.clock), display_(state_, *window_),
       pause_(*window_, program_, services_.pump),
       capture_(hardware_, settings_, program_, services_.pump, *window_),
@@ -48,6 +52,7 @@ MainController::MainController(ControllerServices services)
     window_->setCloseHandler([this] { return shutDown(); });
     connect(window_.get(), &MainWindow::helpRequested, this,
             [this](int context) { help_.show(context); });
+    connect(window_.get(), &MainWindow::aboutRequested, this, &MainController::showAbout);
     connect(window_->controls().zoneBars, &PictureBox::resized, this,
             &MainController::reprintInstructions);
     connect(window_->controls().resetButton, &QPushButton::clicked, this,
@@ -141,6 +146,23 @@ void MainController::reprintInstructions() {
         printInstructionPage(box.image(), startupInstructions());
     }
     box.update();
+}
+
+bool MainController::showHelpViewer(const QUrl& url) {
+    if (!helpViewer_)
+        helpViewer_ = new HelpViewer(window_.get());
+    return helpViewer_->open(url);
+}
+
+void MainController::showAbout() {
+    services_.messages.show(
+        {QStringLiteral("About ORVANE"),
+         QStringLiteral("ORVANE %1\r\nThe automated Foucault knife-edge tester.\r\n\r\n"
+                        "Built with Qt %2, running on Qt %3.\r\n"
+                        "Qt is used under the GNU Lesser General Public License, version 3.")
+             .arg(QStringLiteral(ORVANE_VERSION), QStringLiteral(QT_VERSION_STR),
+                  QString::fromLatin1(qVersion())),
+         MessageIcon::Information});
 }
 
 void MainController::saveSettings() {

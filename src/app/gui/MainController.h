@@ -28,6 +28,7 @@ namespace orvane {
 class Clock;
 class EventPump;
 class FloatingTextWindow;
+class HelpViewer;
 class MainWindow;
 class MessageBoxes;
 class SettingsBinding;
@@ -41,7 +42,7 @@ struct ControllerServices {
     SoundPlayer& sound;
     Clock& clock;
     EventPump& pump;
-    HelpSystem::Opener openUrl = {}; // the browser by default
+    HelpSystem::Opener openUrl = {}; // the built-in viewer by default
     DeviceProbes probes = {};        // finds nothing by default; the program probes the system
 };
 
@@ -87,6 +88,8 @@ class MainController : public QObject {
     void showSimulatedBench();
     void fitToScreen();
     void printStartupInstructions();
+    bool showHelpViewer(const QUrl& url);
+    void showAbout();
     // While the zones are off Picture2 holds instructions; a new size prints them afresh.
     void reprintInstructions();
     // The unload; false when the user keeps a running test going.
@@ -104,6 +107,7 @@ class MainController : public QObject {
     HelpSystem help_;
     QTimer liveTimer_;
     QPointer<FloatingTextWindow> floatingText_;
+    QPointer<HelpViewer> helpViewer_;
 
     Hardware hardware_;
     DisplaySync display_;

@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QPainter>
 #include <QShortcut>
 
@@ -15,6 +16,8 @@ namespace orvane {
 namespace {
 
 constexpr int SpeedCaptionPoints = 8;
+// The manual's section on the keys, after the menus' sections 210 to 260.
+constexpr int KeysHelpContext = 270;
 constexpr QSize MinimumClientSize(720, 440);
 
 int helpContextOf(const QObject* menu) {
@@ -76,6 +79,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), ui_(new Ui::frmMa
     for (QMenu* menu : {ui_->mnuFile, ui_->mnuControl, ui_->mnuWizard2, ui_->mnuRecent,
                         ui_->mnutest, ui_->mnuWindow})
         menu->installEventFilter(this);
+    addHelpMenu();
     auto* help = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(help, &QShortcut::activated, this,
             [this] { emit helpRequested(focusedMenuContext()); });
@@ -164,6 +168,23 @@ void MainWindow::printSpeedCaption(PictureBox& box, QPoint at) {
     painter.drawText(QRect(at, QSize(box.width() + 40, painter.fontMetrics().height())),
                      Qt::AlignLeft | Qt::AlignTop, QStringLiteral("% Spd"));
     box.update();
+}
+
+void MainWindow::addHelpMenu() {
+    QMenu* help = ui_->menubar->addMenu(QStringLiteral("&Help"));
+    help->setObjectName(QStringLiteral("mnuHelp"));
+    QAction* contents =
+        help->addAction(QStringLiteral("&Contents"), this, [this] { emit helpRequested(0); });
+    contents->setObjectName(QStringLiteral("mnuHelpContents"));
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    contents->setShortcutContext(Qt::WidgetShortcut); // shown only: the window's F1 asks for it
+    QAction* keys = help->addAction(QStringLiteral("&Keyboard Shortcuts"), this,
+                                    [this] { emit helpRequested(KeysHelpContext); });
+    keys->setObjectName(QStringLiteral("mnuHelpKeys"));
+    help->addSeparator();
+    QAction* about =
+        help->addAction(QStringLiteral("&About ORVANE"), this, &MainWindow::aboutRequested);
+    about->setObjectName(QStringLiteral("mnuAbout"));
 }
 
 int MainWindow::focusedMenuContext() const {

@@ -44,8 +44,10 @@ class MainWindow : public QMainWindow {
     void setCloseHandler(std::function<bool()> handler) { closeHandler_ = std::move(handler); }
 
   signals:
-    // F1, with the help context of the menu in focus (0 when no menu is).
+    // F1, with the help context of the menu in focus (0 when no menu is), or the Help menu.
     void helpRequested(int context);
+    // Help / About.
+    void aboutRequested();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -56,6 +58,7 @@ class MainWindow : public QMainWindow {
     void applyLayout(const MainLayout& layout);
     void printSpeedCaption(PictureBox& box, QPoint at);
     int focusedMenuContext() const;
+    void addHelpMenu();
 
     std::unique_ptr<Ui::frmMain> ui_;
     MainControls controls_;
