@@ -33,7 +33,10 @@ HelpViewer::HelpViewer(QWidget* parent)
     auto* splitter = new QSplitter;
     splitter->addWidget(contents_);
     splitter->addWidget(text_);
-    splitter->setStretchFactor(1, 3);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes(
+        {contents_->fontMetrics().horizontalAdvance(QStringLiteral("The simulated bench")) + 24,
+         600});
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(search_);
     layout->addWidget(splitter);
