@@ -6,6 +6,7 @@
 #include "app/gui/PictureBox.h"
 #include "app/gui/QtMessageBoxes.h"
 #include "app/gui/UiForms.h"
+#include "app/gui/WindowPlacement.h"
 #include "app/shell/SharedFiles.h"
 #include "app/shell/SplashView.h"
 #include "autotest/widgets/FrmAutoTest.h"
@@ -23,9 +24,11 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QScrollArea>
 #include <QScrollBar>
 #include <QTest>
 #include <QTextBrowser>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -39,6 +42,35 @@ TEST(Widgets, MessageBoxesAreBuiltAsGiven) {
     EXPECT_EQ(box->windowTitle() + box->text(), "Sure?Overwrite?");
     EXPECT_EQ(box->icon(), QMessageBox::Warning);
     EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::Cancel));
+}
+
+TEST(Widgets, DialogsComeBackWhereTheyWereLeftAndInsideTheScreen) {
+    testkit::TempFolder folder;
+    WindowPlacement placement(folder.path());
+    qApp->installEventFilter(&placement);
+    const QRect room = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        int contentsHeight;
+        std::optional<QRect> left; // where the user left it the first time
+    } cases[] = {{100, QRect(40, 30, 300, 200)}, {3000, std::nullopt}};
+    for (const auto& c : cases) {
+        for (int opening = 0; opening < 2; ++opening) {
+            QDialog dialog;
+            dialog.setObjectName(QString("Dialog%1").arg(c.contentsHeight));
+            (new QVBoxLayout(&dialog))->addSpacerItem(new QSpacerItem(200, c.contentsHeight));
+            dialog.show();
+            QCoreApplication::processEvents(); // the fitting runs after the show
+            EXPECT_TRUE(room.contains(dialog.frameGeometry())) << c.contentsHeight;
+            EXPECT_EQ(dialog.findChild<QScrollArea*>() != nullptr,
+                      c.contentsHeight > room.height());
+            if (c.left && opening == 0) {
+                dialog.setGeometry(*c.left);
+            } else if (c.left) {
+                EXPECT_EQ(dialog.geometry(), *c.left);
+            }
+        }
+    }
+    qApp->removeEventFilter(&placement);
 }
 
 // Pixels of `image` unlike its top-left one.
