@@ -1,6 +1,7 @@
 #include "core/NumberText.h"
 
 #include <cmath>
+#include <limits>
 
 namespace orvane {
 
@@ -85,7 +86,16 @@ double roundHalfEven(double value, int decimals) {
 }
 
 qint64 roundToInt(double value) {
-    return static_cast<qint64>(roundHalfEven(value, 0));
+    // Beyond 2^63 the conversion is undefined; such values saturate and NaN counts 0.
+    constexpr double Limit = 9223372036854775808.0;
+    const double rounded = roundHalfEven(value, 0);
+    if (std::isnan(rounded))
+        return 0;
+    if (rounded >= Limit)
+        return std::numeric_limits<qint64>::max();
+    if (rounded < -Limit)
+        return std::numeric_limits<qint64>::min();
+    return static_cast<qint64>(rounded);
 }
 
 QString boolText(bool value) {

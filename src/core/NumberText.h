@@ -21,7 +21,7 @@ std::optional<double> parseNumber(QStringView text);
 
 // Nearest value with halves to even, at `decimals` places (decimal halves, not binary ones).
 double roundHalfEven(double value, int decimals);
-// Nearest integer with halves to even.
+// Nearest integer with halves to even; saturated beyond the 64-bit range, 0 for NaN.
 qint64 roundToInt(double value);
 // Integer division truncating toward zero.
 constexpr qint64 divTrunc(qint64 a, qint64 b) {

@@ -44,5 +44,8 @@ TEST(NumberText, DecimalHalvesRoundToEven) {
     for (const auto& [value, places, rounded] : cases)
         EXPECT_DOUBLE_EQ(roundHalfEven(value, places), rounded) << value << " at " << places;
     EXPECT_EQ(roundToInt(-3.5), -4);
+    EXPECT_EQ(roundToInt(1e20), std::numeric_limits<qint64>::max());
+    EXPECT_EQ(roundToInt(-INFINITY), std::numeric_limits<qint64>::min());
+    EXPECT_EQ(roundToInt(NAN), 0);
     EXPECT_EQ(numberText(roundHalfEven(-0.00001, 4)), "0");
 }
