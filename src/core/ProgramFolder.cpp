@@ -55,6 +55,15 @@ QString findPathIgnoringCase(const QString& path) {
     return QDir::toNativeSeparators(built);
 }
 
+bool folderExistsOrCanBeMade(const QString& path) {
+    QString nearest = QDir::cleanPath(QDir::fromNativeSeparators(path));
+    while (!nearest.isEmpty() && !QFileInfo::exists(nearest)) {
+        const qsizetype slash = nearest.lastIndexOf(QLatin1Char('/'));
+        nearest = slash > 0 ? nearest.left(slash) : slash == 0 ? QStringLiteral("/") : QString();
+    }
+    return nearest.isEmpty() || QFileInfo(nearest).isDir();
+}
+
 bool ensureFolder(const QString& path) {
     return !path.isEmpty() && QDir().mkpath(path);
 }

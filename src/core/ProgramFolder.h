@@ -17,6 +17,9 @@ QString joinPath(const QString& base, std::initializer_list<QString> names);
 // finds "test3.txt"); returns the path unchanged when nothing matches.
 QString findPathIgnoringCase(const QString& path);
 
+// An empty path, a folder, or a path whose nearest existing ancestor is a folder.
+bool folderExistsOrCanBeMade(const QString& path);
+
 // Creates the folder and its parents; true when it exists afterwards.
 bool ensureFolder(const QString& path);
 

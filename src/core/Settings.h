@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <algorithm>
 #include <array>
 
 namespace orvane {
@@ -21,6 +22,15 @@ struct AutoTestVariables {
     int TFFinalFrames = 30;
     int TFFinalMoves = 0;
 };
+
+// What the settings file accepts for the search's values: intensities on the 0..255 scale
+// within the sliders' 5..255, frame counts within the 30 frames the measurement keeps, margins
+// as the dialog lists them, and moves of at most this many half-steps.
+inline constexpr int MaxMoveHalfSteps = 10000;
+// Travel per half-step the settings accept, inches: from a finely microstepped rig to a coarse
+// one, so no derived move runs away.
+inline constexpr double SmallestHalfStep = 1e-6;
+inline constexpr double LargestHalfStep = 0.1;
 
 // The check marks and captions of the "&Platform Settings" menu that the motor driver and the
 // zone table read.
@@ -72,6 +82,13 @@ struct Settings {
     // "mm", or the inch mark.
     QString units() const { return Metric ? QStringLiteral("mm") : QStringLiteral("\""); }
 };
+
+// A mirror's name names its record file, so it holds none of these.
+inline const QString MirrorNameIllegal = QStringLiteral("/\\:*?<>|");
+inline bool isMirrorName(const QString& name) {
+    return std::none_of(name.begin(), name.end(),
+                        [](QChar c) { return MirrorNameIllegal.contains(c); });
+}
 
 // An entry of the mirror list is shown unless its caption is empty or "mnu".
 inline bool isMirrorSlotUsed(const QString& caption) {

@@ -1,6 +1,7 @@
 #include "results/MirrorEntry.h"
 
 #include "core/NumberText.h"
+#include "core/Settings.h"
 #include "core/TextFile.h"
 #include "results/MirrorRecord.h"
 
@@ -9,8 +10,6 @@
 namespace orvane {
 
 namespace {
-const QString IllegalNameCharacters = QStringLiteral("/\\:*?<>|");
-
 Message failure(const char* text, const char* title) {
     return {QString::fromLatin1(title), QString::fromLatin1(text)};
 }
@@ -21,7 +20,7 @@ void checkName(const MirrorEntryTexts& texts, MirrorEntryCheck& check) {
         return;
     }
     for (QChar c : texts.name) {
-        if (IllegalNameCharacters.contains(c))
+        if (MirrorNameIllegal.contains(c))
             check.failures.append(
                 failure("Name may not contain /\\:*?<>|!", "Illegal Characters!"));
     }

@@ -91,7 +91,7 @@ Settings unusualSettings() {
                               "Reverse &To/From - swapped", true, false, true);
     const std::array<QString, MirrorListSize> mirrors{"Newt8", "Dob 10", "mnu", "",   "m4",
                                                       "m5",    "m6",     "m7",  "m8", "m9"};
-    const AutoTestVariables autoTest{200, 35, 6, 12, 3, 7, 18, 17, 2, 22, 5, 33, 4};
+    const AutoTestVariables autoTest{200, 35, 6, 12, 3, 7, 18, 17, 2, 22, 5, 29, 4};
     return Settings(menus, 1.25E-05, 0.000315, true, false, "/opt/figure", "/opt/six tests",
                     "/data/results", false, true, false, true, false, 4321, 77, 9, mirrors, 1, 3, 2,
                     false, true, false, autoTest);
@@ -102,7 +102,7 @@ const QByteArray UnusualFile =
     "False\r\n1.25E-05\r\nTrue\r\nFalse\r\nTrue\r\n/opt/figure\r\n/opt/six tests\r\n"
     "/data/results\r\nFalse\r\nTrue\r\nFalse\r\nTrue\r\nFalse\r\n4321\r\n77\r\n9\r\n"
     "Newt8\r\nDob 10\r\nmnu\r\n\r\nm4\r\nm5\r\nm6\r\nm7\r\nm8\r\nm9\r\n200\r\n35\r\n1\r\n3\r\n2\r\n"
-    "False\r\nTrue\r\nFalse\r\n6\r\n12\r\n3\r\n7\r\n18\r\n17\r\n2\r\n22\r\n5\r\n33\r\n4\r\n"
+    "False\r\nTrue\r\nFalse\r\n6\r\n12\r\n3\r\n7\r\n18\r\n17\r\n2\r\n22\r\n5\r\n29\r\n4\r\n"
     "0.000315\r\n";
 
 // A program folder; what reading its settings file says and opens is told in order.
@@ -157,32 +157,49 @@ QList<std::pair<int, QString>> lineTexts(const char* edits) {
 
 // The unusual file edited, loaded, and what the settings then hold, as the file's lines. A
 // missing file is a first run, loaded over built-in settings; the others over settings already
-// filled in.
+// filled in. A file with lines it could not use is kept beside as orvane.ini.bad.
 struct BadFileCase {
     const char* name;
     int lineCount; // -1: no file at all
     const char* edits;
     SettingsFailure failure;
     const char* held; // "%1" is the program folder
+    const char* why;  // what the messages add ("%1": the file); empty: nothing, and nothing kept
 };
 
 TEST_F(SettingsFileTest, BadOrMissingLinesKeepWhatWasReadAndOpenTheRightDialog) {
     using enum SettingsFailure;
     const BadFileCase cases[] = {
         {"no file", -1, "", SectionA,
-         "6=0.000125;50=0.000125;12=%1/TestResults;15=True;31=60;32=30;36=True;18=2000"},
-        {"52 lines", 52, "51=extra", SectionA,
-         "0=False;6=0.002;50=0.000125;12=%1/TestResults;31=90;32=25"},
+         "6=0.000125;50=0.000125;12=%1/TestResults;15=True;31=60;32=30;36=True;18=2000", ""},
+        {"52 lines", 52, "51=", SectionA,
+         "0=False;6=0.002;50=0.000125;12=%1/TestResults;31=90;32=25",
+         "\r\n\"%1\" has more than 51 lines; line 52 holds \"\". The file is kept as \"%1.bad\"."},
         {"bad speed", 51, "19=fast", SectionA,
-         "18=4321;19=136;20=4;12=/data/results;21=mnu;31=90;33=0;36=True"},
-        {"slider out of range", 51, "20=11", SectionA, "19=77;20=4"},
-        {"no line 50", 50, "", SectionA, "6=1.25E-05;50=0.000125;7=False"},
-        {"bad auto-test value", 51, "40=ten", SectionC, "31=200;34=3;39=6;40=10;48=30;36=True"},
+         "18=4321;19=136;20=4;12=/data/results;21=mnu;31=90;33=0;36=True",
+         "\r\nLine 20 (Mindelay) of \"%1\" holds \"fast\", which is not a whole number from 1 "
+         "to 1000."},
+        {"slider out of range", 51, "20=11", SectionA, "19=77;20=4", "(sldAcell)"},
+        {"no line 50", 50, "", SectionA, "6=1.25E-05;50=0.000125;7=False",
+         "Line 51 (LRStepSize) of \"%1\" holds \"\", which is not a number from 1E-06 to 0.1."},
+        {"a knife step that runs away", 51, "50=1E-308", SectionA, "50=0.000125", "(LRStepSize)"},
+        {"an integer past any range", 51, "18=1E+20", SectionA, "18=2000", "\"1E+20\""},
+        {"a folder below a file", 51, "12=%1/orvane.ini/data", SectionA, "12=%1/TestResults",
+         "a folder that exists or can be made."},
+        {"a mirror outside mirrors/", 51, "22=../x", SectionA, "21=Newt8;22=mnu",
+         "which is not a mirror's name without any of /\\:*?<>|."},
+        {"bad auto-test value", 51, "40=ten", SectionC, "31=200;34=3;39=6;40=10;48=30;36=True",
+         "\r\nLine 41 (LRDelta)"},
+        {"a move Abort could not stop", 51, "42=2147483647", SectionC, "41=3;42=0", "(LRLgMove)"},
         {"bad lines 33 to 38 are skipped", 51, "33=yes;35=camera;37=maybe;38=true", None,
-         "33=0;34=3;35=0;36=False;37=False;38=True"},
-        {"empty line 36", 51, "36=", None, "36=True"},
+         "33=0;34=3;35=0;36=False;37=False;38=True",
+         "3 Settings Skipped Line 34 (Save_picture) of \"%1\" holds \"yes\", which is not a whole "
+         "number from 0 to 1; Save_picture keeps 0.\r\nLine 36 (VidSource)"},
+        {"five sets are skipped", 51, "34=4", None, "34=0",
+         "Reps keeps 0.\r\nThe file is kept as \"%1.bad\"."},
+        {"empty line 36", 51, "36=", None, "36=True", ""},
         {"any case, numbers, ends of ranges", 51, "0=FALSE;2=-1;4=0;20=10;33=0;34=2.5;39= 7 ", None,
-         "0=False;2=True;4=False;20=10;33=0;34=2;39=7"},
+         "0=False;2=True;4=False;20=10;33=0;34=2;39=7", ""},
     };
     const QStringList toldOn[] = {
         {},
@@ -193,22 +210,34 @@ TEST_F(SettingsFileTest, BadOrMissingLinesKeepWhatWasReadAndOpenTheRightDialog) 
          "Dialog, please confirm data to continue",
          "auto-test dialog"}};
     const Settings filled{.StepSize = 0.002, .autoTest = {90, 25}};
+    const QString path = settingsFilePath(folder.path());
     for (const BadFileCase& c : cases) {
         SCOPED_TRACE(c.name);
         QStringList lines = splitTextLines(QString::fromUtf8(UnusualFile));
         lines.resize(std::max(c.lineCount, 0));
         for (const auto& [line, text] : lineTexts(c.edits))
-            lines[line] = text;
-        QFile::remove(settingsFilePath(folder.path()));
+            lines[line] = QString(text).replace("%1", folder.path());
+        for (const QString& file : {path, path + ".bad", path + ".bad.reason"})
+            QFile::remove(file);
         if (c.lineCount >= 0) {
-            ASSERT_TRUE(writeTextFile(settingsFilePath(folder.path()), crlfJoin(lines)));
+            ASSERT_TRUE(writeTextFile(path, crlfJoin(lines)));
         }
+        const QByteArray written = bytesOf(path);
         Settings s = c.lineCount < 0 ? Settings{} : filled;
         told.clear();
         const SettingsLoadResult result = load(s);
         EXPECT_EQ(result.failure, c.failure);
         EXPECT_EQ(result.waitForIt, c.failure == SectionA);
-        EXPECT_EQ(told, toldOn[int(c.failure)]);
+        // The documented messages first, word for word; what was wrong follows them.
+        QStringList documented;
+        for (const QString& message : told)
+            documented << message.section("\r\n", 0, 0);
+        const QStringList& expected = toldOn[int(c.failure)];
+        EXPECT_EQ(documented.mid(0, expected.size()), expected);
+        const QString why = QString(c.why).replace("%1", path);
+        EXPECT_TRUE(told.join("\r\n").contains(why)) << told.join('\n').toStdString();
+        EXPECT_EQ(bytesOf(path + ".bad"), why.isEmpty() ? "(none)" : written);
+        EXPECT_EQ(QFile::exists(path + ".bad.reason"), !why.isEmpty());
         for (const auto& [line, text] : lineTexts(c.held))
             EXPECT_EQ(settingsLines(s)[line], QString(text).replace("%1", folder.path()))
                 << "line " << line;
