@@ -4,7 +4,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <optional>
 
 namespace orvane {
 
@@ -21,11 +20,22 @@ QStringList mirrorRecordLines(const MirrorData& mirror);
 bool writeMirrorRecord(const QString& programFolder, const QString& name, const QStringList& lines,
                        QString* problem = nullptr);
 
-// Fills `mirror` field by field in the record's order and stops at the first line that is no
-// number, so fields read before a failure keep their new values. A missing file fails at once.
-bool readMirrorRecord(const QString& path, MirrorData& mirror);
+// The largest length a record may give, in the record's unit.
+inline constexpr double MaxRecordLength = 1e6;
+// Test numbers stay below this.
+inline constexpr int TestNumberLimit = 1'000'000;
 
-// A record number: a missing or blank line counts 0, anything else must be a number.
-std::optional<double> recordNumber(const QString& line);
+struct MirrorRecordRead {
+    bool loaded = false;
+    QString problem;   // why not, naming the file and the line with its value
+    QStringList notes; // what was taken in place of what the record says
+};
+
+// Fills `mirror` field by field in the record's order, each value checked against the range the
+// editor accepts, and stops at the first line that is no such value, so fields read before a
+// failure keep their new values. The mirror takes the record's own file name: a first line that
+// names another mirror is noted and not used, so no save writes another mirror's files. A
+// blank or missing test number is the editor's first, 1, and noted. A missing file fails at once.
+MirrorRecordRead readMirrorRecord(const QString& path, MirrorData& mirror);
 
 } // namespace orvane

@@ -22,11 +22,8 @@ struct MirrorSelectionContext {
 
 // Loads the record named by entry `entry` (1..10) into the current mirror and moves the entry to
 // the top; a record that cannot be loaded is reported and its entry removed. Duplicates are
-// removed in every case. Returns whether the record was loaded.
+// removed in every case, with why after the documented message. Returns whether the record was
+// loaded.
 bool selectMirror(int entry, const MirrorSelectionContext& context);
-
-// Whether the zone table can be built for these values (no division by zero, no more zones
-// than the table holds).
-bool zoneTableCanBeBuilt(const MirrorData& mirror);
 
 } // namespace orvane

@@ -68,10 +68,12 @@ TEST(HeadlessCommand, AMirrorOrBenchItCannotTestFailsWithAMessage) {
         QStringList arguments;
         QString message;
     } cases[] = {
-        {test + QStringList{"Nowhere"}, "Nowhere.ini could not be read"},
+        {test + QStringList{"Nowhere"}, "Nowhere.ini\" cannot be read"},
         {test + QStringList{"NoZones"},
-         "NoZones.ini could not be read, or its mirror has no zones"},
-        {test + QStringList{"Broken"}, "Broken.ini could not be read, or its mirror has no zones"},
+         "NoZones.ini\" holds \"0\": Number of zones must be between 2 & 11!"},
+        {test + QStringList{"Broken"}, "Line 2 of \"" + folder.path() +
+                                           "/mirrors/Broken.ini\" holds \"six inches\": Improper "
+                                           "format in mirror diameter!"},
         {test + QStringList{"Demo6f4", "--bench", folder.path() + "/missing.ini"}, "missing.ini"}};
     for (const auto& c : cases) {
         const CommandResult r = runCommand(c.arguments);
@@ -88,7 +90,7 @@ TEST(HeadlessCommand, AMirrorOrBenchItCannotTestFailsWithAMessage) {
 // Debug lines reach stderr only when asked for: --verbose asks for all, QT_LOGGING_RULES for some.
 TEST(HeadlessCommand, VerboseOrLoggingRulesPutSearchAndMotorLinesOnStderr) {
     ExampleFolder folder;
-    folder.writeMirror({"OneZone", "6", "48", "-1", "0", "1", "1"});
+    folder.writeMirror({"TwoZones", "6", "48", "-1", "0", "2", "1"});
     const struct {
         QStringList options;
         const char* rules;
@@ -103,7 +105,7 @@ TEST(HeadlessCommand, VerboseOrLoggingRulesPutSearchAndMotorLinesOnStderr) {
         environment.insert("QT_LOGGING_RULES", c.rules);
         cli.setProcessEnvironment(environment);
         cli.start(ORVANE_CLI, QStringList{"test", "--program-folder", folder.path(), "--mirror",
-                                          "OneZone", "--circle", "160,120,100"} +
+                                          "TwoZones", "--circle", "160,120,100"} +
                                   c.options);
         const QString err = cli.waitForFinished() ? cli.readAllStandardError() : "";
         EXPECT_EQ(cli.exitCode(), ExitCompleted);

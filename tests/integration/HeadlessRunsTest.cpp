@@ -265,6 +265,24 @@ TEST(HeadlessCommand, WithoutASettingsFileTheFirstRunDefaultsServe) {
     EXPECT_FALSE(QFile::exists(settingsFilePath(folder.path())));
 }
 
+// A record copied from Demo6f4 and not renamed inside is filed under its own name.
+TEST(HeadlessCommand, ACopiedRecordSavesItsOwnFilesAndNoneOfTheMirrorItWasCopiedFrom) {
+    ExampleFolder folder;
+    const QString demo = mirrorRecordPath(folder.path(), "Demo6f4");
+    const QStringList demoLines = lines(demo);
+    ASSERT_TRUE(QFile::copy(demo, joinPath(folder.path(), {"mirrors", "Copy.ini"})));
+    const CommandResult r = runCommand({"test", "--program-folder", folder.path(), "--mirror",
+                                        "Copy", "--sets", "1", "--circle", "160,120,99"});
+    EXPECT_EQ(r.exit, ExitCompleted) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains("names the mirror \"Demo6f4\" on its first line; its tests are "
+                               "filed under its own name, Copy."));
+    EXPECT_TRUE(r.out.contains("Saved as test 1 of Copy: "));
+    EXPECT_EQ(lines(demo), demoLines);
+    EXPECT_EQ(lines(mirrorRecordPath(folder.path(), "Copy")).mid(0, 7),
+              QStringList({"Copy", "6", "48", "-1", "0", "5", "2"}));
+    EXPECT_FALSE(QFile::exists(joinPath(folder.path(), {"TestResults", "Demo6f4"})));
+}
+
 } // namespace
 
 // Test 1 is there already; then the disk fills at the record, then at the report. Nothing is

@@ -163,7 +163,7 @@ TEST(SaveData, AFailureFullDiskOrKillAnywhereLosesNothingAndTheNextSaveWritesOve
                 EXPECT_EQ(after.keys().filter(".tmp"), QStringList());
             }
             // Started again, the program saves the next test over none of the files there.
-            ASSERT_TRUE(readMirrorRecord(record, bench.mirror));
+            ASSERT_TRUE(readMirrorRecord(record, bench.mirror).loaded);
             const bool taken =
                 bench.mirror.WorkNum == 3 && std::any_of(files.begin(), files.end() - 1, saved);
             bench.boxes.shown.clear();
@@ -214,21 +214,72 @@ TEST(MirrorRecord, SevenCrLfLinesReadBackFromAFileOfAnyCaseAndBrokenFilesReadSoF
     EXPECT_EQ(bench.recordBytes("Dob 10"), "Dob 10\r\n10.5\r\n60\r\n-1.02\r\n2.25\r\n7\r\n12\r\n");
     EXPECT_EQ(QDir(bench.programFolder + "/Mirrors").entryList(QDir::Files),
               QStringList{"dob 10.ini"});
+    // Read under each case's own name; "%1" is its file.
     const struct {
+        const char* name;
         QString text;
         bool read;
         MirrorData expected;
+        const char* said;
     } cases[] = {
-        {bench.recordBytes("DOB 10") + "an eighth line\r\n", true, dob},
-        {"B\r\n6\r\n48\r\n-1\r\n0\r\n4.5\r\n", true, {"B", 6, 0, 48, -1, 4, 0}},
-        {"Bad\r\n8\r\n64\r\nminus one\r\n1\r\n5\r\n2\r\n", false, {"Bad", 8, 2, 64, 4, 5, 6}}};
+        {"Dob 10", bench.recordBytes("DOB 10") + "an eighth line\r\n", true, dob, ""},
+        {"B",
+         "B\r\n6\r\n48\r\n-1\r\n0\r\n4.5\r\n",
+         true,
+         {"B", 6, 0, 48, -1, 4, 1},
+         "Line 7 of \"%1\" holds no test number; the next test is test 1."},
+        {"Bad",
+         "Bad\r\n8\r\n64\r\nminus one\r\n1\r\n5\r\n2\r\n",
+         false,
+         {"Bad", 8, 2, 64, 4, 5, 6},
+         "Line 4 of \"%1\" holds \"minus one\": Improper format in Deformation entry!"},
+        {"Copy",
+         bench.recordBytes("Dob 10"),
+         true,
+         {"Copy", 10.5, 2.25, 60, -1.02, 7, 12},
+         "The record \"%1\" names the mirror \"Dob 10\" on its first line; its tests are filed "
+         "under its own name, Copy."},
+        {"N",
+         "N\r\n-6\r\n",
+         false,
+         {"N", 1, 2, 3, 4, 5, 6},
+         "Line 2 of \"%1\" holds \"-6\": Mirror must be greater than 2!"},
+        {"N",
+         "N\r\n1e308\r\n",
+         false,
+         {"N", 1, 2, 3, 4, 5, 6},
+         "A diameter must not be beyond 1000000."},
+        {"N", "N\r\n6\r\n1\r\n", false, {"N", 6, 2, 3, 4, 5, 6}, "Roc Must be > 1"},
+        {"N",
+         "N\r\n10\r\n4\r\n",
+         false,
+         {"N", 10, 2, 3, 4, 5, 6},
+         "The radius of curvature must be more than the semi-diameter, 5."},
+        {"N",
+         "N\r\n6\r\n48\r\n0\r\n100000\r\n",
+         false,
+         {"N", 6, 2, 48, 0, 5, 6},
+         "The obstruction must be smaller than the mirror, 6."},
+        {"N",
+         "N\r\n6\r\n48\r\n0\r\n0\r\n17\r\n",
+         false,
+         {"N", 6, 0, 48, 0, 5, 6},
+         "Number of zones must be between 2 & 11!"},
+        {"N",
+         "N\r\n6\r\n48\r\n0\r\n0\r\n5\r\n2147483647\r\n",
+         false,
+         {"N", 6, 0, 48, 0, 5, 6},
+         "The next test number must be from 1 to 999999."}};
     for (const auto& c : cases) {
         MirrorData read{"old", 1, 2, 3, 4, 5, 6};
-        EXPECT_EQ(readMirrorRecord(bench.record("r", c.text), read), c.read)
-            << c.text.toStdString();
+        const QString path = bench.record(c.name, c.text);
+        const MirrorRecordRead r = readMirrorRecord(path, read);
+        EXPECT_EQ(r.loaded, c.read) << c.text.toStdString();
         EXPECT_EQ(mirrorRecordLines(read), mirrorRecordLines(c.expected)) << c.text.toStdString();
+        EXPECT_TRUE((r.problem + r.notes.join(' ')).contains(QString(c.said).replace("%1", path)))
+            << r.problem.toStdString() << r.notes.join(' ').toStdString();
     }
-    EXPECT_FALSE(readMirrorRecord(bench.record("absent"), bench.mirror));
+    EXPECT_FALSE(readMirrorRecord(bench.record("absent"), bench.mirror).loaded);
 }
 
 TEST(MirrorEditor, ChecksSavesOpensAndAsksBeforeOverwriting) {
@@ -278,7 +329,8 @@ TEST(MirrorList, ASelectionLoadsTheRecordOrRemovesItsEntryAndTwins) {
               QStringList({"C", "A", "D", "", "E", "F", "", "", "", ""}));
     EXPECT_EQ(bench.calls.join(' '), "zoneCalc zoneOn relayout saveSettings relayout saveSettings");
     EXPECT_EQ(bench.boxes.titles(), QStringList{"Oh Shit!"});
-    EXPECT_EQ(bench.boxes.texts(), QStringList{"File Not Found :(\r\nRemoving entry from list"});
+    EXPECT_TRUE(bench.boxes.texts().value(0).startsWith(
+        "File Not Found :(\r\nRemoving entry from list\r\n\"" + bench.record("X") + "\" cannot"));
 }
 
 TEST(SaveOptions, BrowsingForAProgramKeepsItsFolderAndAnEmptySelectionAsksAgain) {

@@ -6,7 +6,6 @@
 #include "core/HardwareConfig.h"
 #include "core/SettingsFile.h"
 #include "results/MirrorRecord.h"
-#include "results/MirrorSelection.h"
 
 #include <numeric>
 
@@ -43,15 +42,13 @@ void HeadlessTestRun::loadSettings() {
 }
 
 bool HeadlessTestRun::loadMirror() {
-    const QString path = mirrorRecordPath(options_.programFolder, options_.mirror);
-    if (readMirrorRecord(path, mirror_) && zoneTableCanBeBuilt(mirror_))
-        return true;
-    messages_.show({SetupTitle,
-                    QStringLiteral("The mirror record %1 could not be read, or its mirror has no "
-                                   "zones to test (it needs a diameter and 1 to 16 zones).")
-                        .arg(path),
-                    MessageIcon::Critical});
-    return false;
+    const MirrorRecordRead read =
+        readMirrorRecord(mirrorRecordPath(options_.programFolder, options_.mirror), mirror_);
+    for (const QString& note : read.notes)
+        messages_.show({SetupTitle, note, MessageIcon::Information});
+    if (!read.loaded)
+        messages_.show({SetupTitle, read.problem, MessageIcon::Critical});
+    return read.loaded;
 }
 
 bool HeadlessTestRun::connectBench() {
