@@ -2,6 +2,7 @@
 
 #include "core/LogCategories.h"
 #include "core/NumberText.h"
+#include "core/TextFile.h"
 
 #include <QFileInfo>
 #include <QSettings>
@@ -12,28 +13,24 @@ namespace orvane {
 
 namespace {
 
-enum class Range { Any, Positive, NotNegative };
-
-std::optional<double> parseDecimal(const QString& text, Range range) {
-    const auto parsed = parseNumber(text);
-    if (!parsed || !std::isfinite(*parsed))
-        return std::nullopt;
-    if ((range == Range::Positive && *parsed <= 0) || (range == Range::NotNegative && *parsed < 0))
-        return std::nullopt;
-    return parsed;
-}
-
-const char* decimalWanted(Range range) {
-    switch (range) {
-    case Range::Positive:
-        return "a positive number";
-    case Range::NotNegative:
-        return "a number of 0 or more";
-    case Range::Any:
-        break;
+// The values a key accepts: a bench a little beyond any real one, whose optics and pictures stay
+// finite.
+struct Span {
+    double min;
+    double max;
+    bool orZero = false; // 0 is accepted too, meaning "off"
+    bool holds(double value) const {
+        return (value >= min && value <= max) || (orZero && value == 0);
     }
-    return "a number";
-}
+    QString wanted() const {
+        return QStringLiteral("%1a number from %2 to %3")
+            .arg(orZero ? QStringLiteral("0 or ") : QString(), numberText(min), numberText(max));
+    }
+};
+
+const Span AnyLength{-1000, 1000};
+const Span Pixels{-10000, 10000}; // beyond the largest frame either way
+const Span Fraction{0, 255};
 
 std::optional<KnifeSide> parseSide(const QString& text) {
     const QString word = text.trimmed().toLower();
@@ -44,44 +41,78 @@ std::optional<KnifeSide> parseSide(const QString& text) {
     return std::nullopt;
 }
 
-template <typename Integer> std::optional<Integer> parseCount(const QString& text) {
+template <typename Integer> std::optional<Integer> parseCount(const QString& text, Integer max) {
     bool ok = false;
     const qulonglong parsed = text.trimmed().toULongLong(&ok);
-    if (!ok || parsed > qulonglong(std::numeric_limits<Integer>::max()))
+    if (!ok || parsed > qulonglong(max))
         return std::nullopt;
     return Integer(parsed);
+}
+
+// The line of `[section] key` in the file, from 1; 0 when it cannot be found.
+int lineOfKey(const QStringList& lines, const QString& name) {
+    const qsizetype slash = name.indexOf(QLatin1Char('/'));
+    const QString section = name.left(slash);
+    const QString key = name.mid(slash + 1);
+    QString current;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+            current = line.mid(1, line.size() - 2).trimmed();
+        else if (current == section && line.section(QLatin1Char('='), 0, 0).trimmed() == key)
+            return int(i) + 1;
+    }
+    return 0;
 }
 
 // Reads the keys of one bench file, remembering the first bad one.
 class BenchFileReader {
   public:
     explicit BenchFileReader(const QString& path)
-        : path_(path), settings_(path, QSettings::IniFormat) {}
+        : path_(path), settings_(path, QSettings::IniFormat),
+          lines_(readTextLines(path).value_or(QStringList())) {}
 
     QSettings::Status status() const { return settings_.status(); }
     QStringList keys() const { return settings_.allKeys(); }
     const QString& problem() const { return problem_; }
 
-    void decimal(const char* key, double& value, Range range = Range::Any) {
-        read(key, value, decimalWanted(range),
-             [range](const QString& text) { return parseDecimal(text, range); });
+    void decimal(const char* key, double& value, Span span) {
+        read(key, value, span.wanted(), [span](const QString& text) {
+            const auto parsed = parseNumber(text);
+            return parsed && span.holds(*parsed) ? parsed : std::nullopt;
+        });
     }
-    template <typename Integer> void count(const char* key, Integer& value) {
-        read(key, value, "a whole number of 0 or more", parseCount<Integer>);
+    template <typename Integer> void count(const char* key, Integer& value, Integer max) {
+        const QString wanted = max == std::numeric_limits<Integer>::max()
+                                   ? QStringLiteral("a whole number of 0 or more")
+                                   : QStringLiteral("a whole number from 0 to %1").arg(max);
+        read(key, value, wanted,
+             [max](const QString& text) { return parseCount<Integer>(text, max); });
     }
     void flag(const char* key, bool& value) {
-        read(key, value, "True or False", [](const QString& text) { return parseBool(text); });
+        read(key, value, QStringLiteral("True or False"),
+             [](const QString& text) { return parseBool(text); });
     }
-    void side(const char* key, KnifeSide& value) { read(key, value, "right or left", parseSide); }
+    void side(const char* key, KnifeSide& value) {
+        read(key, value, QStringLiteral("right or left"), parseSide);
+    }
     void terms(const char* key, std::vector<SurfaceTerm>& value) {
-        read(key, value, "a list of power:nanometres pairs with powers of 1 or more",
+        read(key, value,
+             QStringLiteral("a list of power:nanometres pairs with powers from 1 to %1 and "
+                            "nanometres from -%2 to %2")
+                 .arg(numberText(MaxSurfacePower), numberText(MaxSurfaceNanometres)),
              [](const QString& text) { return parseSurfaceError(text); });
+    }
+    // Where a key stands, for messages: ", line N" or nothing.
+    QString lineOf(const QString& name) const {
+        const int line = lineOfKey(lines_, name);
+        return line > 0 ? QStringLiteral(", line %1").arg(line) : QString();
     }
 
   private:
     // The INI reader splits a value at its commas; they are put back before parsing.
     template <typename T, typename Parse>
-    void read(const char* key, T& value, const char* wanted, Parse parse) {
+    void read(const char* key, T& value, const QString& wanted, Parse parse) {
         const QString name = QLatin1String(key);
         if (!problem_.isEmpty() || !settings_.contains(name))
             return;
@@ -92,12 +123,13 @@ class BenchFileReader {
         }
         const qsizetype slash = name.indexOf(QLatin1Char('/'));
         problem_ =
-            QStringLiteral("Bench file \"%1\": the value \"%2\" of [%3] %4 is not %5.")
-                .arg(path_, text, name.left(slash), name.mid(slash + 1), QLatin1String(wanted));
+            QStringLiteral("Bench file \"%1\"%2: the value \"%3\" of [%4] %5 is not %6.")
+                .arg(path_, lineOf(name), text, name.left(slash), name.mid(slash + 1), wanted);
     }
 
     QString path_;
     QSettings settings_;
+    QStringList lines_;
     QString problem_;
 };
 
@@ -117,34 +149,35 @@ QString sectionAndKey(const QString& key) {
 }
 
 void readAll(BenchFileReader& in, BenchConfig& c) {
-    in.decimal("mirror/diameter", c.mirror.diameter, Range::Positive);
-    in.decimal("mirror/roc", c.mirror.roc, Range::Positive);
-    in.decimal("mirror/conic", c.mirror.conic);
+    const Span halfStep{1e-6, 0.1}; // inches, as the settings take them
+    in.decimal("mirror/diameter", c.mirror.diameter, {0.1, 1000});
+    in.decimal("mirror/roc", c.mirror.roc, {0.1, 100000});
+    in.decimal("mirror/conic", c.mirror.conic, AnyLength);
     in.terms("mirror/surface_error", c.mirror.surfaceError);
     in.flag("source/fixed", c.source.fixed);
-    in.decimal("source/slit_width", c.source.slitWidth, Range::Positive);
+    in.decimal("source/slit_width", c.source.slitWidth, {1e-5, 1});
     in.side("knife/side", c.knifeSide);
-    in.decimal("start/knife_offset", c.start.knifeOffset);
-    in.decimal("start/platform_offset", c.start.platformOffset);
-    in.decimal("motors/tf_step", c.motors.tfStep, Range::Positive);
-    in.decimal("motors/lr_step", c.motors.lrStep, Range::Positive);
+    in.decimal("start/knife_offset", c.start.knifeOffset, {-10, 10});
+    in.decimal("start/platform_offset", c.start.platformOffset, {-100, 100});
+    in.decimal("motors/tf_step", c.motors.tfStep, halfStep);
+    in.decimal("motors/lr_step", c.motors.lrStep, halfStep);
     in.flag("motors/invert", c.motors.invert);
     in.flag("motors/swap", c.motors.swap);
     in.flag("motors/reverse_lr", c.motors.reverseLr);
     in.flag("motors/reverse_tf", c.motors.reverseTf);
-    in.count("motors/backlash", c.motors.backlash);
-    in.decimal("camera/center_x", c.camera.centerX);
-    in.decimal("camera/center_y", c.camera.centerY);
-    in.decimal("camera/radius", c.camera.radius, Range::Positive);
-    in.decimal("camera/gain", c.camera.gain, Range::NotNegative);
-    in.decimal("camera/background", c.camera.background, Range::NotNegative);
-    in.decimal("camera/noise", c.camera.noise, Range::NotNegative);
-    in.count("camera/seed", c.camera.seed);
-    in.decimal("camera/drift_x", c.camera.driftX);
-    in.decimal("camera/drift_y", c.camera.driftY);
-    in.decimal("camera/fps", c.camera.fps, Range::NotNegative);
-    in.count("camera/width", c.camera.width);
-    in.count("camera/height", c.camera.height);
+    in.count("motors/backlash", c.motors.backlash, MaxBacklash);
+    in.decimal("camera/center_x", c.camera.centerX, Pixels);
+    in.decimal("camera/center_y", c.camera.centerY, Pixels);
+    in.decimal("camera/radius", c.camera.radius, {1, Pixels.max});
+    in.decimal("camera/gain", c.camera.gain, Fraction);
+    in.decimal("camera/background", c.camera.background, Fraction);
+    in.decimal("camera/noise", c.camera.noise, Fraction);
+    in.count("camera/seed", c.camera.seed, std::numeric_limits<quint64>::max());
+    in.decimal("camera/drift_x", c.camera.driftX, {-10, 10});
+    in.decimal("camera/drift_y", c.camera.driftY, {-10, 10});
+    in.decimal("camera/fps", c.camera.fps, {1, 1000, true});
+    in.count("camera/width", c.camera.width, MaxFrameSide);
+    in.count("camera/height", c.camera.height, MaxFrameSide);
 }
 
 } // namespace
@@ -164,8 +197,8 @@ std::optional<BenchConfig> loadBenchConfig(const QString& path, QString* error) 
         return fail(QStringLiteral("Bench file \"%1\" is not a valid INI file.").arg(path));
     for (const QString& key : in.keys()) {
         if (!KnownKeys.contains(key))
-            return fail(
-                QStringLiteral("Bench file \"%1\": unknown key %2.").arg(path, sectionAndKey(key)));
+            return fail(QStringLiteral("Bench file \"%1\"%2: unknown key %3.")
+                            .arg(path, in.lineOf(key), sectionAndKey(key)));
     }
     BenchConfig config;
     readAll(in, config);
@@ -195,7 +228,8 @@ std::optional<std::vector<SurfaceTerm>> parseSurfaceError(QStringView text) {
             return std::nullopt;
         const auto power = parseNumber(pair[0]);
         const auto nanometres = parseNumber(pair[1]);
-        if (!power || !nanometres || *power < 1 || !std::isfinite(*nanometres))
+        if (!power || !nanometres || *power < 1 || *power > MaxSurfacePower ||
+            std::abs(*nanometres) > MaxSurfaceNanometres)
             return std::nullopt;
         terms.push_back({*power, *nanometres});
     }
@@ -205,6 +239,10 @@ std::optional<std::vector<SurfaceTerm>> parseSurfaceError(QStringView text) {
 QString benchConfigProblem(const BenchConfig& config) {
     const double semi = config.mirror.diameter / 2;
     const double roc = config.mirror.roc;
+    if (roc <= semi)
+        return QStringLiteral("a radius of curvature of %1 is not beyond the mirror's "
+                              "semi-diameter, %2.")
+            .arg(numberText(roc), numberText(semi));
     if ((1 + config.mirror.conic) * semi * semi >= roc * roc)
         return QStringLiteral("a conic of %1 with a radius of curvature of %2 has no surface "
                               "at the mirror's edge.")

@@ -8,6 +8,10 @@
 
 namespace orvane {
 
+inline constexpr int MaxBacklash = 10000; // half-steps
+inline constexpr double MaxSurfacePower = 100;
+inline constexpr double MaxSurfaceNanometres = 1e6;
+
 // One term of a radial height error: nanometres * f^power, f the fraction of the semi-diameter.
 struct SurfaceTerm {
     double power = 0;
@@ -74,7 +78,8 @@ struct BenchConfig {
 };
 
 // Reads a bench file (INI). Missing keys keep their defaults; a missing or broken file, an
-// unknown key or a bad value gives nothing and a message naming the file and the key.
+// unknown key or a value outside the key's range gives nothing and a message naming the file,
+// the line, the key and the value.
 std::optional<BenchConfig> loadBenchConfig(const QString& path, QString* error);
 
 // "p:nm, p:nm, ..." (blank for none); nothing when the text is not such a list.

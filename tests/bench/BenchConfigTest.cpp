@@ -54,15 +54,23 @@ TEST_F(BenchFile, MissingBrokenOrMistypedFilesAreRefusedNamingFileKeyAndWhatIsNe
         EXPECT_FALSE(loadBenchConfig(unreadable, &error_).has_value());
         EXPECT_EQ(error_, "Bench file \"" + unreadable + "\" cannot be read.");
     }
+    // The message names the line of the key.
     const std::pair<const char*, const char*> cases[] = {
-        {"[mirror\ndiameter=6\n", "is not a valid INI file."},
-        {"[mirror]\ndiamter=8\n", ": unknown key [mirror] diamter."},
-        {"[mirror]\nroc=0\n", "the value \"0\" of [mirror] roc is not a positive number."},
-        {"[motors]\nbacklash=1.5\n", "of [motors] backlash is not a whole number of 0 or more."},
-        {"[camera]\nnoise=-1\n", "of [camera] noise is not a number of 0 or more."},
+        {"[mirror\ndiameter=6\n", "\" is not a valid INI file."},
+        {"[mirror]\ndiamter=8\n", ", line 2: unknown key [mirror] diamter."},
+        {"[mirror]\nroc=0\n", ", line 2: the value \"0\" of [mirror] roc is not a number from 0.1 "
+                              "to 100000."},
+        {"[motors]\n\nbacklash=1.5\n", ", line 3: the value \"1.5\" of [motors] backlash is not a "
+                                       "whole number from 0 to 10000."},
+        {"[camera]\nnoise=-1\n", "of [camera] noise is not a number from 0 to 255."},
+        {"[camera]\nfps=0.001\n", "of [camera] fps is not 0 or a number from 1 to 1000."},
+        {"[source]\nslit_width=1e-300\n",
+         "of [source] slit_width is not a number from 1E-05 to 1."},
         {"[mirror]\nsurface_error=16:-100, 0.5:5\n",
          "the value \"16:-100,0.5:5\" of [mirror] surface_error is not a list of power:nanometres "
-         "pairs with powers of 1 or more."},
+         "pairs with powers from 1 to 100 and nanometres from -1000000 to 1000000."},
+        {"[mirror]\ndiameter=10\nroc=4\n",
+         ": a radius of curvature of 4 is not beyond the mirror's semi-diameter, 5."},
         // An oblate ellipsoid this strong closes before the mirror's edge.
         {"[mirror]\ndiameter=10\nroc=6\nconic=1\n",
          "a conic of 1 with a radius of curvature of 6 has no surface at the mirror's edge."},
