@@ -49,22 +49,6 @@ template <typename Integer> std::optional<Integer> parseCount(const QString& tex
     return Integer(parsed);
 }
 
-// The line of `[section] key` in the file, from 1; 0 when it cannot be found.
-int lineOfKey(const QStringList& lines, const QString& name) {
-    const qsizetype slash = name.indexOf(QLatin1Char('/'));
-    const QString section = name.left(slash);
-    const QString key = name.mid(slash + 1);
-    QString current;
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const QString line = lines[i].trimmed();
-        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
-            current = line.mid(1, line.size() - 2).trimmed();
-        else if (current == section && line.section(QLatin1Char('='), 0, 0).trimmed() == key)
-            return int(i) + 1;
-    }
-    return 0;
-}
-
 // Reads the keys of one bench file, remembering the first bad one.
 class BenchFileReader {
   public:
@@ -105,7 +89,7 @@ class BenchFileReader {
     }
     // Where a key stands, for messages: ", line N" or nothing.
     QString lineOf(const QString& name) const {
-        const int line = lineOfKey(lines_, name);
+        const int line = iniKeyLine(lines_, name);
         return line > 0 ? QStringLiteral(", line %1").arg(line) : QString();
     }
 

@@ -2,6 +2,7 @@
 
 #include "core/ProgramFolder.h"
 #include "core/SafeSave.h"
+#include "core/TextFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,28 +23,38 @@ QString unreadableFileWarning(const QString& path) {
         .arg(path);
 }
 
-void readBackend(const QSettings& file, HardwareConfigLoad& load) {
+// Where a key of the file stands, for warnings: "key is "value" in "file" (line N)".
+QString keyInFile(const QSettings& file, const QStringList& lines, const QString& key,
+                  const QString& value) {
+    return QStringLiteral("%1 is \"%2\" in \"%3\" (line %4)")
+        .arg(key, value, file.fileName())
+        .arg(iniKeyLine(lines, key));
+}
+
+void readBackend(const QSettings& file, const QStringList& lines, HardwareConfigLoad& load) {
     if (!file.contains(hardwarekeys::PortBackend))
         return;
     const QString value = file.value(hardwarekeys::PortBackend).toString().trimmed();
     if (value.compare(PpdevBackendName, Qt::CaseInsensitive) == 0)
         load.config.portBackend = PortBackend::Ppdev;
     else if (value.compare(BenchBackendName, Qt::CaseInsensitive) != 0)
-        load.warnings << QStringLiteral("%1 is \"%2\" in \"%3\"; it must be \"%4\" or \"%5\". "
-                                        "The simulated bench is used.")
-                             .arg(hardwarekeys::PortBackend, value, file.fileName(),
-                                  BenchBackendName, PpdevBackendName);
+        load.warnings << keyInFile(file, lines, hardwarekeys::PortBackend, value) +
+                             QStringLiteral("; it must be \"%1\" or \"%2\". The simulated bench "
+                                            "is used.")
+                                 .arg(BenchBackendName, PpdevBackendName);
 }
 
-void readDevice(const QSettings& file, HardwareConfigLoad& load) {
+// A device node is an absolute path; anything else would be looked for in the working folder.
+void readDevice(const QSettings& file, const QStringList& lines, HardwareConfigLoad& load) {
     if (!file.contains(hardwarekeys::PortDevice))
         return;
     const QString value = file.value(hardwarekeys::PortDevice).toString().trimmed();
-    if (value.isEmpty())
-        load.warnings << QStringLiteral("%1 is empty in \"%2\"; \"%3\" is used.")
-                             .arg(hardwarekeys::PortDevice, file.fileName(), DefaultPortDevice);
-    else
+    if (QDir::isAbsolutePath(value))
         load.config.portDevice = value;
+    else
+        load.warnings << keyInFile(file, lines, hardwarekeys::PortDevice, value) +
+                             QStringLiteral("; it must be a device such as \"%1\", which is used.")
+                                 .arg(DefaultPortDevice);
 }
 
 // Camera ids hold slashes and colons, so the file keeps them as hex: [camera_<hex id>].
@@ -93,8 +104,9 @@ HardwareConfigLoad loadHardwareConfig(const QString& programFolder) {
         load.warnings << unreadableFileWarning(path);
         return load;
     }
-    readBackend(file, load);
-    readDevice(file, load);
+    const QStringList lines = readTextLines(path).value_or(QStringList());
+    readBackend(file, lines, load);
+    readDevice(file, lines, load);
     // A relative bench file sits in the program folder, wherever the program was started from.
     const QString bench = file.value(hardwarekeys::BenchFile).toString().trimmed();
     load.config.benchFile = bench.isEmpty() || QDir::isAbsolutePath(bench)

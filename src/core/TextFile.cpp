@@ -49,6 +49,20 @@ QStringList splitTextLines(const QString& text) {
     return lines;
 }
 
+int iniKeyLine(const QStringList& lines, const QString& sectionSlashKey) {
+    const QString section = sectionSlashKey.section(QLatin1Char('/'), 0, 0);
+    const QString key = sectionSlashKey.section(QLatin1Char('/'), 1);
+    QString current;
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        const QString line = lines[i].trimmed();
+        if (line.startsWith(QLatin1Char('[')) && line.endsWith(QLatin1Char(']')))
+            current = line.mid(1, line.size() - 2).trimmed();
+        else if (current == section && line.section(QLatin1Char('='), 0, 0).trimmed() == key)
+            return int(i) + 1;
+    }
+    return 0;
+}
+
 std::optional<QStringList> readTextLines(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {

@@ -19,4 +19,7 @@ bool appendTextFile(const QString& path, const QString& text, QString* error = n
 std::optional<QStringList> readTextLines(const QString& path, QString* error = nullptr);
 QStringList splitTextLines(const QString& text);
 
+// The line, from 1, that gives "section/key" in the lines of an INI file; 0 when none does.
+int iniKeyLine(const QStringList& lines, const QString& sectionSlashKey);
+
 } // namespace orvane

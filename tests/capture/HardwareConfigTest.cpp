@@ -20,10 +20,12 @@ TEST(HardwareConfig, MissingFileGivesTheSimulatedBenchAndSavedValuesReadBack) {
 
 TEST(HardwareConfig, BadValuesFallBackToDefaultsWithOneWarningEach) {
     const std::tuple<const char*, HardwareConfig, const char*> cases[] = {
-        {"[port]\nbackend=usb\ndevice=/dev/pp3\n", {.portDevice = "/dev/pp3"}, "port/backend"},
-        {"[port]\nbackend=PPDEV\ndevice=  \n",
+        {"[port]\nbackend=usb\ndevice=/dev/pp3\n",
+         {.portDevice = "/dev/pp3"},
+         "port/backend is \"usb\" in \""},
+        {"[port]\nbackend=PPDEV\ndevice=parport1\n",
          {.portBackend = PortBackend::Ppdev, .portDevice = "/dev/parport0"},
-         "port/device"},
+         "INI\" (line 3); it must be a device such as \"/dev/parport0\", which is used."},
         {"[port\nbackend=ppdev\n", {}, "could not be read; the simulated bench is used."},
     };
     for (const auto& [text, config, warned] : cases) {
