@@ -18,6 +18,8 @@ struct MirrorData {
 
 inline constexpr int MaxZones = 16;
 inline constexpr int MaxSets = 4;
+// Test numbers stay below this, so a record read from a file never nears the integer limit.
+inline constexpr int TestNumberLimit = 1'000'000;
 
 // Fractions of the semi-diameter, zones 1..NZ (slot 0 unused).
 struct ZoneTable {

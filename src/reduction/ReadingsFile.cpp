@@ -1,10 +1,12 @@
 #include "reduction/ReadingsFile.h"
 
+#include "core/AppState.h"
 #include "reduction/SixtestsSetFile.h"
 
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
+#include <cmath>
 
 namespace orvane {
 
@@ -127,6 +129,15 @@ ReadingsFileResult readingsFromJson(const QByteArray& json) {
             set, QStringLiteral("Each set of \"readings\" (a list of sets, one list per set)")));
     input.wavelengthNm = read.number(root, QStringLiteral("wavelength_nm"), QStringLiteral("The"),
                                      DefaultWavelengthNm);
+    // A test record tells its test; nothing reads the number, but it is checked like any other.
+    const QJsonObject test = root.value(QStringLiteral("test")).toObject();
+    if (test.contains(QStringLiteral("number"))) {
+        const double number =
+            read.number(test, QStringLiteral("number"), QStringLiteral("The test's"));
+        if (number != std::floor(number) || number < 1 || number >= TestNumberLimit)
+            read.fail(QStringLiteral("The test's \"number\" must be a whole number from 1 to %1.")
+                          .arg(TestNumberLimit - 1));
+    }
     if (!read.error.isEmpty())
         return {std::nullopt, read.error};
     return {input, QString()};

@@ -1,5 +1,6 @@
 #include "reduction/ReadingsInput.h"
 
+#include "core/AppState.h"
 #include "reduction/BestFitConic.h"
 #include "reduction/ConicReadings.h"
 #include "reduction/ZoneRadii.h"
@@ -56,6 +57,10 @@ QString mirrorRefusal(const ReadingsInput& input) {
     if (m.obstruction < 0 || m.obstruction >= m.diameter)
         return QStringLiteral("The central obstruction must be from 0 up to less than the "
                               "mirror's diameter.");
+    if (m.roc <= m.diameter / 2)
+        return QStringLiteral("The radius of curvature, %1, must be more than the mirror's "
+                              "semi-diameter, %2.")
+            .arg(number(m.roc), number(m.diameter / 2));
     if (!Conic{m.roc, m.conic}.reaches(m.diameter / 2))
         return QStringLiteral("A conic of %1 with a radius of curvature of %2 has no surface at "
                               "the mirror's edge.")
@@ -94,6 +99,11 @@ QString zonesRefusal(const ReadingsInput& input) {
     if (zones < 2)
         return QStringLiteral("At least 2 zones are needed for a reduction; there are %1.")
             .arg(std::max(zones, 0));
+    if (zones > MaxZones)
+        return QStringLiteral("At most %1 zones can be reduced, as a test takes them; there are "
+                              "%2.")
+            .arg(MaxZones)
+            .arg(zones);
     QString refusal =
         increasingRefusal(input.edges, QStringLiteral("zone edges"), QStringLiteral("edge"), 0);
     if (refusal.isEmpty())
@@ -125,6 +135,11 @@ QString readingsRefusal(const ReadingsInput& input) {
     const size_t zones = size_t(zoneCount(input));
     if (input.sets.empty())
         return QStringLiteral("There are no readings.");
+    if (input.sets.size() > size_t(MaxSets))
+        return QStringLiteral("At most %1 sets of readings can be reduced, as a test takes them; "
+                              "there are %2.")
+            .arg(MaxSets)
+            .arg(input.sets.size());
     for (size_t s = 0; s < input.sets.size(); ++s) {
         if (input.sets[s].size() != zones)
             return QStringLiteral("Set %1 has %2 readings for %3 zones.")

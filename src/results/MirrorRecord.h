@@ -22,8 +22,6 @@ bool writeMirrorRecord(const QString& programFolder, const QString& name, const 
 
 // The largest length a record may give, in the record's unit.
 inline constexpr double MaxRecordLength = 1e6;
-// Test numbers stay below this.
-inline constexpr int TestNumberLimit = 1'000'000;
 
 struct MirrorRecordRead {
     bool loaded = false;

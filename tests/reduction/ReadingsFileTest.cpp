@@ -31,6 +31,8 @@ TEST(ReadingsFile, JsonThatIsNotTheFormIsRefusedWithWhatIsWrong) {
         {"\"edges\"", "\"rims\"", "The \"zones\" must give \"edges\" or \"radii\"."},
         {"[2, 5, 8]", "[2, \"5\", 8]", "The zones' \"edges\" must be a list of numbers."},
         {"[[0.1, 0.3]]", "[0.1, 0.3]", "Each set of \"readings\""},
+        {"\"source\"", "\"test\": {\"number\": 2147483647}, \"source\"",
+         "The test's \"number\" must be a whole number from 1 to 999999."},
     };
     for (const auto& c : cases) {
         const ReadingsFileResult r = readingsFromJson(QString(good).replace(c.from, c.to).toUtf8());

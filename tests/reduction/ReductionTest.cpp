@@ -148,6 +148,12 @@ TEST(ReadingsInput, InputThatCannotBeReducedIsRefusedWithItsReason) {
          },
          "Set 2 has 2 readings for 7 zones."},
         {[](ReadingsInput& in) { in.sets.clear(); }, "There are no readings."},
+        {[](ReadingsInput& in) { in.sets.assign(5, in.sets[0]); },
+         "At most 4 sets of readings can be reduced, as a test takes them; there are 5."},
+        {[](ReadingsInput& in) { in.radii.assign(17, 1), in.edges.clear(); },
+         "At most 16 zones can be reduced, as a test takes them; there are 17."},
+        {[](ReadingsInput& in) { in.mirror.roc = 8; },
+         "The radius of curvature, 8, must be more than the mirror's semi-diameter, 8."},
         {[](ReadingsInput& in) { in.mirror.obstruction = 6; },
          "A zone lies outside the mirror: its radius 2.775 is not between the obstruction's 3 "
          "and the mirror's 8."},
