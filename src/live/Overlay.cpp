@@ -5,6 +5,7 @@
 #include "live/StatusTexts.h"
 
 #include <QPainter>
+#include <cmath>
 
 namespace orvane {
 
@@ -24,6 +25,9 @@ void drawObstruction(QPainter& painter, const MirrorCircle& circle, const Mirror
         return; // no scale for a mirror under one unit across
     const qint64 pixelsPerUnit = divTrunc(circle.radius, unitsAcross);
     const double radius = mirror.Obst / 2 * pixelsPerUnit;
+    // A circle round a centre on the picture and wider than its diagonal lies wholly off it.
+    if (!(radius <= std::hypot(PictureWidth, PictureHeight)))
+        return;
     painter.setPen(colours::Cyan);
     painter.setBrush(Qt::NoBrush);
     painter.drawEllipse(QPointF(circle.x, circle.y), radius, radius);

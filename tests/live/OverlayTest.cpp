@@ -4,6 +4,7 @@
 #include "live/LiveRenderer.h"
 
 #include <QPainter>
+#include <QPicture>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -28,6 +29,14 @@ TEST(Overlay, ZoneTicksAtTheRoundedWindowColumnsAndTheObstructionInWholePixelsPe
     EXPECT_EQ(std::tuple(picture.pixelColor(97, 120), picture.pixelColor(98, 120),
                          picture.pixelColor(222, 120), picture.pixelColor(223, 120)),
               std::tuple(Qt::black, colours::Cyan, colours::Cyan, Qt::black));
+    // An obstruction of 100000 would be a circle far beyond the picture: nothing is drawn.
+    for (const double obstruction : {2.0, 100000.0}) {
+        QPicture drawn;
+        QPainter recorder(&drawn);
+        drawObstruction(recorder, {160, 120, 125}, MirrorData{.MirDiam = 5, .Obst = obstruction});
+        recorder.end();
+        EXPECT_EQ(drawn.boundingRect().isValid(), obstruction == 2.0);
+    }
 }
 
 // The renderer on its own: the numbers of one zone, no frame.
