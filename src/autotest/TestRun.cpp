@@ -48,6 +48,7 @@ bool TestRun::start() {
     set_ = 0;
     zone_ = 1;
     zoneStarted_ = false;
+    pendingMoves_.clear();
     previousReadings_.clear();
     debugLogFailed_ = false;
     phase_ = zones_ > 0 ? Phase::Searching : Phase::AnnouncingRewind;
@@ -79,6 +80,10 @@ void TestRun::step() {
 }
 
 void TestRun::searchFrame() {
+    if (!pendingMoves_.isEmpty()) {
+        continueMoves();
+        return;
+    }
     if (!zoneStarted_)
         beginZone();
     if (search_.finished()) {
@@ -102,15 +107,32 @@ void TestRun::searchFrame() {
                                 << step;
     if (!step.message.isEmpty())
         prependText1(step.message);
-    for (const AxisMove& move : step.moves)
-        makeMove(move);
-    if (step.nullFound)
+    pendingMoves_ = step.moves;
+    nullAfterMoves_ = step.nullFound;
+    zoneEndsAfterMoves_ = step.zoneEnded;
+    continueMoves();
+}
+
+// The next half-steps of the moves; once they are all made, the null and the zone's end that
+// waited for them.
+void TestRun::continueMoves() {
+    for (int budget = HalfStepsPerStep; budget > 0 && !pendingMoves_.isEmpty();) {
+        AxisMove& move = pendingMoves_.first();
+        const int part = std::min(move.count, budget);
+        makeMove({move.axis, move.phase, part, move.waitFactor});
+        budget -= part;
+        move.count -= part;
+        if (move.count <= 0)
+            pendingMoves_.removeFirst();
+    }
+    const bool moved = pendingMoves_.isEmpty();
+    if (moved && nullAfterMoves_)
         recordNull();
     if (env_.program.abortRequested() || env_.program.closing()) {
         finishTest();
         return;
     }
-    if (step.zoneEnded)
+    if (moved && zoneEndsAfterMoves_)
         endZone();
 }
 

@@ -16,14 +16,18 @@ namespace orvane {
 // calls; step() itself never lets them run.
 class TestRun {
   public:
+    // The half-steps one step() makes at most: a longer move goes on in the steps after it, so
+    // that the window's events, and Abort with them, get their turn while the motors run.
+    static constexpr int HalfStepsPerStep = 500;
+
     explicit TestRun(TestEnvironment env);
 
     // Shows "Please setup zones first ;)" and returns false when no zones are set up; otherwise
     // stops the live loop, energises the motors and returns true. Ignored while running.
     bool start();
-    // One measured frame of the current zone's search, or the rewind message, or the rewind
-    // with its debug log; the end sequence runs in the step that reaches it (last set, abort or
-    // window closing).
+    // One measured frame of the current zone's search or a part of the move it called for, or
+    // the rewind message, or the rewind with its debug log; the end sequence runs in the step
+    // that reaches it (last set, abort or window closing).
     void step();
 
     bool running() const { return phase_ != Phase::Idle && phase_ != Phase::Finished; }
@@ -40,6 +44,7 @@ class TestRun {
     void searchFrame();
     void beginZone();
     void endZone();
+    void continueMoves();
     void makeMove(const AxisMove& move);
     void recordNull();
     void savePictures();
@@ -62,6 +67,10 @@ class TestRun {
     int set_ = 0;
     int zone_ = 1;
     bool zoneStarted_ = false;
+    // What is left of the moves a frame called for, and what follows them.
+    QList<AxisMove> pendingMoves_;
+    bool nullAfterMoves_ = false;
+    bool zoneEndsAfterMoves_ = false;
     qint64 testStartNs_ = 0;
     QString previousReadings_;
     bool debugLogFailed_ = false;

@@ -208,6 +208,24 @@ TEST(TestRun, AbortOrClosingDuringTheSecondSetEndsAtOnceWithoutSaving) {
     }
 }
 
+// A move of 1200 half-steps is made 500 at a time, one part a step: an abort between parts stops
+// the motors after the part in hand.
+TEST(TestRun, ALongMoveGoesOnOverStepsAndAnAbortBetweenThemStopsIt) {
+    for (const bool abort : {false, true}) {
+        TestRunHarness h;
+        h.settings.autoTest = {70, 40, 0, 10, 1, 1200, 15, 15, 40, 20, 16, 30, 8};
+        h.light = {200, 40}; // far too bright on the knife side: the large cut in
+        ASSERT_TRUE(h.run->start());
+        h.steps(1);
+        EXPECT_EQ(h.x, -500);
+        h.program.requestAbort(abort);
+        h.steps(2);
+        EXPECT_EQ(h.x, abort ? -1000 : -1200);
+        EXPECT_EQ(h.run->running(), !abort);
+        EXPECT_EQ(h.log.count("grab"), 1);
+    }
+}
+
 TEST(TestStatistics, MeanOverZonesOfEachZonesSampleDeviation) {
     ZoneReadings readings;
     EXPECT_EQ(testStandardDeviation(readings, 0, 1), 0.0);

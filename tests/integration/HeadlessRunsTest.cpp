@@ -198,22 +198,34 @@ TEST(HeadlessOptics, AbortDuringTheSecondSetKeepsTheFirstSetsReadings) {
     EXPECT_EQ(lines(mirrorRecordPath(folder.path(), "Demo6f4")).value(6), "1");
 }
 
-TEST(HeadlessOptics, ASearchThatNeverNullsIsAbortedAfterItsFrameLimit) {
-    ExampleFolder folder;
-    folder.changeBench({{"gain", "0"}}); // a dark mirror: no zone ever balances bright enough
-    HeadlessOptions options;
-    options.sets = 1;
-    options.circle = MirrorCircle{160, 120, 99};
-    options.framesPerZoneLimit = 300;
-    auto run = folder.preparedRun(options);
-    EXPECT_FALSE(run->run());
-    EXPECT_EQ(run->outputs().MotorStatus, "Test Aborted!");
-    ASSERT_EQ(run->framesPerZone().size(), 1);
-    // The abort lands on the frame after the limit; the closing still frame counts too.
-    EXPECT_GT(run->framesPerZone()[0], 300);
-    EXPECT_LE(run->framesPerZone()[0], 303);
-    EXPECT_TRUE(folder.messages.texts().contains(
-        QStringLiteral("No null of zone 1 in 300 frames: the test is aborted.")));
+// A dark mirror never balances bright enough: the search cuts the knife out again and again.
+TEST(HeadlessOptics, ASearchThatNeverNullsIsAbortedAfterItsFrameOrHalfStepLimit) {
+    const struct {
+        int frames;
+        qint64 halfSteps;
+        int largeMove;
+        QString told;
+    } cases[] = {{300, 250'000, 6, "300 frames"}, {4000, 20'000, 10'000, "20000 half-steps"}};
+    for (const auto& c : cases) {
+        ExampleFolder folder;
+        folder.changeBench({{"gain", "0"}});
+        folder.changeSettings([&](Settings& s) { s.autoTest.LRLgMove = c.largeMove; });
+        HeadlessOptions options;
+        options.sets = 1;
+        options.circle = MirrorCircle{160, 120, 99};
+        options.framesPerZoneLimit = c.frames;
+        options.halfStepsPerZoneLimit = c.halfSteps;
+        auto run = folder.preparedRun(options);
+        EXPECT_FALSE(run->run());
+        EXPECT_EQ(run->outputs().MotorStatus, "Test Aborted!");
+        ASSERT_EQ(run->framesPerZone().size(), 1);
+        // The abort lands on the frame after the limit; the closing still frame counts too.
+        EXPECT_LE(run->framesPerZone()[0], c.frames + 3);
+        EXPECT_TRUE(folder.messages.texts().contains("No null of zone 1 in " + c.told +
+                                                     (c.frames == 300 ? "" : " of the motors") +
+                                                     ": the test is aborted."))
+            << folder.messages.texts().join('\n').toStdString();
+    }
 }
 
 TEST(HeadlessCommand, ACompletedTestPrintsReadingsBesidePerfectNumbers) {

@@ -17,9 +17,11 @@ struct HeadlessOptions {
     std::optional<MirrorCircle> circle; // unset: found by auto centre-size
     bool track = false;                 // Chk_trak during the test
     bool verbose = false;               // every orvane.* debug line on stderr
-    // A search that finds no null in this many frames is aborted, as an operator watching it
-    // would; the default is about two minutes of a real camera.
+    // A search that finds no null in this many frames, or in this many half-steps of the
+    // motors, is aborted, as an operator watching it would; the defaults are about two minutes
+    // of a real camera and 30 inches of travel at the usual half-step.
     int framesPerZoneLimit = 4000;
+    qint64 halfStepsPerZoneLimit = 250'000;
 };
 
 struct ParsedCommandLine {

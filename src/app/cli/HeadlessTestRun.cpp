@@ -142,7 +142,7 @@ bool HeadlessTestRun::run() {
     return testCompleted() && dataSaved();
 }
 
-// One step of the test, its frames counted against the zone it searched.
+// One step of the test, its frames and half-steps counted against the zone it searched.
 void HeadlessTestRun::stepCounted() {
     const int set = test_->currentSet();
     const int zone = test_->currentZone();
@@ -151,19 +151,26 @@ void HeadlessTestRun::stepCounted() {
         countedSet_ = set;
         countedZone_ = zone;
         framesPerZone_.append(0);
+        halfStepsInZone_ = 0;
     }
-    const int before = rig_->framesGrabbed();
+    const int framesBefore = rig_->framesGrabbed();
+    const qint64 halfStepsBefore = rig_->halfSteps();
     test_->step();
     if (!searching || framesPerZone_.isEmpty())
         return;
-    framesPerZone_.last() += rig_->framesGrabbed() - before;
-    const int limit = options_.framesPerZoneLimit;
-    if (framesPerZone_.last() > limit && !program_.abortRequested()) {
-        messages_.show({SetupTitle,
-                        QStringLiteral("No null of zone %1 in %2 frames: the test is aborted.")
-                            .arg(zone)
-                            .arg(limit),
-                        MessageIcon::Exclamation});
+    framesPerZone_.last() += rig_->framesGrabbed() - framesBefore;
+    halfStepsInZone_ += rig_->halfSteps() - halfStepsBefore;
+    const int frames = options_.framesPerZoneLimit;
+    const qint64 halfSteps = options_.halfStepsPerZoneLimit;
+    const QString limit = framesPerZone_.last() > frames ? QStringLiteral("%1 frames").arg(frames)
+                          : halfStepsInZone_ > halfSteps
+                              ? QStringLiteral("%1 half-steps of the motors").arg(halfSteps)
+                              : QString();
+    if (!limit.isEmpty() && !program_.abortRequested()) {
+        messages_.show(
+            {SetupTitle,
+             QStringLiteral("No null of zone %1 in %2: the test is aborted.").arg(zone).arg(limit),
+             MessageIcon::Exclamation});
         program_.requestAbort(true);
     }
 }

@@ -116,6 +116,7 @@ class HeadlessTestRun {
 
     std::function<void()> operator_;
     QList<int> framesPerZone_;
+    qint64 halfStepsInZone_ = 0;
     int countedSet_ = -1;
     int countedZone_ = -1;
 };

@@ -39,8 +39,14 @@ class MeasuringRig : public TestRig {
     void restartFrameTiming() override;
 
     void writeMotorOutput() override { driver_.writeMotorOutput(); }
-    void stepKnife(int phase) override { driver_.stepKnife(phase); }
-    void stepPlatform(int phase) override { driver_.stepPlatform(phase); }
+    void stepKnife(int phase) override {
+        driver_.stepKnife(phase);
+        ++halfSteps_;
+    }
+    void stepPlatform(int phase) override {
+        driver_.stepPlatform(phase);
+        ++halfSteps_;
+    }
     void stepWait(int factor) override { driver_.stepWait(factor); }
     void releaseMotors() override { driver_.releaseMotors(); }
     int xpos() const override { return driver_.xpos(); }
@@ -52,6 +58,8 @@ class MeasuringRig : public TestRig {
     // The last grabbed frame, without overlay.
     const QImage& frame() const { return frame_; }
     int framesGrabbed() const { return framesGrabbed_; }
+    // Half-steps of either motor since the rig was made.
+    qint64 halfSteps() const { return halfSteps_; }
 
   private:
     // Picture1 and the bars as the last measured frame showed them.
@@ -68,6 +76,7 @@ class MeasuringRig : public TestRig {
     int measuredYpos_ = 0;
     QString measuredStatus_;
     int framesGrabbed_ = 0;
+    qint64 halfSteps_ = 0;
 };
 
 } // namespace orvane
