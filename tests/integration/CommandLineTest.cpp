@@ -45,10 +45,12 @@ TEST(HeadlessCommand, BadUsageIsRefusedWithTheUsage) {
                     "run --program-folder x --mirror m",
                     "test --mirror m",
                     "test --program-folder x",
-                    "test --program-folder"};
-    for (const char* more :
-         {"--sets 0", "--sets 5", "--sets two", "--circle 160,120", "--circle 321,120,100",
-          "--circle 160,120,0", "--speed 3", "--mirror n"})
+                    "test --program-folder",
+                    "test --program-folder x --mirror ../m"};
+    // A circle must lie on the picture, with room for zones.
+    for (const char* more : {"--sets 0", "--sets 5", "--sets two", "--circle 160,120",
+                             "--circle 321,120,100", "--circle 160,120,0", "--circle 160,120,5",
+                             "--circle 100,120,101", "--speed 3", "--mirror n"})
         bad << QString("test --program-folder x --mirror m ") + more;
     for (const QString& arguments : bad) {
         const CommandResult r = runCommand(arguments.split(' ', Qt::SkipEmptyParts));
@@ -57,6 +59,9 @@ TEST(HeadlessCommand, BadUsageIsRefusedWithTheUsage) {
             << arguments.toStdString();
         EXPECT_TRUE(r.out.isEmpty());
     }
+    const CommandResult help = runCommand({"--help"});
+    EXPECT_EQ(help.exit, ExitCompleted);
+    EXPECT_TRUE(help.out.startsWith("Usage: orvane-cli test") && help.err.isEmpty());
 }
 
 TEST(HeadlessCommand, AMirrorOrBenchItCannotTestFailsWithAMessage) {
@@ -74,11 +79,17 @@ TEST(HeadlessCommand, AMirrorOrBenchItCannotTestFailsWithAMessage) {
         {test + QStringList{"Broken"}, "Line 2 of \"" + folder.path() +
                                            "/mirrors/Broken.ini\" holds \"six inches\": Improper "
                                            "format in mirror diameter!"},
-        {test + QStringList{"Demo6f4", "--bench", folder.path() + "/missing.ini"}, "missing.ini"}};
+        {test + QStringList{"Demo6f4", "--bench", folder.path() + "/missing.ini"},
+         "Bench file \"" + folder.path() + "/missing.ini\" cannot be read."},
+        {{"test", "--program-folder", folder.path() + "/nowhere", "--mirror", "Demo6f4"},
+         "The program folder \"" + folder.path() + "/nowhere\" does not exist."},
+        {{"test", "--program-folder", folder.path() + "/orvane.ini", "--mirror", "Demo6f4"},
+         "/orvane.ini\" is not a folder."}};
     for (const auto& c : cases) {
         const CommandResult r = runCommand(c.arguments);
         EXPECT_EQ(r.exit, ExitFailed) << c.message.toStdString();
         EXPECT_TRUE(r.err.contains(c.message)) << r.err.toStdString();
+        EXPECT_FALSE(r.err.contains("built-in bench") || r.err.contains("Unable to Load"));
         EXPECT_TRUE(r.out.isEmpty());
     }
     folder.changeBench({{"gain", "0"}, {"noise", "0"}});

@@ -92,6 +92,11 @@ void printResults(const HeadlessTestRun& run, qint64 wallMs, QTextStream& out) {
 
 int runHeadlessCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
     const ParsedCommandLine parsed = parseHeadlessCommandLine(arguments);
+    if (parsed.help) {
+        out << headlessUsage();
+        out.flush();
+        return ExitCompleted;
+    }
     if (!parsed.options) {
         err << parsed.error << '\n' << headlessUsage();
         err.flush();

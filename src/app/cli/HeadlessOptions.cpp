@@ -1,6 +1,7 @@
 #include "app/cli/HeadlessOptions.h"
 
 #include "analysis/AutoCentre.h"
+#include "core/Settings.h"
 
 #include <QCommandLineParser>
 
@@ -23,9 +24,9 @@ std::optional<MirrorCircle> parseCircle(const QString& text) {
     const auto x = parseInt(parts[0]);
     const auto y = parseInt(parts[1]);
     const auto r = parseInt(parts[2]);
-    // The circle lives in the sliders, which hold nothing outside their ranges.
-    if (!x || !y || !r || *x < MirXMin || *x > MirXMax || *y < MirYMin || *y > MirYMax ||
-        *r < MirRadMin || *r > MirRadMax)
+    // The whole circle lies on the picture, or zones would be measured off its edge.
+    if (!x || !y || !r || *r < MinCircleRadius || *x - *r < 0 || *x + *r > MirXMax || *y - *r < 0 ||
+        *y + *r > MirYMax)
         return std::nullopt;
     return MirrorCircle{*x, *y, *r};
 }
@@ -39,13 +40,15 @@ QString headlessUsage() {
     return QStringLiteral(
         "Usage: orvane-cli test --program-folder DIR --mirror NAME [--bench FILE] [--sets N]\n"
         "                       [--circle X,Y,R] [--track] [--verbose]\n"
+        "       orvane-cli --help\n"
         "Runs the automatic Foucault test of mirror NAME (DIR/mirrors/NAME.ini) on the simulated\n"
         "bench without a window, saves the data and prints the readings.\n"
         "  --program-folder DIR  folder with orvane.ini, orvane-hardware.ini and mirrors/\n"
         "  --mirror NAME         the mirror record to test\n"
         "  --bench FILE          bench file to use instead of the hardware file's\n"
         "  --sets N              sets of readings, 1 to 4 (default: the settings file's)\n"
-        "  --circle X,Y,R        mirror circle in picture pixels (default: auto centre-size)\n"
+        "  --circle X,Y,R        mirror circle in picture pixels, lying on the 320 x 240 picture\n"
+        "                        with a radius of 20 or more (default: auto centre-size)\n"
         "  --track               follow the mirror's edge during the test\n"
         "  --verbose             log the search, the motors, the camera, the files saved and\n"
         "                        the bench on stderr (QT_LOGGING_RULES can narrow it)\n"
@@ -63,10 +66,13 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
     const QCommandLineOption circle(QStringLiteral("circle"), QString(), QStringLiteral("X,Y,R"));
     const QCommandLineOption track(QStringLiteral("track"));
     const QCommandLineOption verbose(QStringLiteral("verbose"));
-    parser.addOptions({folder, mirror, bench, sets, circle, track, verbose});
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    parser.addOptions({folder, mirror, bench, sets, circle, track, verbose, help});
     parser.addPositionalArgument(TestCommand, QString());
     if (!parser.parse(arguments))
         return refused(parser.errorText());
+    if (parser.isSet(help))
+        return {std::nullopt, QString(), true};
 
     const QStringList commands = parser.positionalArguments();
     if (commands != QStringList{TestCommand})
@@ -85,6 +91,9 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
         return refused(QStringLiteral("--program-folder is required."));
     if (options.mirror.isEmpty())
         return refused(QStringLiteral("--mirror is required."));
+    if (!isMirrorName(options.mirror))
+        return refused(QStringLiteral("--mirror names a record in DIR/mirrors, without any of ") +
+                       MirrorNameIllegal + QLatin1Char('.'));
     options.benchFile = parser.value(bench);
     if (parser.isSet(sets)) {
         const auto n = parseInt(parser.value(sets));
@@ -95,8 +104,9 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
     if (parser.isSet(circle)) {
         options.circle = parseCircle(parser.value(circle));
         if (!options.circle)
-            return refused(QStringLiteral("--circle must be X,Y,R with X 1 to 320, Y 1 to 240 "
-                                          "and R 1 to 180 pixels."));
+            return refused(QStringLiteral("--circle must be X,Y,R, a circle of radius R from 20 "
+                                          "pixels on the 320 x 240 picture: R <= X <= 320 - R "
+                                          "and R <= Y <= 240 - R."));
     }
     options.track = parser.isSet(track);
     options.verbose = parser.isSet(verbose);

@@ -24,9 +24,13 @@ struct HeadlessOptions {
     qint64 halfStepsPerZoneLimit = 250'000;
 };
 
+// The smallest mirror circle a test can measure zones on, in pixels of radius.
+inline constexpr int MinCircleRadius = 20;
+
 struct ParsedCommandLine {
     std::optional<HeadlessOptions> options;
-    QString error; // why the command line was refused
+    QString error;     // why the command line was refused
+    bool help = false; // --help: the usage is all that was asked for
 };
 
 // `arguments` as the program got them, the program's name first.

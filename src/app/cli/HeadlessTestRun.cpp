@@ -7,6 +7,7 @@
 #include "core/SettingsFile.h"
 #include "results/MirrorRecord.h"
 
+#include <QFileInfo>
 #include <numeric>
 
 namespace orvane {
@@ -24,6 +25,8 @@ HeadlessTestRun::HeadlessTestRun(HeadlessOptions options, MessageBoxes& messages
 HeadlessTestRun::~HeadlessTestRun() = default;
 
 bool HeadlessTestRun::prepare() {
+    if (!checkProgramFolder())
+        return false;
     loadSettings();
     if (!loadMirror() || !connectBench() || !placeCircle())
         return false;
@@ -31,6 +34,21 @@ bool HeadlessTestRun::prepare() {
     view_.tracking = options_.track;
     buildTest();
     return true;
+}
+
+bool HeadlessTestRun::checkProgramFolder() {
+    const QFileInfo folder(options_.programFolder);
+    const char* problem = !folder.exists()                                 ? "does not exist"
+                          : !folder.isDir()                                ? "is not a folder"
+                          : !folder.isReadable() || !folder.isExecutable() ? "cannot be read"
+                                                                           : nullptr;
+    if (!problem)
+        return true;
+    messages_.show({SetupTitle,
+                    QStringLiteral("The program folder \"%1\" %2.")
+                        .arg(options_.programFolder, QLatin1String(problem)),
+                    MessageIcon::Critical});
+    return false;
 }
 
 void HeadlessTestRun::loadSettings() {
@@ -52,6 +70,12 @@ bool HeadlessTestRun::loadMirror() {
 }
 
 bool HeadlessTestRun::connectBench() {
+    // A bench asked for by name that cannot be had is no test of that bench.
+    if (QString error;
+        !options_.benchFile.isEmpty() && !loadBenchConfig(options_.benchFile, &error)) {
+        messages_.show({SetupTitle, error, MessageIcon::Critical});
+        return false;
+    }
     HardwareConfigLoad hardware = loadHardwareConfig(options_.programFolder);
     for (const QString& warning : hardware.warnings)
         messages_.show({SetupTitle, warning, MessageIcon::Exclamation});
@@ -61,9 +85,6 @@ bool HeadlessTestRun::connectBench() {
                                              clock_, [this] { return settings_.Mindelay; });
     for (const QString& problem : workbench_->problems())
         messages_.show({SetupTitle, problem, MessageIcon::Exclamation});
-    // A bench asked for by name that cannot be had is no test of that bench.
-    if (!options_.benchFile.isEmpty() && !workbench_->problems().isEmpty())
-        return false;
     displays_.simulatedBench = workbench_->simulatedBench(true);
     return bench().connectDriver(BenchCamera);
 }

@@ -78,6 +78,7 @@ class HeadlessTestRun {
     const TestRun* test() const { return test_.get(); }
 
   private:
+    bool checkProgramFolder();
     void loadSettings();
     bool loadMirror();
     bool connectBench();
