@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Set-up, build and every test: the one command CI runs. The ci preset's tests, then the asan
-# preset's without the gui and slow labels, then the format check.
+# preset's without the gui and slow labels, then the format check, then a minute of each fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -17,3 +17,4 @@ stage "ci tests" ctest --preset ci
 stage "asan build" bash scripts/build.sh asan
 stage "asan tests" ctest --preset asan
 stage "format check" bash scripts/check-format.sh
+stage "fuzz" bash scripts/fuzz.sh 60
