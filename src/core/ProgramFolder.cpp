@@ -56,6 +56,8 @@ QString findPathIgnoringCase(const QString& path) {
 }
 
 bool folderExistsOrCanBeMade(const QString& path) {
+    if (path.contains(QChar::Null))
+        return false; // no file system takes it, and Qt warns of it at every look
     QString nearest = QDir::cleanPath(QDir::fromNativeSeparators(path));
     while (!nearest.isEmpty() && !QFileInfo::exists(nearest)) {
         const qsizetype slash = nearest.lastIndexOf(QLatin1Char('/'));

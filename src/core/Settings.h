@@ -83,11 +83,12 @@ struct Settings {
     QString units() const { return Metric ? QStringLiteral("mm") : QStringLiteral("\""); }
 };
 
-// A mirror's name names its record file, so it holds none of these.
+// A mirror's name names its record file, so it holds none of these, nor control characters.
 inline const QString MirrorNameIllegal = QStringLiteral("/\\:*?<>|");
 inline bool isMirrorName(const QString& name) {
-    return std::none_of(name.begin(), name.end(),
-                        [](QChar c) { return MirrorNameIllegal.contains(c); });
+    return std::none_of(name.begin(), name.end(), [](QChar c) {
+        return MirrorNameIllegal.contains(c) || c.category() == QChar::Other_Control;
+    });
 }
 
 // An entry of the mirror list is shown unless its caption is empty or "mnu".

@@ -188,6 +188,7 @@ TEST_F(SettingsFileTest, BadOrMissingLinesKeepWhatWasReadAndOpenTheRightDialog) 
          "a folder that exists or can be made."},
         {"a mirror outside mirrors/", 51, "22=../x", SectionA, "21=Newt8;22=mnu",
          "which is not a mirror's name without any of /\\:*?<>|."},
+        {"a mirror name with a tab", 51, "23=m\t4", SectionA, "22=Dob 10;23=mnu", "(Mnu(3))"},
         {"bad auto-test value", 51, "40=ten", SectionC, "31=200;34=3;39=6;40=10;48=30;36=True",
          "\r\nLine 41 (LRDelta)"},
         {"a move Abort could not stop", 51, "42=2147483647", SectionC, "41=3;42=0", "(LRLgMove)"},
