@@ -15,8 +15,9 @@ ReadingsInput testReadings(const MirrorData& mirror, const ZoneTable& zones,
     const double semiDiameter = mirror.MirDiam / 2;
     if (zoneCount > 0)
         input.edges.push_back(semiDiameter * zones.innerFrac[1]);
+    // The zone table's single precision can put the rim a hair beyond the mirror's edge.
     for (int zone = 1; zone <= zoneCount; ++zone) {
-        input.edges.push_back(semiDiameter * zones.outerFrac[zone]);
+        input.edges.push_back(std::min(semiDiameter * zones.outerFrac[zone], semiDiameter));
         input.radii.push_back(semiDiameter * zones.centerFrac[zone]);
     }
     for (int set = 0; set < std::clamp(sets, 1, MaxSets); ++set) {

@@ -120,6 +120,12 @@ TEST(TestReadings, AFinishedTestOfAPerfectMirrorReducesToNoError) {
     EXPECT_EQ(input.sets.size(), 2u);
     ASSERT_EQ(refusalOf(input), QString());
     EXPECT_LT(reduceReadings(input, {std::nullopt, 0}).mean.profile.surfaceRmsNm, 0.5);
+    // The rim is the mirror's edge, though the single-precision table puts it a hair beyond.
+    const double obstruction = 0.36129495569846976;
+    const ZoneTable hair = computeZoneGeometry(2, obstruction, 7).table;
+    EXPECT_EQ(testReadings({"Small", 2, obstruction, 1001, 1, 7, 1}, hair, readings, 1, 0, 0)
+                  .edges.back(),
+              1);
 }
 
 } // namespace
