@@ -19,9 +19,12 @@ struct HeadlessOptions {
     bool verbose = false;               // every orvane.* debug line on stderr
     // A search that finds no null in this many frames, or in this many half-steps of the
     // motors, is aborted, as an operator watching it would; the defaults are about two minutes
-    // of a real camera and 30 inches of travel at the usual half-step.
+    // of a real camera and 30 inches of travel at the usual half-step. So is a test that has run
+    // this long in frames of a real camera and motor waits: a 16-zone test of four sets takes
+    // about ten minutes.
     int framesPerZoneLimit = 4000;
     qint64 halfStepsPerZoneLimit = 250'000;
+    double minutesPerTestLimit = 30;
 };
 
 // The smallest mirror circle a test can measure zones on, in pixels of radius.

@@ -4,6 +4,7 @@
 #include "autotest/NullSearch.h"
 #include "autotest/variables/DerivedMoves.h"
 #include "core/HardwareConfig.h"
+#include "core/NumberText.h"
 #include "core/SettingsFile.h"
 #include "results/MirrorRecord.h"
 
@@ -153,6 +154,7 @@ void HeadlessTestRun::saveResults() {
 }
 
 bool HeadlessTestRun::run() {
+    testStartNs_ = clock_.nowNs();
     if (!test_ || !test_->start())
         return false;
     while (test_->running()) {
@@ -177,23 +179,38 @@ void HeadlessTestRun::stepCounted() {
     const int framesBefore = rig_->framesGrabbed();
     const qint64 halfStepsBefore = rig_->halfSteps();
     test_->step();
-    if (!searching || framesPerZone_.isEmpty())
-        return;
-    framesPerZone_.last() += rig_->framesGrabbed() - framesBefore;
-    halfStepsInZone_ += rig_->halfSteps() - halfStepsBefore;
-    const int frames = options_.framesPerZoneLimit;
-    const qint64 halfSteps = options_.halfStepsPerZoneLimit;
-    const QString limit = framesPerZone_.last() > frames ? QStringLiteral("%1 frames").arg(frames)
-                          : halfStepsInZone_ > halfSteps
-                              ? QStringLiteral("%1 half-steps of the motors").arg(halfSteps)
-                              : QString();
+    if (searching && !framesPerZone_.isEmpty()) {
+        framesPerZone_.last() += rig_->framesGrabbed() - framesBefore;
+        halfStepsInZone_ += rig_->halfSteps() - halfStepsBefore;
+    }
+    const QString limit = limitReached(searching ? zone : 0);
     if (!limit.isEmpty() && !program_.abortRequested()) {
-        messages_.show(
-            {SetupTitle,
-             QStringLiteral("No null of zone %1 in %2: the test is aborted.").arg(zone).arg(limit),
-             MessageIcon::Exclamation});
+        messages_.show({SetupTitle, limit + QStringLiteral(": the test is aborted."),
+                        MessageIcon::Exclamation});
         program_.requestAbort(true);
     }
+}
+
+// What an operator watching would abort on now, or nothing: a zone without a null after so
+// many frames or half-steps, or a test that has run too long. Frames count as a real camera's,
+// motor waits as the virtual clock has run them: either costs a headless run wall time.
+QString HeadlessTestRun::limitReached(int zone) const {
+    if (zone > 0 && framesPerZone_.last() > options_.framesPerZoneLimit)
+        return QStringLiteral("No null of zone %1 in %2 frames")
+            .arg(zone)
+            .arg(options_.framesPerZoneLimit);
+    if (zone > 0 && halfStepsInZone_ > options_.halfStepsPerZoneLimit)
+        return QStringLiteral("No null of zone %1 in %2 half-steps of the motors")
+            .arg(zone)
+            .arg(options_.halfStepsPerZoneLimit);
+    constexpr double CameraFramesPerSecond = 30;
+    const double minutes =
+        (double(clock_.nowNs() - testStartNs_) / 1e9 + framesMeasured() / CameraFramesPerSecond) /
+        60;
+    if (minutes > options_.minutesPerTestLimit)
+        return QStringLiteral("The test has run %1 minutes of camera and motor time")
+            .arg(numberText(options_.minutesPerTestLimit));
+    return {};
 }
 
 int HeadlessTestRun::framesMeasured() const {

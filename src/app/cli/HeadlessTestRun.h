@@ -88,6 +88,7 @@ class HeadlessTestRun {
     void buildTest();
     void saveResults();
     void stepCounted();
+    QString limitReached(int zone) const;
 
     HeadlessOptions options_;
     MessageBoxes& messages_;
@@ -118,6 +119,7 @@ class HeadlessTestRun {
     std::function<void()> operator_;
     QList<int> framesPerZone_;
     qint64 halfStepsInZone_ = 0;
+    qint64 testStartNs_ = 0;
     int countedSet_ = -1;
     int countedZone_ = -1;
 };
