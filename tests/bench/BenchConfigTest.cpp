@@ -74,8 +74,9 @@ TEST_F(BenchFile, MissingBrokenOrMistypedFilesAreRefusedNamingFileKeyAndWhatIsNe
         // An oblate ellipsoid this strong closes before the mirror's edge.
         {"[mirror]\ndiameter=10\nroc=6\nconic=1\n",
          "a conic of 1 with a radius of curvature of 6 has no surface at the mirror's edge."},
+        {"[camera]\nwidth=8\n", "a camera frame of 8 x 240 pixels is outside 16 to 4096 a side."},
         {"[camera]\nwidth=8000\n",
-         "a camera frame of 8000 x 240 pixels is outside 16 to 4096 a side."},
+         "line 2: the value \"8000\" of [camera] width is not a whole number from 0 to 4096."},
     };
     for (const auto& [text, message] : cases) {
         EXPECT_FALSE(load(text).has_value()) << text;
