@@ -1,7 +1,9 @@
 // The hardware file: any bytes as orvane-hardware.ini. Whatever it holds, the program gets a
-// port backend and a device to use.
+// port backend, a device to use and camera values a camera can be given.
 #include "FuzzInput.h"
 #include "core/HardwareConfig.h"
+
+#include <cmath>
 
 using namespace orvane;
 
@@ -11,5 +13,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::writeInput(folder, HardwareConfigFileName, data, size);
     const HardwareConfigLoad load = loadHardwareConfig(folder);
     fuzz::require(QDir::isAbsolutePath(load.config.portDevice));
+    for (const auto& [camera, controls] : load.config.cameraControls) {
+        for (const auto& [control, value] : controls)
+            fuzz::require(std::abs(value) <= 1e6);
+    }
     return 0;
 }

@@ -1,5 +1,6 @@
 #include "core/HardwareConfig.h"
 
+#include "core/NumberText.h"
 #include "core/ProgramFolder.h"
 #include "core/SafeSave.h"
 #include "core/TextFile.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <cmath>
 
 namespace orvane {
 
@@ -60,7 +62,11 @@ void readDevice(const QSettings& file, const QStringList& lines, HardwareConfigL
 // Camera ids hold slashes and colons, so the file keeps them as hex: [camera_<hex id>].
 const QString CameraGroupPrefix = QStringLiteral("camera_");
 
-void readCameraControls(QSettings& file, HardwareConfigLoad& load) {
+// A camera value is a finite number within what any camera control takes, so no conversion of
+// it to the camera's float or integer overflows; the camera clamps it to its own range.
+constexpr double LargestCameraValue = 1e6;
+
+void readCameraControls(QSettings& file, const QStringList& lines, HardwareConfigLoad& load) {
     for (const QString& group : file.childGroups()) {
         if (!group.startsWith(CameraGroupPrefix))
             continue;
@@ -68,14 +74,15 @@ void readCameraControls(QSettings& file, HardwareConfigLoad& load) {
             QString::fromUtf8(QByteArray::fromHex(group.mid(CameraGroupPrefix.size()).toLatin1()));
         file.beginGroup(group);
         for (const QString& key : file.childKeys()) {
-            bool ok = false;
-            const double value = file.value(key).toString().trimmed().toDouble(&ok);
-            if (ok)
-                load.config.cameraControls[id][key] = value;
+            const QString text = file.value(key).toString();
+            const std::optional<double> value = parseNumber(text);
+            if (value && std::abs(*value) <= LargestCameraValue)
+                load.config.cameraControls[id][key] = *value;
             else
-                load.warnings << QStringLiteral("[%1] %2 is not a number in \"%3\"; the camera "
-                                                "keeps its own value.")
-                                     .arg(group, key, file.fileName());
+                load.warnings << keyInFile(file, lines, group + QLatin1Char('/') + key, text) +
+                                     QStringLiteral("; it is no number from -%1 to %1, so the "
+                                                    "camera keeps its own value.")
+                                         .arg(numberText(LargestCameraValue));
         }
         file.endGroup();
     }
@@ -112,7 +119,7 @@ HardwareConfigLoad loadHardwareConfig(const QString& programFolder) {
     load.config.benchFile = bench.isEmpty() || QDir::isAbsolutePath(bench)
                                 ? bench
                                 : findPathIgnoringCase(joinPath(programFolder, {bench}));
-    readCameraControls(file, load);
+    readCameraControls(file, lines, load);
     return load;
 }
 

@@ -27,6 +27,9 @@ TEST(HardwareConfig, BadValuesFallBackToDefaultsWithOneWarningEach) {
          {.portBackend = PortBackend::Ppdev, .portDevice = "/dev/parport0"},
          "INI\" (line 3); it must be a device such as \"/dev/parport0\", which is used."},
         {"[port\nbackend=ppdev\n", {}, "could not be read; the simulated bench is used."},
+        {"[camera_41]\niso=400\nexposure_time=1e300\n",
+         {.cameraControls = {{"A", {{"iso", 400}}}}},
+         "camera_41/exposure_time is \"1e300\" in \""},
     };
     for (const auto& [text, config, warned] : cases) {
         testkit::TempFolder folder;
