@@ -24,7 +24,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (const quint8 coils : {0x11, 0x33, 0x22, 0x66, 0x44, 0xCC, 0x88, 0x99})
         bench.writeData(coils);
     QImage picture;
-    fuzz::require(bench.grab(picture) && picture.width() == 320);
+    fuzz::require(bench.grab(picture) && picture.width() == config->camera.width &&
+                  picture.height() == config->camera.height);
     bench.zoneWindowColumns(0.5);
     return 0;
 }

@@ -3,6 +3,8 @@
 # runs each harness for SECONDS (default 60). Each starts from its seeds, fuzz/corpus/<name> and
 # the examples, in build-fuzz/corpus/<name>, which keeps what it finds for the next run. A finding
 # stops the script with the fuzzer's report; the input is kept as build-fuzz/findings/<name>-*.
+# The mutations follow FUZZ_SEED (default 1), so a finding in CI comes back on a rerun; give
+# another seed to explore elsewhere.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 seconds="${1:-60}"
@@ -30,6 +32,7 @@ for name in settings mirror_record bench hardware readings_json sixtests_set; do
   log="build-fuzz/findings/$name.log"
   status=0
   "build-fuzz/fuzz/${name}_fuzzer" "$corpus" "${dictionary[@]}" -max_total_time="$seconds" \
+    -seed="${FUZZ_SEED:-1}" \
     -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
     -artifact_prefix="build-fuzz/findings/$name-" >"$log" 2>&1 || status=$?
   runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
