@@ -24,19 +24,26 @@ int halfStepsFor(double travel, double stepSize) {
     return static_cast<int>(std::min(roundToInt(steps), Largest));
 }
 
+namespace {
+// A move of the search, never beyond what the settings file takes.
+int moveFor(double travel, double stepSize) {
+    return std::min(halfStepsFor(travel, stepSize), MaxMoveHalfSteps);
+}
+} // namespace
+
 void deriveKnifeMoves(AutoTestVariables& vars, double lrStepSize) {
     if (!(lrStepSize > 0))
         return;
-    vars.LRSmMove = halfStepsFor(KnifeSmallTravel, lrStepSize);
-    vars.LRLgMove = halfStepsFor(KnifeLargeTravel, lrStepSize);
+    vars.LRSmMove = moveFor(KnifeSmallTravel, lrStepSize);
+    vars.LRLgMove = moveFor(KnifeLargeTravel, lrStepSize);
 }
 
 void derivePlatformMoves(AutoTestVariables& vars, double stepSize) {
     if (!(stepSize > 0))
         return;
-    vars.TFOblateMove = halfStepsFor(PlatformForwardTravel, stepSize);
-    vars.TFRoughMove = halfStepsFor(PlatformAwayTravel, stepSize);
-    vars.TFFinalMoves = halfStepsFor(PlatformFinalTravel, stepSize);
+    vars.TFOblateMove = moveFor(PlatformForwardTravel, stepSize);
+    vars.TFRoughMove = moveFor(PlatformAwayTravel, stepSize);
+    vars.TFFinalMoves = moveFor(PlatformFinalTravel, stepSize);
 }
 
 void deriveMoves(AutoTestVariables& vars, double lrStepSize, double stepSize) {

@@ -10,6 +10,7 @@ namespace orvane {
 // is not positive.
 int halfStepsFor(double travel, double stepSize);
 
+// Each move at most MaxMoveHalfSteps, however fine the step.
 void deriveKnifeMoves(AutoTestVariables& vars, double lrStepSize);
 void derivePlatformMoves(AutoTestVariables& vars, double stepSize);
 void deriveMoves(AutoTestVariables& vars, double lrStepSize, double stepSize);

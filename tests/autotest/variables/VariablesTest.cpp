@@ -73,6 +73,8 @@ TEST(DerivedMoves, EachAxisDividesItsTravelsByItsOwnStepHalvesToEven) {
     EXPECT_EQ(halfStepsFor(0.000125, 0.00005), 2); // 2.5
     EXPECT_EQ(halfStepsFor(0.001, std::numeric_limits<double>::quiet_NaN()), 0);
     EXPECT_EQ(halfStepsFor(0.005, 1e-300), std::numeric_limits<int>::max());
+    deriveMoves(s.autoTest, 1e-9, 1e-300); // no move longer than the settings file takes
+    EXPECT_EQ(movesOf(v), QList<int>({10000, 10000, 10000, 10000, 10000}));
 }
 
 TEST(MoveLists, UnitsEntriesAndTheSelectionOfStoredValues) {
