@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -68,6 +69,8 @@ class Save {
     bool run(const QByteArray& bytes, QString* problem) {
         const bool saved =
             createTemporary() && writeAll(bytes) && syncAndClose() && putInPlace() && syncFolder();
+        if (saved)
+            removeLeftovers();
         if (!saved && problem)
             *problem = problem_;
         return saved;
@@ -136,6 +139,20 @@ class Save {
         if (fs_.fsync(fd_) != 0 && errno != EINVAL)
             return fail("syncing its folder");
         return fs_.close(std::exchange(fd_, -1)) == 0 || fail("syncing its folder");
+    }
+
+    // A save killed half-way leaves its temporary file behind; the next save of that file clears
+    // it.
+    void removeLeftovers() {
+        const QFileInfo target(QFile::decodeName(target_));
+        const QRegularExpression leftover(QStringLiteral("^\\.%1\\.[0-9a-f]{8}\\.tmp$")
+                                              .arg(QRegularExpression::escape(target.fileName())));
+        const QDir folder = target.dir();
+        for (const QString& name : folder.entryList({QStringLiteral(".*.tmp")},
+                                                    QDir::Files | QDir::Hidden | QDir::System)) {
+            if (leftover.match(name).hasMatch())
+                fs_.unlink(QFile::encodeName(folder.filePath(name)).constData());
+        }
     }
 
     bool fail(const char* step) {

@@ -38,6 +38,8 @@ TEST(SafeSave, AFailureFullDiskOrKillAtAnyStepLeavesTheOldFileOrTheWholeNewOne) 
     testkit::TempFolder dir;
     const QString path = dir.file("record.ini");
     const QByteArray old = "old\r\n", fresh = "new, and longer than the old\r\n";
+    const QString othersTemporary = ".other.ini.0000abcd.tmp";
+    ASSERT_TRUE(saveFileSafely(dir.file(othersTemporary), "kept"));
     testkit::StoppingFileSystem counted(Stop::Kill, testkit::StoppingFileSystem::atCall(0));
     ASSERT_TRUE(saveFileSafely(path, old));
     const QStringList steps = counted.calls;
@@ -61,11 +63,14 @@ TEST(SafeSave, AFailureFullDiskOrKillAtAnyStepLeavesTheOldFileOrTheWholeNewOne) 
                     << problem.toStdString();
             }
             if (stop != Stop::Kill) { // no temporary file is left behind
-                EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
-                          QStringList{"record.ini"});
+                EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
             }
         }
     }
+    // What the kills left is cleared by the next save of the same file, and only that.
+    ASSERT_TRUE(saveFileSafely(path, old));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+              (QStringList{othersTemporary, "record.ini"}));
 }
 
 TEST(SafeSave, CopiesKeepPermissionsAndLinksStayLinks) {

@@ -2,7 +2,10 @@
 
 #include "capture/FrameMapping.h"
 #include "core/LogCategories.h"
+#include "core/SafeSave.h"
 #include "live/LiveRenderer.h"
+
+#include <QBuffer>
 
 namespace orvane {
 
@@ -48,8 +51,15 @@ void MeasuringRig::zeroPositions() {
 
 namespace {
 void savePicture(const QImage& picture, const QString& path) {
-    const bool saved = picture.save(path, "BMP");
-    qCDebug(lcResults) << (saved ? "saved" : "could not save") << path;
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    QString problem;
+    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP"))
+        problem = QStringLiteral("%1 was not saved: the picture could not be encoded.").arg(path);
+    else if (saveFileSafely(path, bytes, &problem))
+        qCDebug(lcResults) << "saved" << path;
+    if (!problem.isEmpty())
+        qCWarning(lcResults).noquote() << problem;
 }
 } // namespace
 
