@@ -52,8 +52,8 @@ void BM_LiveLoopPassSixteenZonesTracking(benchmark::State& state) {
     ViewOptions view{.tracking = true};
     QString status;
     LiveDisplays displays;
-    clearPicture(displays.zoneBars, QSize(640, 160));
-    clearPicture(displays.speedGauge, QSize(40, 160));
+    displays.zoneBars = QImage(640, 160, QImage::Format_RGB32);
+    displays.speedGauge = QImage(40, 160, QImage::Format_RGB32);
 
     BenchConfig config;
     config.camera.width = int(state.range(0));

@@ -25,9 +25,10 @@ void drawBar(QPainter& painter, double left, const BarLayout& layout, int value,
 
 BarLayout barLayout(const QImage& zoneBars, int zoneCount) {
     BarLayout layout;
-    layout.W = zoneCount > 0 ? zoneBars.width() / zoneCount : 0;
+    const QSize size = pictureSize(zoneBars);
+    layout.W = zoneCount > 0 ? size.width() / zoneCount : 0;
     layout.T = layout.W / 3;
-    layout.H = zoneBars.height();
+    layout.H = size.height();
     return layout;
 }
 

@@ -57,11 +57,11 @@ qreal flowPage(QPainter* painter, const InstructionPage& page, int titlePoints, 
 void printInstructionPage(QImage& picture, const InstructionPage& page) {
     if (picture.isNull())
         return;
-    const qreal width = picture.width();
+    const qreal width = pictureSize(picture).width();
     int titlePoints = page.titlePoints;
     const int smallestTitle = SmallestPoints + std::max(0, page.titlePoints - page.bodyPoints);
     while (titlePoints > smallestTitle &&
-           flowPage(nullptr, page, titlePoints, width) > picture.height())
+           flowPage(nullptr, page, titlePoints, width) > pictureSize(picture).height())
         --titlePoints;
     QPainter painter(&picture);
     painter.setPen(colours::BoxText);

@@ -9,7 +9,7 @@
 namespace orvane {
 
 // What the main window shows for the analysis: the three picture boxes and the averaging frame.
-// The window sizes zoneBars and speedGauge to its boxes (clearPicture) and shows all three as
+// The window sizes zoneBars and speedGauge to its boxes and shows all three as
 // they are after every pass.
 struct LiveDisplays {
     QImage liveView;   // the grabbed frame with the overlay drawn on a copy
@@ -18,6 +18,8 @@ struct LiveDisplays {
     QString averagingCaption = QStringLiteral("Averaging 10 Frames");
     // Set when the automated test drives the averaging: Slider1 moves to this value.
     std::optional<int> averagingSliderPosition;
+    // The screen's pixels per picture pixel: the overlay is drawn at it to stay sharp.
+    qreal devicePixelRatio = 1;
     // Said on liveView while the simulated bench stands in for the rig.
     SimulatedBenchUse simulatedBench;
 };

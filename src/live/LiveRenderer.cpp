@@ -12,7 +12,7 @@ namespace orvane {
 namespace {
 
 void drawBars(const FrameMeasurement& measured, QImage& zoneBars) {
-    clearPicture(zoneBars, zoneBars.size());
+    clearPicture(zoneBars);
     const BarLayout layout = barLayout(zoneBars, measured.zoneCount);
     QPainter painter(&zoneBars);
     painter.setFont(pictureFont(8));
@@ -30,7 +30,7 @@ void drawZonePass(const QImage& frame, const FrameMeasurement& measured, const M
         out.averagingSliderPosition = measured.framesAveraged;
     out.averagingCaption = averagingCaption(measured.framesAveraged);
 
-    QImage shown = paintableCopy(frame);
+    QImage shown = paintableCopy(frame, out.devicePixelRatio);
     QPainter video(&shown);
     video.setFont(pictureFont(8));
     if (measured.track)
@@ -48,7 +48,7 @@ void drawZonePass(const QImage& frame, const FrameMeasurement& measured, const M
 
 void drawOutlinePass(const QImage& frame, const FrameMeasurement& measured,
                      const MirrorCircle& circle, const OverlayInputs& in, LiveDisplays& out) {
-    QImage shown = paintableCopy(frame);
+    QImage shown = paintableCopy(frame, out.devicePixelRatio);
     QPainter video(&shown);
     video.setFont(pictureFont(8));
     if (measured.track) {

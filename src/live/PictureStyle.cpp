@@ -21,7 +21,8 @@ int printLineHeight(const QPainter& painter) {
     return QFontMetrics(painter.font()).height();
 }
 
-QImage paintableCopy(const QImage& frame) {
+namespace {
+QImage paintable(const QImage& frame) {
     if (frame.isNull()) {
         QImage black(PictureWidth, PictureHeight, QImage::Format_RGB32);
         black.fill(Qt::black);
@@ -37,9 +38,25 @@ QImage paintableCopy(const QImage& frame) {
     }
 }
 
-void clearPicture(QImage& picture, QSize size) {
-    if (picture.size() != size || picture.format() != QImage::Format_RGB32)
-        picture = QImage(size, QImage::Format_RGB32);
+} // namespace
+
+QImage paintableCopy(const QImage& frame, qreal devicePixelRatio) {
+    QImage picture = paintable(frame);
+    if (devicePixelRatio <= 1)
+        return picture;
+    QImage sharp = picture.scaled(picture.size() * devicePixelRatio, Qt::IgnoreAspectRatio,
+                                  Qt::SmoothTransformation);
+    sharp.setDevicePixelRatio(devicePixelRatio);
+    return sharp;
+}
+
+QSize pictureSize(const QImage& picture) {
+    return picture.deviceIndependentSize().toSize();
+}
+
+void clearPicture(QImage& picture) {
+    if (picture.format() != QImage::Format_RGB32)
+        picture = picture.convertToFormat(QImage::Format_RGB32);
     picture.fill(colours::BoxBackground);
 }
 

@@ -38,10 +38,15 @@ void printAt(QPainter& painter, QPointF topLeft, const QString& text);
 int printLineHeight(const QPainter& painter);
 
 // An image painters can draw on, keeping the pixels of `frame` (indexed or mono frames are
-// converted); a null frame gives a black picture of the standard size.
-QImage paintableCopy(const QImage& frame);
+// converted); a null frame gives a black picture of the standard size. Above a pixel ratio of 1
+// the copy is enlarged to the screen's pixels, so what is drawn on it stays sharp there, while
+// painters still work in the frame's own pixels.
+QImage paintableCopy(const QImage& frame, qreal devicePixelRatio = 1);
 
-// A blank picture box of `size`.
-void clearPicture(QImage& picture, QSize size);
+// The size a painter on `picture` works in, whatever the pixel ratio it is kept at.
+QSize pictureSize(const QImage& picture);
+
+// A picture box cleared to its background, its size and pixel ratio kept.
+void clearPicture(QImage& picture);
 
 } // namespace orvane

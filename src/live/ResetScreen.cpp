@@ -31,7 +31,7 @@ QString resetInstructionText() {
 void drawResetInstructions(QImage& zoneBars) {
     if (zoneBars.isNull())
         return;
-    clearPicture(zoneBars, zoneBars.size());
+    clearPicture(zoneBars);
     // Printing goes on at the left edge below the title, one line per line break.
     printInstructionPage(zoneBars, {QPointF(20, 1), ResetTitle,
                                     resetInstructionText().split(QStringLiteral("\r\n"))});

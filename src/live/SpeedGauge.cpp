@@ -19,11 +19,11 @@ const QColor& gaugeColour(int percent) {
 void drawSpeedCaption(QImage& speedGauge) {
     if (speedGauge.isNull())
         return;
-    clearPicture(speedGauge, speedGauge.size());
+    clearPicture(speedGauge);
     QPainter painter(&speedGauge);
     painter.setFont(pictureFont(8));
     painter.setPen(colours::BoxText);
-    printAt(painter, QPointF(speedGauge.width() / 2 - 20, 0), QStringLiteral("% Spd"));
+    printAt(painter, QPointF(pictureSize(speedGauge).width() / 2 - 20, 0), QStringLiteral("% Spd"));
 }
 
 void drawSpeedGauge(QImage& speedGauge, int SpeedPercent) {
@@ -32,8 +32,8 @@ void drawSpeedGauge(QImage& speedGauge, int SpeedPercent) {
     drawSpeedCaption(speedGauge);
     QPainter painter(&speedGauge);
     painter.setPen(gaugeColour(SpeedPercent));
-    const int w = speedGauge.width() - 5;
-    const int h = speedGauge.height() - 25;
+    const int w = pictureSize(speedGauge).width() - 5;
+    const int h = pictureSize(speedGauge).height() - 25;
     const QPointF foot(0, h + 20);
     const double tip = h - h * SpeedPercent / 100.0 + 15;
     for (int x = 0; x <= w; ++x)
@@ -46,7 +46,7 @@ void drawVideoOffNotice(QImage& speedGauge) {
     QPainter painter(&speedGauge);
     painter.setFont(pictureFont(10, true));
     painter.setPen(colours::Green);
-    const int y = speedGauge.height() / 2 - 10;
+    const int y = pictureSize(speedGauge).height() / 2 - 10;
     printAt(painter, QPointF(2, y), QStringLiteral("Vid"));
     printAt(painter, QPointF(2, y + printLineHeight(painter)), QStringLiteral("OFF!"));
 }

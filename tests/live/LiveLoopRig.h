@@ -53,8 +53,8 @@ struct LiveLoopRig {
         LiveLoopDevices{camera, drive, keys, clock, pump}, measurer};
 
     LiveLoopRig() {
-        clearPicture(displays.zoneBars, QSize(300, 100));
-        clearPicture(displays.speedGauge, QSize(40, 150));
+        displays.zoneBars = QImage(300, 100, QImage::Format_RGB32);
+        displays.speedGauge = QImage(40, 150, QImage::Format_RGB32);
     }
 };
 

@@ -142,10 +142,14 @@ TEST(SpeedGauge, WedgeFromTheBottomLeftGreenThenYellowFromSeventyRedAboveNinetyF
     for (const auto& [percent, colour] : cases) {
         QImage gauge;
         drawSpeedGauge(gauge, percent);
-        ASSERT_TRUE(gauge.isNull()); // a box not laid out yet is left alone
-        clearPicture(gauge, QSize(40, 150));
-        drawSpeedGauge(gauge, percent);
-        EXPECT_EQ(gauge.pixelColor(0, 144), colour) << percent;
+        ASSERT_TRUE(gauge.isNull());           // a box not laid out yet is left alone
+        for (const qreal ratio : {1.0, 2.0}) { // drawn in box pixels on any screen
+            gauge = QImage(QSize(40, 150) * ratio, QImage::Format_RGB32);
+            gauge.setDevicePixelRatio(ratio);
+            drawSpeedGauge(gauge, percent);
+            for (const int y : {60, 144})
+                EXPECT_EQ(gauge.pixelColor(0, int(y * ratio)), colour) << percent << " " << ratio;
+        }
     }
 }
 

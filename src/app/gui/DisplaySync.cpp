@@ -38,6 +38,7 @@ void DisplaySync::takeBoxImages() {
     const MainControls& controls = window_.controls();
     state_.displays.zoneBars = controls.zoneBars->image();
     state_.displays.speedGauge = controls.speedGauge->image();
+    state_.displays.devicePixelRatio = controls.liveView->devicePixelRatioF();
 }
 
 void DisplaySync::show() {

@@ -9,8 +9,11 @@ namespace {
 // Point sizes in drawn text should look as they do on screen.
 constexpr int DotsPerMeterAt96Dpi = 3780;
 
-QImage blankImage(QSize size, const QColor& colour) {
-    QImage image(size.expandedTo(QSize(1, 1)), QImage::Format_RGB32);
+// Kept at the screen's pixel ratio, so that what is drawn is sharp on a high-density screen;
+// painters still work in the box's own pixels.
+QImage blankImage(QSize size, qreal devicePixelRatio, const QColor& colour) {
+    QImage image(size.expandedTo(QSize(1, 1)) * devicePixelRatio, QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
     image.setDotsPerMeterX(DotsPerMeterAt96Dpi);
     image.setDotsPerMeterY(DotsPerMeterAt96Dpi);
     image.fill(colour);
@@ -27,7 +30,7 @@ PictureBox::PictureBox(QWidget* parent)
 void PictureBox::setAutoSize(bool on) {
     autoSize_ = on;
     if (autoSize_ && !image_.isNull())
-        resize(image_.size());
+        resize(image_.deviceIndependentSize().toSize());
 }
 
 void PictureBox::setBackground(const QColor& colour) {
@@ -45,13 +48,16 @@ void PictureBox::setImage(const QImage& image) {
     image_ = image.convertToFormat(QImage::Format_RGB32);
     image_.setDotsPerMeterX(DotsPerMeterAt96Dpi);
     image_.setDotsPerMeterY(DotsPerMeterAt96Dpi);
-    if (autoSize_ && size() != image_.size())
-        resize(image_.size());
+    const QSize shownSize = image_.deviceIndependentSize().toSize();
+    if (autoSize_ && size() != shownSize)
+        resize(shownSize);
     update();
 }
 
 void PictureBox::clear() {
-    image_ = blankImage(autoSize_ && !image_.isNull() ? image_.size() : size(), background_);
+    image_ =
+        blankImage(autoSize_ && !image_.isNull() ? image_.deviceIndependentSize().toSize() : size(),
+                   devicePixelRatioF(), background_);
     update();
 }
 
@@ -70,9 +76,10 @@ void PictureBox::resizeEvent(QResizeEvent* event) {
 
 void PictureBox::fitImageToBox() {
     const QSize wanted = size().expandedTo(QSize(1, 1));
-    if (image_.size() == wanted)
+    const qreal ratio = devicePixelRatioF();
+    if (image_.deviceIndependentSize().toSize() == wanted && image_.devicePixelRatio() == ratio)
         return;
-    QImage resized = blankImage(wanted, background_);
+    QImage resized = blankImage(wanted, ratio, background_);
     if (!image_.isNull()) {
         QPainter painter(&resized);
         painter.drawImage(0, 0, image_);

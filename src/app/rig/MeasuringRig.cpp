@@ -54,7 +54,12 @@ void savePicture(const QImage& picture, const QString& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QString problem;
-    if (!buffer.open(QIODevice::WriteOnly) || !picture.save(&buffer, "BMP"))
+    // Saved in picture pixels, whatever the screen it was drawn for.
+    const QImage saved = picture.devicePixelRatio() == 1
+                             ? picture
+                             : picture.scaled(picture.deviceIndependentSize().toSize(),
+                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    if (!buffer.open(QIODevice::WriteOnly) || !saved.save(&buffer, "BMP"))
         problem = QStringLiteral("%1 was not saved: the picture could not be encoded.").arg(path);
     else if (saveFileSafely(path, bytes, &problem))
         qCDebug(lcResults) << "saved" << path;
