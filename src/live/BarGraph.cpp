@@ -3,6 +3,7 @@
 #include "core/NumberText.h"
 #include "live/PictureStyle.h"
 
+#include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
 
@@ -10,6 +11,8 @@ namespace orvane {
 
 namespace {
 constexpr double FullScale = 256.0;
+constexpr int SmallestLabelPixels = 6; // still legible
+constexpr int LabelGapPixels = 2;      // between one slot's label and the next one's
 
 int rounded(double v) {
     return static_cast<int>(roundToInt(v));
@@ -30,6 +33,15 @@ BarLayout barLayout(const QImage& zoneBars, int zoneCount) {
     layout.T = layout.W / 3;
     layout.H = size.height();
     return layout;
+}
+
+QFont barLabelFont(const BarLayout& layout, int zoneCount) {
+    QFont font = pictureFont(8);
+    const QString widest = QStringLiteral("Zone ") + QString::number(zoneCount);
+    while (font.pixelSize() > SmallestLabelPixels &&
+           QFontMetrics(font).horizontalAdvance(widest) > layout.W - LabelGapPixels)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
 }
 
 void drawZoneBars(QPainter& painter, const BarLayout& layout, int zone, int LZV, int RZV) {

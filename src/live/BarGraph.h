@@ -1,5 +1,6 @@
 #pragma once
 
+class QFont;
 class QImage;
 class QPainter;
 
@@ -13,6 +14,10 @@ struct BarLayout {
     int H = 0;
 };
 BarLayout barLayout(const QImage& zoneBars, int zoneCount);
+
+// The labels' font: the pictures' 8 points, smaller where the widest label would reach into the
+// next zone's slot.
+QFont barLabelFont(const BarLayout& layout, int zoneCount);
 
 // Zone `zone`'s blue (left) and red (right) bars with their values, label and separator.
 void drawZoneBars(QPainter& painter, const BarLayout& layout, int zone, int LZV, int RZV);

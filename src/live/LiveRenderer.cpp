@@ -15,7 +15,7 @@ void drawBars(const FrameMeasurement& measured, QImage& zoneBars) {
     clearPicture(zoneBars);
     const BarLayout layout = barLayout(zoneBars, measured.zoneCount);
     QPainter painter(&zoneBars);
-    painter.setFont(pictureFont(8));
+    painter.setFont(barLabelFont(layout, measured.zoneCount));
     for (int i = 1; i <= measured.zoneCount; ++i)
         drawZoneBars(painter, layout, i, measured.LZV[i], measured.RZV[i]);
 }

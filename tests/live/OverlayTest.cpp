@@ -1,8 +1,11 @@
 #include "live/Overlay.h"
 #include "LiveLoopRig.h"
 #include "analysis/ZoneGeometry.h"
+#include "live/BarGraph.h"
 #include "live/LiveRenderer.h"
+#include "live/PictureStyle.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPicture>
 #include <gtest/gtest.h>
@@ -60,4 +63,15 @@ TEST(LiveRenderer, BarsStandOnTheBaseLineUnlessSwitchedOffAndATestMovesSlider1) 
     std::tie(in.barsOff, in.manual) = std::tuple(true, false); // while the automated test measures
     drawZonePass({}, measured, {}, in, rig.displays);
     EXPECT_EQ(std::tuple(bars, rig.displays.averagingSliderPosition), std::tuple(before, 1));
+}
+
+TEST(BarGraph, LabelsShrinkOnlyWhereTheWidestWouldReachTheNextSlot) {
+    const QImage box(480, 100, QImage::Format_RGB32);
+    for (const int zones : {4, 16}) { // slots 120 and 30 wide
+        const BarLayout layout = barLayout(box, zones);
+        const QFont font = barLabelFont(layout, zones);
+        EXPECT_LE(QFontMetrics(font).horizontalAdvance(QString("Zone %1").arg(zones)),
+                  layout.W - 2);
+        EXPECT_EQ(font.pixelSize() == pictureFont(8).pixelSize(), zones == 4);
+    }
 }

@@ -158,8 +158,11 @@ void MainController::showAbout() {
     services_.messages.show(
         {QStringLiteral("About ORVANE"),
          QStringLiteral("ORVANE %1\r\nThe automated Foucault knife-edge tester.\r\n\r\n"
-                        "Built with Qt %2, running on Qt %3.\r\n"
-                        "Qt is used under the GNU Lesser General Public License, version 3.")
+                        "Free software under the GNU General Public License, version 3 or "
+                        "later (the file LICENSE); it comes with no warranty.\r\n\r\n"
+                        "Built with Qt %2, running on Qt %3. Qt is used under the GNU Lesser "
+                        "General Public License, version 3, and Qt Charts under the GNU General "
+                        "Public License, version 3.")
              .arg(QStringLiteral(ORVANE_VERSION), QStringLiteral(QT_VERSION_STR),
                   QString::fromLatin1(qVersion())),
          MessageIcon::Information});
