@@ -3,6 +3,7 @@
 # mirror loaded, saves a picture of the main window and of every dialog, and checks that no text
 # is wider than its widget and no window reaches past the screen. Pictures and reports go to
 # screens/<width>x<height>@<scale>/; the exit status is 1 when any check found something.
+# SCREENS and SCALES (space-separated) narrow the run to some sizes and scale factors.
 set -uo pipefail
 cd "$(dirname "$0")/.."
 program=./build/src/app/orvane
@@ -23,8 +24,8 @@ make_folder() {
 }
 
 status=0
-for screen in 800x600 1024x768 1280x1024 1920x1080; do
-  for scale in 1 1.5; do
+for screen in ${SCREENS:-800x600 1024x768 1280x1024 1920x1080}; do
+  for scale in ${SCALES:-1 1.5}; do
     out="$PWD/screens/$screen@$scale"
     folder=$(mktemp -d)
     make_folder "$folder"

@@ -16,6 +16,7 @@
 #include "support/TempFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <gtest/gtest.h>
 
 using namespace orvane;
@@ -127,16 +128,19 @@ TEST_F(LifecycleTest, ShutdownSavesOnceClosesLetsTheLoopSeeItForTwoSecondsThenAb
 
 TEST(SharedFiles, FreshFolderGetsSoundsAndManualAndOwnFilesAreKeptWhateverTheirCase) {
     testkit::TempFolder share, program;
-    for (const char* name : {"sound/acsfiles.wav", "sound/Z1.wav", "ORVANE.html"})
-        ASSERT_TRUE(ensureFolder(share.file("sound")) && writeTextFile(share.file(name), "new"));
+    for (const char* name :
+         {"sound/acsfiles.wav", "sound/Z1.wav", "ORVANE.html", "manual/main-window.png"}) {
+        ASSERT_TRUE(ensureFolder(QFileInfo(share.file(name)).path()) &&
+                    writeTextFile(share.file(name), "new"));
+    }
     const QString own = joinPath(program.path(), {"Sound", "ACSFILES.WAV"});
     ASSERT_TRUE(ensureFolder(program.file("Sound")) && writeTextFile(own, "own"));
-    EXPECT_EQ(installMissingSharedFiles(program.path(), {"/no/such/share", share.path()}), 2);
+    EXPECT_EQ(installMissingSharedFiles(program.path(), {"/no/such/share", share.path()}), 3);
     EXPECT_EQ(readTextLines(own)->first(), "own");
     EXPECT_EQ(soundFilePath(program.path(), "z1.wav"), program.file("Sound/Z1.wav"));
     EXPECT_EQ(readTextLines(helpFilePath(program.path())), QStringList{"new"});
     EXPECT_EQ(QDir(program.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot),
-              QStringList{"Sound"});
+              (QStringList{"manual", "Sound"}));
     EXPECT_EQ(installMissingSharedFiles(program.path(), {share.path()}), 0);
 }
 

@@ -11,6 +11,8 @@ namespace orvane {
 class MessageBoxes;
 
 inline constexpr char HelpFileName[] = "ORVANE.html";
+// The manual's pictures, in this folder beside it.
+inline constexpr char HelpPicturesFolderName[] = "manual";
 
 // The manual in the program folder.
 QString helpFilePath(const QString& programFolder);

@@ -19,6 +19,26 @@ bool copyIfMissing(const QString& source, const QString& target) {
     return copyFileSafely(source, target);
 }
 
+// The files matching `pattern` in the share's `folder`, copied where missing into the program
+// folder's own (found whatever its case); a name is taken from the first share holding it. False
+// when that folder could not be made.
+bool copyMissingFiles(const QString& share, const QString& folder, const QString& pattern,
+                      const QString& programFolder, QSet<QString>& seen, int& copied) {
+    const QDir source(joinPath(share, {folder}));
+    const QStringList names = source.entryList({pattern}, QDir::Files);
+    const QString target = findPathIgnoringCase(joinPath(programFolder, {folder}));
+    if (!names.isEmpty() && !ensureFolder(target))
+        return false;
+    for (const QString& name : names) {
+        const QString key = folder.toLower() + QLatin1Char('/') + name.toLower();
+        if (seen.contains(key))
+            continue;
+        seen.insert(key);
+        copied += copyIfMissing(source.filePath(name), joinPath(target, {name}));
+    }
+    return true;
+}
+
 } // namespace
 
 QStringList shareFolderCandidates(const QString& executableFolder) {
@@ -31,26 +51,20 @@ QStringList shareFolderCandidates(const QString& executableFolder) {
 }
 
 int installMissingSharedFiles(const QString& programFolder, const QStringList& shareFolders) {
-    const QString sound = QString::fromLatin1(SoundFolderName);
-    const QString soundTarget = findPathIgnoringCase(joinPath(programFolder, {sound}));
     int copied = 0;
     QSet<QString> seen;
     for (const QString& share : shareFolders) {
-        const QDir soundSource(joinPath(share, {sound}));
-        const QStringList waves = soundSource.entryList({QStringLiteral("*.wav")}, QDir::Files);
-        if (!waves.isEmpty() && !ensureFolder(soundTarget))
+        if (!copyMissingFiles(share, QString::fromLatin1(SoundFolderName), QStringLiteral("*.wav"),
+                              programFolder, seen, copied))
             return copied;
-        for (const QString& wave : waves) {
-            if (seen.contains(wave.toLower()))
-                continue;
-            seen.insert(wave.toLower());
-            copied += copyIfMissing(soundSource.filePath(wave), joinPath(soundTarget, {wave}));
-        }
         const QString manual = joinPath(share, {QString::fromLatin1(HelpFileName)});
         if (!seen.contains(QStringLiteral("help")) && QFileInfo::exists(manual)) {
             seen.insert(QStringLiteral("help"));
             copied += copyIfMissing(manual, helpFilePath(programFolder));
         }
+        if (!copyMissingFiles(share, QString::fromLatin1(HelpPicturesFolderName),
+                              QStringLiteral("*.png"), programFolder, seen, copied))
+            return copied;
     }
     return copied;
 }
