@@ -8,7 +8,8 @@ from=screens/1024x768@1
 to=resources/help/manual
 mkdir -p "$to"
 declare -A pictures=(
-  [frmMain]=main-window
+  [frmMain]=instructions
+  [frmMain_]=main-window
   [frmsetup]=setup
   [FrmAutoTest]=auto-test-variables
   [frmSelect]=select-driver

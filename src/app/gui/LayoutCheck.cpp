@@ -1,6 +1,7 @@
 #include "app/gui/LayoutCheck.h"
 
 #include "app/gui/MainWindow.h"
+#include "app/gui/PictureBox.h"
 #include "core/ProgramFolder.h"
 #include "core/TextFile.h"
 
@@ -73,8 +74,6 @@ LayoutCheck::LayoutCheck(MainWindow& window, QString folder)
 
 void LayoutCheck::start(int delayMs) {
     ensureFolder(folder_);
-    if (QAction* first = window_.mirrorListItem(1); first && first->isVisible())
-        first->trigger();
     for (const char* name : DialogActions) {
         // The simulated bench's camera has no driver dialogs: their entries are disabled.
         if (auto* action = window_.findChild<QAction*>(QLatin1String(name));
@@ -83,8 +82,33 @@ void LayoutCheck::start(int delayMs) {
     }
     QTimer::singleShot(delayMs, this, [this] {
         inspect(window_);
-        next();
+        checkInstructions();
+        if (QAction* first = window_.mirrorListItem(1); first && first->isVisible())
+            first->trigger();
+        QTimer::singleShot(SettleMs, this, [this] {
+            inspect(window_);
+            next();
+        });
     });
+}
+
+// The steps printed before a mirror is chosen wrap and shrink to their box; text cut off at its
+// right or bottom edge would leave marks in the edge's last pixels.
+void LayoutCheck::checkInstructions() {
+    const QImage page = window_.controls().zoneBars->image();
+    if (page.isNull())
+        return;
+    const QRgb background = page.pixel(page.width() - 1, page.height() - 1);
+    constexpr int EdgePixels = 2;
+    bool cut = false;
+    for (int y = 0; y < page.height() && !cut; ++y) {
+        for (int x = 0; x < page.width() && !cut; ++x) {
+            const bool atEdge = x >= page.width() - EdgePixels || y >= page.height() - EdgePixels;
+            cut = atEdge && page.pixel(x, y) != background;
+        }
+    }
+    if (cut)
+        problems_ << QStringLiteral("The steps to begin a test reach the edge of their box");
 }
 
 void LayoutCheck::next() {

@@ -11,10 +11,11 @@ namespace orvane {
 class MainWindow;
 
 // A look over the whole window set for the screens script: with ORVANE_LAYOUT_CHECK set to a
-// folder the program, once started, loads the first mirror of its list, then opens each dialog
-// of the menus in turn. Every window is saved as NAME.png in that folder and measured: a text
-// wider than its widget, a widget reaching out of its parent, or a window reaching past the
-// screen goes into report.txt. The program then quits, with 1 when anything was found.
+// folder the program, once started, looks at the steps to begin a test, loads the first mirror
+// of its list, then opens each dialog of the menus in turn. Every window is saved as NAME.png in
+// that folder and measured: a text wider than its widget, a widget reaching out of its parent, or a
+// window reaching past the screen goes into report.txt. The program then quits, with 1 when
+// anything was found.
 class LayoutCheck : public QObject {
     Q_OBJECT
 
@@ -26,6 +27,7 @@ class LayoutCheck : public QObject {
   private:
     void next();
     void inspect(QWidget& window);
+    void checkInstructions();
     void finish();
 
     MainWindow& window_;
