@@ -139,7 +139,7 @@ void Board::boot() {
     movingTag_ = 0;
     lastTag_ = -1;
     lastReply_[0] = 0;
-    replyHeld_ = false;
+    synced_ = false;
     coils_ = 0;
     inverted_ = false;
     for (int axis = 0; axis < Axes; ++axis) {
@@ -161,7 +161,6 @@ void Board::service() {
     while (io_.readByte(&c))
         if (gather(line_, c))
             handle(line_, false);
-    sendHeldReply();
     reportPad();
 }
 
@@ -184,8 +183,11 @@ void Board::handle(Line& line, bool moving) {
     const bool overflow = line.overflow;
     line.length = 0; // the next character starts a new line
     line.overflow = false;
-    if (length == 0 && !overflow)
-        return; // a bare line end clears what came before it
+    if (length == 0 && !overflow) {
+        // The host's word that it knows of a restart: what came before it is not to be run.
+        synced_ = true;
+        return;
+    }
     const int body = overflow ? -1 : openLine(line.text, length);
     const char* p = line.text;
     uint8_t tag = 0;
@@ -206,8 +208,11 @@ void Board::handle(Line& line, bool moving) {
             answer(tag, "ERR BUSY");
         return;
     }
+    if (!synced_) {
+        answer(tag, "ERR RESTARTED");
+        return;
+    }
     if (int(tag) == lastTag_) {
-        replyHeld_ = false;
         io_.sendLine(lastReply_); // the reply was lost: tell it again, do nothing again
         return;
     }
@@ -252,7 +257,7 @@ void Board::execute(uint8_t tag, char command, const char* args) {
     case 'C':
         if (*p++ == ' ' && readHexByte(p, &byte) && *p == 0) {
             setCoils(byte);
-            reply(tag, "OK", true);
+            reply(tag, "OK");
             return;
         }
         break;
@@ -344,22 +349,13 @@ bool Board::stopArrived() {
     return stopRequested_;
 }
 
-void Board::reply(uint8_t tag, const char* text, bool hold) {
+void Board::reply(uint8_t tag, const char* text) {
     format(lastReply_, tag, text);
     lastTag_ = tag;
-    replyHeld_ = hold;
-    if (!hold)
-        io_.sendLine(lastReply_);
-}
-
-void Board::sendHeldReply() {
-    if (replyHeld_)
-        io_.sendLine(lastReply_);
-    replyHeld_ = false;
+    io_.sendLine(lastReply_);
 }
 
 void Board::answer(uint8_t tag, const char* text) {
-    sendHeldReply();
     char line[MaxLine + 4];
     format(line, tag, text);
     io_.sendLine(line);
@@ -384,7 +380,6 @@ void Board::replyPositions(uint8_t tag, const char* word) {
 }
 
 void Board::event(const char* text) {
-    sendHeldReply();
     char line[MaxLine + 4] = {EventTag, ' ', 0};
     append(line, sizeof line, text);
     sealLine(line, sizeof line);

@@ -77,10 +77,8 @@ class Board {
     void move(uint8_t tag, int axis, int direction, uint16_t count, uint16_t delay);
     // Reads what arrived during a move; true when it was a stop.
     bool stopArrived();
-    // A command's reply, told again should the command come again. A held reply waits until
-    // no more commands are waiting, so one reply stands for a run of coil patterns.
-    void reply(uint8_t tag, const char* text, bool hold = false);
-    void sendHeldReply();
+    // A command's reply, told again should the command come again.
+    void reply(uint8_t tag, const char* text);
     // A refusal that leaves the command to be sent again.
     void answer(uint8_t tag, const char* text);
     static void format(char* line, uint8_t tag, const char* text);
@@ -97,7 +95,7 @@ class Board {
     uint8_t movingTag_;
     int lastTag_; // -1: no command yet
     char lastReply_[MaxLine + 4];
-    bool replyHeld_;
+    bool synced_; // an empty line came after the restart
     uint8_t coils_;
     bool inverted_;
     int phase_[Axes];

@@ -68,6 +68,7 @@ bool SerialMotorPort::identify() {
     const QDeadlineTimer boot(BootMs);
     while (!boot.hasExpired() && !receive(int(boot.remainingTime()))) {
     }
+    write("\n"); // a board that restarted takes commands after an empty line
     const std::optional<QByteArray> reply = request("I");
     if (!reply)
         return false;
@@ -191,27 +192,19 @@ bool SerialMotorPort::receive(int waitMs) {
 
 void SerialMotorPort::handle(const QByteArray& line) {
     const int body = orvanelink::openLine(line.constData(), int(line.size()));
-    if (body < 3 || line[2] != ' ')
-        return; // garbled: what it answered goes again at its deadline
-    const QByteArray head = line.left(2);
-    const QByteArray text = line.mid(3, body - 3);
-    if (head[0] == orvanelink::EventTag) {
-        if (text.startsWith("K "))
-            status_ = quint8(text.mid(2).toInt(nullptr, 16) & 0xF0);
-        else if (text.startsWith("BOOT") && !pending_.empty()) {
-            // The board restarted with commands under way: coil patterns can simply go again,
-            // a move may have run in part.
-            for (const Pending& command : pending_)
-                if (command.relative)
-                    return fail(QStringLiteral("The motor board on %1 restarted during a move; "
-                                               "the positions are lost.")
-                                    .arg(name_));
-            resendAll();
-        }
+    if (body > 2 && line[0] == orvanelink::EventTag && line[1] == ' ') {
+        const QByteArray event = line.mid(2, body - 2);
+        if (event.startsWith("K "))
+            status_ = quint8(event.mid(2).toInt(nullptr, 16) & 0xF0);
+        else if (event.startsWith("BOOT"))
+            restarted();
         return;
     }
+    if (body < 3 || line[2] != ' ')
+        return; // garbled: what it answered goes again at its deadline
+    const QByteArray text = line.mid(3, body - 3);
     bool ok = false;
-    const int tag = head.toInt(&ok, 16);
+    const int tag = line.left(2).toInt(&ok, 16);
     if (!ok)
         return;
     if (text.startsWith("ERR ORDER ")) {
@@ -219,8 +212,22 @@ void SerialMotorPort::handle(const QByteArray& line) {
         const int last = text.mid(10).toInt(&ok, 16);
         if (ok)
             acknowledge(quint8(last), {});
-    } else if (!text.startsWith("ERR BUSY"))
+    } else if (!text.startsWith("ERR BUSY") && !text.startsWith("ERR RESTARTED"))
         acknowledge(quint8(tag), text);
+}
+
+// What the board replied to before it said so was done; what is under way was lost with the
+// restart. Coil patterns can simply go again; a move may have run in part.
+void SerialMotorPort::restarted() {
+    for (const Pending& command : pending_)
+        if (command.relative)
+            return fail(QStringLiteral("The motor board on %1 restarted during a move; the "
+                                       "positions are lost.")
+                            .arg(name_));
+    if (pending_.empty())
+        write("\n");
+    else
+        resendAll();
 }
 
 int SerialMotorPort::pendingIndex(quint8 tag) const {

@@ -80,6 +80,7 @@ class SerialMotorPort : public MotorPort {
     bool receive(int waitMs);
     void handle(const QByteArray& line);
     void acknowledge(quint8 tag, const QByteArray& reply);
+    void restarted();
     void fail(const QString& why);
     int pendingIndex(quint8 tag) const;
 

@@ -166,22 +166,27 @@ void SimulatedBoard::run() {
         ::poll(fds, 2, PadPollMs);
         if (fds[1].revents != 0 || wake_[0] < 0)
             return;
-        io_->board.service();
-        if (io_->takeReset())
-            io_->board.boot();
-        {
-            const std::lock_guard lock(mutex_);
-            taken_ = io_->taken();
-        }
-        caughtUp_.notify_all();
+        const std::lock_guard lock(mutex_);
+        serve();
     }
 }
 
+void SimulatedBoard::serve() {
+    io_->board.service();
+    if (io_->takeReset())
+        io_->board.boot();
+}
+
+// The caller does the board's work itself rather than wait for its thread to wake.
 void SimulatedBoard::catchUp(qint64 sent) {
     // Bounded, so a board that hangs (a fault a test injects) cannot hang the program as well.
-    constexpr auto Patience = std::chrono::seconds(1);
-    std::unique_lock lock(mutex_);
-    caughtUp_.wait_for(lock, Patience, [&] { return taken_ >= sent; });
+    constexpr int PatienceMs = 1000;
+    const std::lock_guard lock(mutex_);
+    for (QDeadlineTimer patience(PatienceMs); io_->taken() < sent && !patience.hasExpired();) {
+        pollfd fd{master_, POLLIN, 0};
+        ::poll(&fd, 1, int(patience.remainingTime()));
+        serve();
+    }
 }
 
 } // namespace orvane

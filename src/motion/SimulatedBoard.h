@@ -2,9 +2,9 @@
 
 #include "motion/MotorPort.h"
 
+#include <QDeadlineTimer>
 #include <QString>
 #include <atomic>
-#include <condition_variable>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -46,6 +46,7 @@ class SimulatedBoard {
     class Io;
     SimulatedBoard(int master, int slave, QString slavePath, MotorPort& motors);
     void run();
+    void serve();
 
     int master_;
     int slave_; // held open, so the master never sees a hang-up while the program reopens it
@@ -55,9 +56,7 @@ class SimulatedBoard {
     std::atomic<int> commands_{0};
     std::atomic<int> faultAt_{-1};
     std::atomic<int> fault_{0};
-    std::mutex mutex_;
-    std::condition_variable caughtUp_;
-    qint64 taken_ = 0; // guarded by mutex_
+    std::mutex mutex_; // over the board: its thread and catchUp both serve it
     std::thread thread_;
 };
 
