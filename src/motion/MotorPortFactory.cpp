@@ -19,19 +19,6 @@ class BorrowedPort : public MotorPort {
 };
 } // namespace
 
-std::optional<MotorBackend> parseMotorBackend(QStringView text) {
-    const QString word = text.trimmed().toString().toLower();
-    if (word == QLatin1String("bench"))
-        return MotorBackend::Bench;
-    if (word == QLatin1String("ppdev"))
-        return MotorBackend::Ppdev;
-    if (word == QLatin1String("serial"))
-        return MotorBackend::Serial;
-    if (word == QLatin1String("none"))
-        return MotorBackend::Disconnected;
-    return std::nullopt;
-}
-
 std::unique_ptr<MotorPort> openMotorPort(MotorBackend backend, const QString& device,
                                          MotorPort& benchPort, QString* error,
                                          const SerialLine& serial) {

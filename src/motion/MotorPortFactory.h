@@ -3,10 +3,8 @@
 #include "motion/MotorPort.h"
 
 #include <QString>
-#include <QStringView>
 #include <functional>
 #include <memory>
-#include <optional>
 
 namespace orvane {
 
@@ -18,9 +16,6 @@ enum class MotorBackend {
 };
 
 inline const QString DefaultPpdevDevice = QStringLiteral("/dev/parport0");
-
-// "bench", "ppdev", "serial" or "none", in any letter case; nothing for other words.
-std::optional<MotorBackend> parseMotorBackend(QStringView text);
 
 // How a serial board is reached, and who hears that it stopped answering.
 struct SerialLine {

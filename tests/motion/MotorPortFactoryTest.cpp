@@ -42,10 +42,3 @@ TEST(MotorPortFactory, UnreachablePortFallsBackToDisconnectedWithOneMessage) {
     port = openMotorPort(MotorBackend::Ppdev, QString(), bench, &error);
     EXPECT_EQ(error.contains(DefaultPpdevDevice), !!dynamic_cast<DisconnectedPort*>(port.get()));
 }
-
-TEST(MotorPortFactory, BackendNamesParseInAnyCaseAndAnUnknownOneIsRefused) {
-    EXPECT_EQ(parseMotorBackend(u"bench"), MotorBackend::Bench);
-    EXPECT_EQ(parseMotorBackend(u" PPDEV "), MotorBackend::Ppdev);
-    EXPECT_EQ(parseMotorBackend(u"None"), MotorBackend::Disconnected);
-    EXPECT_FALSE(parseMotorBackend(u"lpt1").has_value());
-}
