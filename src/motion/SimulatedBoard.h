@@ -36,8 +36,6 @@ class SimulatedBoard {
     const QString& slavePath() const { return slavePath_; }
     // The fault strikes the command `after` commands from now (0: the next one).
     void inject(Fault fault, int after = 0);
-    // Commands the board has received, counted across restarts.
-    int commandsReceived() const { return commands_; }
     // Waits until the board has taken in, and carried out, the first `sent` characters the
     // program wrote: then the motors stand where the line has put them.
     void catchUp(qint64 sent);
@@ -53,7 +51,7 @@ class SimulatedBoard {
     int wake_[2];
     QString slavePath_;
     std::unique_ptr<Io> io_;
-    std::atomic<int> commands_{0};
+    std::atomic<int> commands_{0}; // received, counted across restarts
     std::atomic<int> faultAt_{-1};
     std::atomic<int> fault_{0};
     std::mutex mutex_; // over the board: its thread and catchUp both serve it

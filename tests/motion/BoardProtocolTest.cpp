@@ -51,19 +51,18 @@ TEST(BoardProtocol, AConversationThroughEveryCommandReplyAndRefusal) {
         std::vector<std::string> commands, replies;
     } talk[] = {
         // After a restart commands wait for an empty line: the host knows of the restart.
-        {{"01 I"}, {"01 ERR RESTARTED"}},
-        {{"", "01 I"}, {"01 OK ORVANE-STEP 1.0 AXES 2 COILS"}},
+        {{"01 I", "", "01 I"}, {"01 ERR RESTARTED", "01 OK ORVANE-STEP 1.0 AXES 2 COILS"}},
         // The first pattern only tells the phases.
         {{"02 C 11", "03 C 13", "04 C 33"}, {"02 OK", "03 OK", "04 OK"}},
-        {{"05 P"}, {"05 OK 1 1"}},
-        {{"05 P"}, {"05 OK 1 1"}},                    // a lost reply is told again
-        {{"06 C 23", "06 C 23"}, {"06 OK", "06 OK"}}, // and a command sent twice runs once
-        {{"08 C 22"}, {"08 ERR ORDER 06"}},           // 07 was lost: 08 waits for it
-        {{"07 X", "08 C 1", "09 M 2 + 1 0"}, {"07 ERR UNKNOWN", "08 ERR ARGS", "09 ERR ARGS"}},
+        // A lost reply is told again, and a command sent twice runs once.
+        {{"05 P", "05 P", "06 C 23", "06 C 23"}, {"05 OK 1 1", "05 OK 1 1", "06 OK", "06 OK"}},
+        // 07 was lost: 08 waits for it.
+        {{"08 C 22", "07 X", "08 C 1", "09 M 2 + 1 0"},
+         {"08 ERR ORDER 06", "07 ERR UNKNOWN", "08 ERR ARGS", "09 ERR ARGS"}},
         {{"0A M 0 - 3 500"}, {"0A OK -2 2"}},
         {{"0B M 1 + 100 0", "0C S"}, {"0B ERR STOPPED -2 2", "0C OK -2 2"}},
-        {{"0D R", ""}, {"0D OK"}},
-        {{"garbage", "0E I*00", "0E " + std::string(MaxLine, 'I')}, {"! NAK", "! NAK", "! NAK"}},
+        {{"0D R", "", "garbage", "0E I*00", "0E " + std::string(MaxLine, 'I')},
+         {"0D OK", "! NAK", "! NAK", "! NAK"}},
     };
     for (const auto& step : talk) {
         io.sent.clear();

@@ -76,16 +76,19 @@ void frmsetup::listSerialPorts() {
     for (int baud : {9600, 57600, DefaultBaud, 230400})
         ui_->cboBaud->addItem(numberText(baud), baud);
     ui_->cboBaud->setCurrentIndex(ui_->cboBaud->findData(DefaultBaud));
-    const bool found = ui_->cboSerialPort->count() > 0;
-    ui_->cmdTestBoard->setEnabled(found);
-    ui_->lblBoardResult->setText(found ? QString() : QStringLiteral("No serial port found."));
+    if (ui_->cboSerialPort->count() == 0)
+        ui_->lblBoardResult->setText(QStringLiteral("No serial port found; type its device."));
 }
 
 void frmsetup::testMotorBoard() {
     ui_->lblBoardResult->setText(QStringLiteral("Testing ..."));
     ui_->lblBoardResult->repaint(); // the check holds the dialog for up to a few seconds
-    ui_->lblBoardResult->setText(checkMotorBoard(ui_->cboSerialPort->currentData().toString(),
-                                                 ui_->cboBaud->currentData().toInt()));
+    // A listed port is known by its device; anything else typed is a device itself.
+    const QComboBox& ports = *ui_->cboSerialPort;
+    const QString device = ports.currentText() == ports.itemText(ports.currentIndex())
+                               ? ports.currentData().toString()
+                               : ports.currentText().trimmed();
+    ui_->lblBoardResult->setText(checkMotorBoard(device, ui_->cboBaud->currentData().toInt()));
 }
 
 void frmsetup::load() {
