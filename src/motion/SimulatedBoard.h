@@ -55,6 +55,8 @@ class SimulatedBoard {
     std::atomic<int> faultAt_{-1};
     std::atomic<int> fault_{0};
     std::mutex mutex_; // over the board: its thread and catchUp both serve it
+    // Characters taken from the line and carried out.
+    std::atomic<qint64> done_{0};
     std::thread thread_;
 };
 
