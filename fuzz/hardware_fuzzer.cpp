@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString folder = fuzz::scratchFolder() + QStringLiteral("/program");
     fuzz::writeInput(folder, HardwareConfigFileName, data, size);
     const HardwareConfigLoad load = loadHardwareConfig(folder);
-    fuzz::require(QDir::isAbsolutePath(load.config.portDevice));
+    fuzz::require(QDir::isAbsolutePath(load.config.portDevice) || load.config.simulatedBoard());
+    fuzz::require(load.config.portBaud >= SlowestBaud && load.config.portBaud <= FastestBaud);
     for (const auto& [camera, controls] : load.config.cameraControls) {
         for (const auto& [control, value] : controls)
             fuzz::require(std::abs(value) <= 1e6);

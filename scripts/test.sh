@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Set-up, build and every test: the one command CI runs. The ci preset's tests, then the asan
-# preset's without the gui and slow labels, then the format check, then a minute of each fuzzer.
+# preset's without the gui and slow labels, then the motor board's firmware with its size, then
+# the format check, then a minute of each fuzzer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -16,5 +17,6 @@ stage "ci build" bash scripts/build.sh
 stage "ci tests" ctest --preset ci
 stage "asan build" bash scripts/build.sh asan
 stage "asan tests" ctest --preset asan
+stage "firmware" make -C firmware BUILD=../build-firmware
 stage "format check" bash scripts/check-format.sh
 stage "fuzz" bash scripts/fuzz.sh 60

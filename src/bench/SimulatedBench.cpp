@@ -34,6 +34,8 @@ std::optional<DriverCaps> SimulatedBench::capabilities() const {
 bool SimulatedBench::grab(QImage& frame) {
     if (!connected_)
         return false;
+    if (beforeGrab_)
+        beforeGrab_();
     if (pacingClock_ && config_.camera.fps > 0) {
         const auto period = qint64(1e9 / config_.camera.fps);
         const qint64 wait = lastGrabNs_ ? *lastGrabNs_ + period - pacingClock_->nowNs() : 0;

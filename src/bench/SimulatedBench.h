@@ -10,6 +10,8 @@
 #include "motion/MotorPort.h"
 
 #include <QPointF>
+#include <atomic>
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -32,11 +34,14 @@ class SimulatedBench : public FrameSource, public MotorPort {
     std::optional<DriverCaps> capabilities() const override;
     bool grab(QImage& frame) override;
     void enablePacing(Clock& clock) { pacingClock_ = &clock; }
+    // Runs before every picture: a motor line that lags behind the driver catches up first.
+    void setBeforeGrab(std::function<void()> hook) { beforeGrab_ = std::move(hook); }
 
-    // The port: data bytes drive the coils as the rig is wired; the status byte is the pad's.
+    // The port: data bytes drive the coils as the rig is wired; the status byte is the pad's,
+    // which a simulated motor board reads from a thread of its own.
     void writeData(quint8 value) override;
-    quint8 readStatus() override { return handpadStatus_; }
-    void setHandpadStatus(quint8 status) { handpadStatus_ = status; }
+    quint8 readStatus() override { return std::atomic_ref(handpadStatus_).load(); }
+    void setHandpadStatus(quint8 status) { std::atomic_ref(handpadStatus_).store(status); }
 
     // Truth.
     const BenchConfig& config() const { return config_; }
@@ -64,6 +69,7 @@ class SimulatedBench : public FrameSource, public MotorPort {
     QPointF lastCenter_;
     QPointF nextCenter_;
     Clock* pacingClock_ = nullptr;
+    std::function<void()> beforeGrab_;
     std::optional<qint64> lastGrabNs_;
 };
 

@@ -16,7 +16,15 @@ namespace orvane {
 namespace {
 
 QString backendName(PortBackend backend) {
-    return backend == PortBackend::Ppdev ? PpdevBackendName : BenchBackendName;
+    switch (backend) {
+    case PortBackend::Ppdev:
+        return PpdevBackendName;
+    case PortBackend::Serial:
+        return SerialBackendName;
+    case PortBackend::Bench:
+        break;
+    }
+    return BenchBackendName;
 }
 
 QString unreadableFileWarning(const QString& path) {
@@ -39,24 +47,49 @@ void readBackend(const QSettings& file, const QStringList& lines, HardwareConfig
     const QString value = file.value(hardwarekeys::PortBackend).toString().trimmed();
     if (value.compare(PpdevBackendName, Qt::CaseInsensitive) == 0)
         load.config.portBackend = PortBackend::Ppdev;
+    else if (value.compare(SerialBackendName, Qt::CaseInsensitive) == 0)
+        load.config.portBackend = PortBackend::Serial;
     else if (value.compare(BenchBackendName, Qt::CaseInsensitive) != 0)
         load.warnings << keyInFile(file, lines, hardwarekeys::PortBackend, value) +
-                             QStringLiteral("; it must be \"%1\" or \"%2\". The simulated bench "
-                                            "is used.")
-                                 .arg(BenchBackendName, PpdevBackendName);
+                             QStringLiteral("; it must be \"%1\", \"%2\" or \"%3\". The "
+                                            "simulated bench is used.")
+                                 .arg(BenchBackendName, PpdevBackendName, SerialBackendName);
 }
 
 // A device node is an absolute path; anything else would be looked for in the working folder.
+// A serial board may be the simulated one.
 void readDevice(const QSettings& file, const QStringList& lines, HardwareConfigLoad& load) {
+    const bool serial = load.config.portBackend == PortBackend::Serial;
+    const QString fallback = serial ? DefaultSerialDevice : DefaultPortDevice;
+    load.config.portDevice = fallback;
     if (!file.contains(hardwarekeys::PortDevice))
         return;
     const QString value = file.value(hardwarekeys::PortDevice).toString().trimmed();
-    if (QDir::isAbsolutePath(value))
+    if (serial && value.compare(SimulatedSerialDevice, Qt::CaseInsensitive) == 0)
+        load.config.portDevice = SimulatedSerialDevice;
+    else if (QDir::isAbsolutePath(value))
         load.config.portDevice = value;
     else
         load.warnings << keyInFile(file, lines, hardwarekeys::PortDevice, value) +
                              QStringLiteral("; it must be a device such as \"%1\", which is used.")
-                                 .arg(DefaultPortDevice);
+                                 .arg(fallback);
+}
+
+void readBaud(const QSettings& file, const QStringList& lines, HardwareConfigLoad& load) {
+    if (!file.contains(hardwarekeys::PortBaud))
+        return;
+    const QString value = file.value(hardwarekeys::PortBaud).toString().trimmed();
+    bool ok = false;
+    const int baud = value.toInt(&ok);
+    if (ok && baud >= SlowestBaud && baud <= FastestBaud)
+        load.config.portBaud = baud;
+    else
+        load.warnings << keyInFile(file, lines, hardwarekeys::PortBaud, value) +
+                             QStringLiteral("; it must be a whole number from %1 to %2, so %3 is "
+                                            "used.")
+                                 .arg(SlowestBaud)
+                                 .arg(FastestBaud)
+                                 .arg(DefaultBaud);
 }
 
 // Camera ids hold slashes and colons, so the file keeps them as hex: [camera_<hex id>].
@@ -114,6 +147,7 @@ HardwareConfigLoad loadHardwareConfig(const QString& programFolder) {
     const QStringList lines = readTextLines(path).value_or(QStringList());
     readBackend(file, lines, load);
     readDevice(file, lines, load);
+    readBaud(file, lines, load);
     // A relative bench file sits in the program folder, wherever the program was started from.
     const QString bench = file.value(hardwarekeys::BenchFile).toString().trimmed();
     load.config.benchFile = bench.isEmpty() || QDir::isAbsolutePath(bench)
@@ -131,6 +165,7 @@ bool saveHardwareConfig(const QString& programFolder, const HardwareConfig& conf
         QSettings file(draft, QSettings::IniFormat);
         file.setValue(hardwarekeys::PortBackend, backendName(config.portBackend));
         file.setValue(hardwarekeys::PortDevice, config.portDevice);
+        file.setValue(hardwarekeys::PortBaud, config.portBaud);
         file.setValue(hardwarekeys::BenchFile, config.benchFile);
         writeCameraControls(file, config);
         file.sync();

@@ -13,24 +13,37 @@ inline const QString HardwareConfigFileName = QStringLiteral("orvane-hardware.in
 namespace hardwarekeys {
 inline const QString PortBackend = QStringLiteral("port/backend");
 inline const QString PortDevice = QStringLiteral("port/device");
+inline const QString PortBaud = QStringLiteral("port/baud");
 inline const QString BenchFile = QStringLiteral("bench/file");
 } // namespace hardwarekeys
 
-enum class PortBackend { Bench, Ppdev };
+enum class PortBackend { Bench, Ppdev, Serial };
 
 inline const QString BenchBackendName = QStringLiteral("bench");
 inline const QString PpdevBackendName = QStringLiteral("ppdev");
+inline const QString SerialBackendName = QStringLiteral("serial");
 inline const QString DefaultPortDevice = QStringLiteral("/dev/parport0");
+inline const QString DefaultSerialDevice = QStringLiteral("/dev/ttyACM0");
+// The serial device that is the motor board's simulator on a pseudo-terminal, driving the bench.
+inline const QString SimulatedSerialDevice = QStringLiteral("simulated");
+constexpr int DefaultBaud = 115200;
+constexpr int SlowestBaud = 1200;
+constexpr int FastestBaud = 2000000;
 
 struct HardwareConfig {
-    PortBackend portBackend = PortBackend::Bench; // the simulated bench, or a real printer port
-    QString portDevice = DefaultPortDevice;       // the ppdev device node
+    PortBackend portBackend = PortBackend::Bench; // the simulated bench, a printer port, a board
+    QString portDevice = DefaultPortDevice;       // the ppdev or serial device node, or "simulated"
+    int portBaud = DefaultBaud;                   // of a serial motor board
     QString benchFile{}; // the simulated bench's INI (relative: in the program folder); empty for
                          // the built-in one
     // The camera values chosen in the source dialog: by camera id, then by control name.
     std::map<QString, std::map<QString, double>> cameraControls{};
 
     bool operator==(const HardwareConfig&) const = default;
+    // The motor board's simulator moves the bench's motors over a pseudo-terminal.
+    bool simulatedBoard() const {
+        return portBackend == PortBackend::Serial && portDevice == SimulatedSerialDevice;
+    }
 };
 
 // What loading found: the values to use, and a sentence per problem for the operator.

@@ -2,6 +2,7 @@
 
 #include "motion/DisconnectedPort.h"
 #include "motion/PpdevPort.h"
+#include "motion/SerialMotorPort.h"
 
 namespace orvane {
 
@@ -18,33 +19,28 @@ class BorrowedPort : public MotorPort {
 };
 } // namespace
 
-std::optional<MotorBackend> parseMotorBackend(QStringView text) {
-    const QString word = text.trimmed().toString().toLower();
-    if (word == QLatin1String("bench"))
-        return MotorBackend::Bench;
-    if (word == QLatin1String("ppdev"))
-        return MotorBackend::Ppdev;
-    if (word == QLatin1String("none"))
-        return MotorBackend::Disconnected;
-    return std::nullopt;
-}
-
 std::unique_ptr<MotorPort> openMotorPort(MotorBackend backend, const QString& device,
-                                         MotorPort& benchPort, QString* error) {
+                                         MotorPort& benchPort, QString* error,
+                                         const SerialLine& serial) {
+    QString reason;
     switch (backend) {
     case MotorBackend::Bench:
         return std::make_unique<BorrowedPort>(benchPort);
-    case MotorBackend::Ppdev: {
-        QString reason;
+    case MotorBackend::Ppdev:
         if (auto port = PpdevPort::open(device.isEmpty() ? DefaultPpdevDevice : device, &reason))
             return port;
-        if (error)
-            *error = reason + QStringLiteral(" The motors stay disconnected.");
+        break;
+    case MotorBackend::Serial:
+        if (auto port = SerialMotorPort::open(device, serial.baud, &reason)) {
+            port->setFailureHandler(serial.onFailure);
+            return port;
+        }
+        break;
+    case MotorBackend::Disconnected:
         return std::make_unique<DisconnectedPort>();
     }
-    case MotorBackend::Disconnected:
-        break;
-    }
+    if (error)
+        *error = reason + QStringLiteral(" The motors stay disconnected.");
     return std::make_unique<DisconnectedPort>();
 }
 

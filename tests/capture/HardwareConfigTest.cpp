@@ -11,7 +11,7 @@ TEST(HardwareConfig, MissingFileGivesTheSimulatedBenchAndSavedValuesReadBack) {
     testkit::TempFolder folder;
     const HardwareConfigLoad none = loadHardwareConfig(folder.path());
     EXPECT_EQ(std::tuple(none.config, none.warnings), std::tuple(HardwareConfig{}, QStringList()));
-    const HardwareConfig saved{PortBackend::Ppdev, "/dev/parport1", "/opt/benches/f5.ini"};
+    const HardwareConfig saved{PortBackend::Serial, "simulated", 57600, "/opt/benches/f5.ini"};
     ASSERT_TRUE(saveHardwareConfig(folder.path(), saved));
     EXPECT_TRUE(QFile::exists(folder.file("orvane-hardware.ini")));
     const HardwareConfigLoad load = loadHardwareConfig(folder.path());
@@ -27,6 +27,9 @@ TEST(HardwareConfig, BadValuesFallBackToDefaultsWithOneWarningEach) {
          {.portBackend = PortBackend::Ppdev, .portDevice = "/dev/parport0"},
          "INI\" (line 3); it must be a device such as \"/dev/parport0\", which is used."},
         {"[port\nbackend=ppdev\n", {}, "could not be read; the simulated bench is used."},
+        {"[port]\nbackend=Serial\nbaud=fast\n",
+         {.portBackend = PortBackend::Serial, .portDevice = "/dev/ttyACM0"},
+         "(line 3); it must be a whole number from 1200 to 2000000, so 115200 is used."},
         {"[camera_41]\niso=400\nexposure_time=1e300\n",
          {.cameraControls = {{"A", {{"iso", 400}}}}},
          "camera_41/exposure_time is \"1e300\" in \""},

@@ -3,6 +3,7 @@
 #include "ExampleFolder.h"
 
 #include "autotest/TestStatistics.h"
+#include "core/HardwareConfig.h"
 #include "core/NumberText.h"
 #include "core/ProgramFolder.h"
 #include "core/SettingsFile.h"
@@ -196,6 +197,41 @@ TEST(HeadlessOptics, AbortDuringTheSecondSetKeepsTheFirstSetsReadings) {
     // No Save Data after an abort: the record keeps its test number.
     EXPECT_FALSE(run->saveResult().has_value());
     EXPECT_EQ(lines(mirrorRecordPath(folder.path(), "Demo6f4")).value(6), "1");
+}
+
+// The motors on the motor board's simulator, over a pseudo-terminal: the readings of the bench
+// driven directly. A board that stops answering aborts the test, naming its port, and the zones
+// found before are kept.
+TEST(SerialMotorBoard, ReadsAsTheBenchDirectlyAndABoardThatStopsAnsweringAbortsTheTest) {
+    HeadlessOptions options;
+    options.sets = 1;
+    ExampleFolder direct;
+    const auto bench = direct.preparedRun(options);
+    ASSERT_TRUE(bench->run());
+    for (bool silenced : {false, true}) {
+        ExampleFolder folder;
+        ASSERT_TRUE(saveHardwareConfig(folder.path(),
+                                       {PortBackend::Serial, SimulatedSerialDevice, DefaultBaud,
+                                        joinPath(folder.path(), {"bench-demo6f4.ini"})}));
+        auto run = folder.preparedRun(options);
+        SimulatedBoard* board = run->simulatedBoard();
+        ASSERT_TRUE(board);
+        if (silenced)
+            run->setOperator([&] {
+                if (run->test()->currentZone() == 3)
+                    board->inject(SimulatedBoard::Fault::Silence);
+            });
+        EXPECT_EQ(run->run(), !silenced);
+        for (int zone = 1; zone <= (silenced ? 2 : 5); ++zone)
+            EXPECT_EQ(run->readings().at(zone, 0), bench->readings().at(zone, 0)) << zone;
+        if (silenced) {
+            EXPECT_EQ(folder.messages.texts(),
+                      QStringList{"The motor board on " + board->slavePath() +
+                                  " does not answer; the motors are stopped. The test is "
+                                  "aborted."});
+        }
+        EXPECT_EQ(run->outputs().MotorStatus, silenced ? "Test Aborted!" : "Test Complete! :)");
+    }
 }
 
 // A dark mirror never balances bright enough: the search cuts the knife out again and again.

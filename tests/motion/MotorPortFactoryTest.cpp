@@ -30,7 +30,7 @@ TEST(MotorPortFactory, UnreachablePortFallsBackToDisconnectedWithOneMessage) {
     auto port = openMotorPort(MotorBackend::Ppdev, "/nonexistent/parport3", bench, &error);
     EXPECT_EQ(error, "Cannot open the printer port /nonexistent/parport3: No such file or "
                      "directory. The motors stay disconnected.");
-    for (auto backend : {MotorBackend::Ppdev, MotorBackend::Disconnected}) {
+    for (auto backend : {MotorBackend::Ppdev, MotorBackend::Serial, MotorBackend::Disconnected}) {
         port = openMotorPort(backend, "/nonexistent/parport3", bench, &error);
         port->writeData(0x11); // goes nowhere, and the pad is idle
         EXPECT_EQ(port->readStatus(), DisconnectedPort::IdleStatus);
@@ -41,11 +41,4 @@ TEST(MotorPortFactory, UnreachablePortFallsBackToDisconnectedWithOneMessage) {
     error.clear();
     port = openMotorPort(MotorBackend::Ppdev, QString(), bench, &error);
     EXPECT_EQ(error.contains(DefaultPpdevDevice), !!dynamic_cast<DisconnectedPort*>(port.get()));
-}
-
-TEST(MotorPortFactory, BackendNamesParseInAnyCaseAndAnUnknownOneIsRefused) {
-    EXPECT_EQ(parseMotorBackend(u"bench"), MotorBackend::Bench);
-    EXPECT_EQ(parseMotorBackend(u" PPDEV "), MotorBackend::Ppdev);
-    EXPECT_EQ(parseMotorBackend(u"None"), MotorBackend::Disconnected);
-    EXPECT_FALSE(parseMotorBackend(u"lpt1").has_value());
 }

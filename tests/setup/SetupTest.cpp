@@ -1,3 +1,4 @@
+#include "motion/SimulatedBoard.h"
 #include "setup/KnifeSidePicture.h"
 #include "setup/StepSizeEditor.h"
 #include "setup/widgets/frmsetup.h"
@@ -5,6 +6,8 @@
 #include "support/RecordingMessageBoxes.h"
 
 #include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -156,6 +159,24 @@ TEST_F(SetupDialogTest, ItsTimerCopiesSpeedsAndIntensitiesAndClosingDerivesTheUn
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
     EXPECT_EQ(settings.autoTest.TFRoughMove, 11); // moves already set are kept
     EXPECT_EQ(opened, QStringList({"save options", "save options"}));
+}
+
+// The Motor Board tab tests the board on the device typed: here the board's simulator.
+TEST_F(SetupDialogTest, TheMotorBoardTabTestsABoardsConnection) {
+    struct : MotorPort {
+        void writeData(quint8) override {}
+        quint8 readStatus() override { return 0; }
+    } motors;
+    QString error;
+    const auto board = SimulatedBoard::start(motors, &error);
+    ASSERT_TRUE(board) << error.toStdString();
+    open();
+    child<QComboBox>("cboSerialPort")->setEditText(board->slavePath());
+    EXPECT_EQ(child<QComboBox>("cboBaud")->currentText(), "115200");
+    child("cmdTestBoard")->click();
+    EXPECT_EQ(child<QLabel>("lblBoardResult")->text(),
+              "ORVANE-STEP 1.0 AXES 2 COILS on " + board->slavePath() +
+                  " answers: each motor stepped one half-step each way.");
 }
 
 TEST_F(SetupDialogTest, ItsButtonsOpenTheOtherDialogsOverIt) {

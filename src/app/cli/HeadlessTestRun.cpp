@@ -80,10 +80,18 @@ bool HeadlessTestRun::connectBench() {
     HardwareConfigLoad hardware = loadHardwareConfig(options_.programFolder);
     for (const QString& warning : hardware.warnings)
         messages_.show({SetupTitle, warning, MessageIcon::Exclamation});
-    // The camera is the simulated bench, so its motors must be the bench's too.
-    hardware.config.portBackend = PortBackend::Bench;
-    workbench_ = std::make_unique<Workbench>(hardware.config, options_.benchFile, settings_.menus,
-                                             clock_, [this] { return settings_.Mindelay; });
+    // The camera is the simulated bench, so its motors must be the bench's too: directly or
+    // through the motor board's simulator.
+    if (!hardware.config.simulatedBoard())
+        hardware.config.portBackend = PortBackend::Bench;
+    workbench_ = std::make_unique<Workbench>(
+        hardware.config, options_.benchFile, settings_.menus, clock_,
+        [this] { return settings_.Mindelay; },
+        [this](const QString& failure) {
+            messages_.show({SetupTitle, failure + QStringLiteral(" The test is aborted."),
+                            MessageIcon::Critical});
+            program_.requestAbort(true);
+        });
     for (const QString& problem : workbench_->problems())
         messages_.show({SetupTitle, problem, MessageIcon::Exclamation});
     displays_.simulatedBench = workbench_->simulatedBench(true);

@@ -73,6 +73,7 @@ class HeadlessTestRun {
     // step of the test (where a click lands in the window), the running test.
     SimulatedBench& bench() { return workbench_->bench(); }
     StepperDriver& driver() { return workbench_->driver(); }
+    SimulatedBoard* simulatedBoard() { return workbench_->simulatedBoard(); }
     ProgramState& program() { return program_; }
     void setOperator(std::function<void()> act) { operator_ = std::move(act); }
     const TestRun* test() const { return test_.get(); }

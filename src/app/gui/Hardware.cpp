@@ -8,10 +8,12 @@
 
 namespace orvane {
 
-Hardware::Hardware(const QString& programFolder, const Settings& settings, Clock& clock)
+Hardware::Hardware(const QString& programFolder, const Settings& settings, Clock& clock,
+                   std::function<void(const QString&)> onMotorFailure)
     : programFolder_(programFolder), config_(loadHardwareConfig(programFolder)),
-      workbench_(config_.config, QString(), settings.menus, clock,
-                 [&settings] { return settings.Mindelay; }),
+      workbench_(
+          config_.config, QString(), settings.menus, clock,
+          [&settings] { return settings.Mindelay; }, std::move(onMotorFailure)),
       drivers_(workbench_.bench(), cameras_, &videoFile_), jogDrive_(workbench_.driver()),
       measurer_(clock), problems_(config_.warnings + workbench_.problems()) {
     // A camera delivers frames at its own rate; the bench is made to do the same.
@@ -41,7 +43,8 @@ void Hardware::rememberCameraControl(CameraControlId id, double value) {
 
 QString Hardware::motorPortName() const {
     const HardwareConfig& config = config_.config;
-    return config.portBackend == PortBackend::Ppdev ? config.portDevice : QString();
+    return config.portBackend == PortBackend::Bench || config.simulatedBoard() ? QString()
+                                                                               : config.portDevice;
 }
 
 DeviceProbes systemDeviceProbes() {

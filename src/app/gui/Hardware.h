@@ -28,7 +28,9 @@ class Hardware {
   public:
     // `settings` and `clock` must outlive the hardware; the driver reads the Platform menus and
     // Mindelay from the settings at every use. Bench frames are paced on `clock`.
-    Hardware(const QString& programFolder, const Settings& settings, Clock& clock);
+    // `onMotorFailure` hears, once, that a serial motor board stopped answering.
+    Hardware(const QString& programFolder, const Settings& settings, Clock& clock,
+             std::function<void(const QString&)> onMotorFailure = {});
 
     FrameSource& drivers() { return drivers_; }
     CameraSettings& cameras() { return cameras_; }
@@ -44,7 +46,8 @@ class Hardware {
     void reportProblems(MessageBoxes& messages) const;
     // The simulated bench's part in the rig as it stands: the motors, the connected driver.
     SimulatedBenchUse simulatedBench() const;
-    // The real printer port's device, or empty while the bench drives the motors.
+    // The real printer port's or serial board's device, or empty while the bench drives the
+    // motors.
     QString motorPortName() const;
     // The connected camera gets the values chosen for it before; a newly chosen one is kept in
     // the hardware file at once.

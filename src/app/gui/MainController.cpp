@@ -30,8 +30,9 @@ MainController::MainController(ControllerServices services)
             services_.openUrl ? services_.openUrl : HelpSystem::Opener([this](const QUrl& url) {
                 return showHelpViewer(url);
             })),
-      hardware_(services_.programFolder, settings_, services_.clock), display_(state_, *window_),
-      pause_(*window_, program_, services_.pump),
+      hardware_(services_.programFolder, settings_, services_.clock,
+                [this](const QString& failure) { motorBoardFailed(failure); }),
+      display_(state_, *window_), pause_(*window_, program_, services_.pump),
       capture_(hardware_, settings_, program_, services_.pump, *window_),
       setup_({services_.programFolder, settings_, waitForIt_, services_.messages, *window_,
               *binding_, [this] { saveSettings(); }}),
@@ -65,6 +66,17 @@ MainController::MainController(ControllerServices services)
 }
 
 MainController::~MainController() = default;
+
+// Heard in the middle of a move: the test stops at its next check, and the message waits for
+// the event loop rather than open inside the move.
+void MainController::motorBoardFailed(const QString& failure) {
+    if (program_.heldMode() == ProgramMode::Testing)
+        program_.requestAbort(true);
+    QTimer::singleShot(0, this, [this, failure] {
+        services_.messages.show(
+            {QStringLiteral("Hardware Setup :("), failure, MessageIcon::Exclamation});
+    });
+}
 
 void MainController::connectMenus() {
     Ui::frmMain& ui = window_->ui();

@@ -90,6 +90,8 @@ class MainController : public QObject {
     void printStartupInstructions();
     bool showHelpViewer(const QUrl& url);
     void showAbout();
+    // A serial motor board stopped answering: a running test aborts, and the operator is told.
+    void motorBoardFailed(const QString& failure);
     // While the zones are off Picture2 holds instructions; a new size prints them afresh.
     void reprintInstructions();
     // The unload; false when the user keeps a running test going.

@@ -1,12 +1,22 @@
 #include "app/rig/Workbench.h"
 
+#include "motion/DisconnectedPort.h"
 #include "motion/MotorPortFactory.h"
+#include "motion/SerialMotorPort.h"
 
 namespace orvane {
 
 namespace {
 MotorBackend motorBackendFor(PortBackend backend) {
-    return backend == PortBackend::Ppdev ? MotorBackend::Ppdev : MotorBackend::Bench;
+    switch (backend) {
+    case PortBackend::Ppdev:
+        return MotorBackend::Ppdev;
+    case PortBackend::Serial:
+        return MotorBackend::Serial;
+    case PortBackend::Bench:
+        break;
+    }
+    return MotorBackend::Bench;
 }
 } // namespace
 
@@ -22,18 +32,38 @@ BenchConfig Workbench::benchConfigFor(QString& path, QStringList& problems) {
 }
 
 Workbench::Workbench(const HardwareConfig& hardware, const QString& benchFileOverride,
-                     const PlatformMenus& menus, Clock& clock, std::function<int()> mindelay)
+                     const PlatformMenus& menus, Clock& clock, std::function<int()> mindelay,
+                     std::function<void(const QString&)> onMotorFailure)
     : benchFile_(benchFileOverride.isEmpty() ? hardware.benchFile : benchFileOverride),
-      motorsOnBench_(hardware.portBackend == PortBackend::Bench),
-      bench_(benchConfigFor(benchFile_, problems_)), port_([&] {
-          QString error;
-          auto port = openMotorPort(motorBackendFor(hardware.portBackend), hardware.portDevice,
-                                    bench_, &error);
-          if (!error.isEmpty())
-              problems_ << error;
-          return port;
-      }()),
+      motorsOnBench_(hardware.portBackend == PortBackend::Bench || hardware.simulatedBoard()),
+      bench_(benchConfigFor(benchFile_, problems_)),
+      port_(openPort(hardware, std::move(onMotorFailure))),
       driver_(*port_, menus, clock, std::move(mindelay)) {}
+
+std::unique_ptr<MotorPort> Workbench::openPort(const HardwareConfig& hardware,
+                                               std::function<void(const QString&)> onFailure) {
+    QString error;
+    if (!hardware.simulatedBoard()) {
+        auto port = openMotorPort(motorBackendFor(hardware.portBackend), hardware.portDevice,
+                                  bench_, &error, {hardware.portBaud, std::move(onFailure)});
+        if (!error.isEmpty())
+            problems_ << error;
+        return port;
+    }
+    board_ = SimulatedBoard::start(bench_, &error);
+    auto line =
+        board_ ? SerialMotorPort::open(board_->slavePath(), hardware.portBaud, &error) : nullptr;
+    if (!line) {
+        problems_ << error + QStringLiteral(" The motors stay disconnected.");
+        return std::make_unique<DisconnectedPort>();
+    }
+    line->setFailureHandler(std::move(onFailure));
+    // The camera sees the motors where the line has put them, as a real one would after the
+    // board's latency.
+    bench_.setBeforeGrab(
+        [board = board_.get(), port = line.get()] { board->catchUp(port->bytesSent()); });
+    return line;
+}
 
 SimulatedBenchUse Workbench::simulatedBench(bool cameraOnBench) const {
     return {motorsOnBench_, cameraOnBench, benchFile_};

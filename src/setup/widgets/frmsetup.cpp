@@ -3,7 +3,9 @@
 #include "autotest/variables/DerivedMoves.h"
 #include "autotest/variables/IntensityGap.h"
 #include "autotest/widgets/DialogPlacement.h"
+#include "core/HardwareConfig.h"
 #include "core/NumberText.h"
+#include "setup/MotorBoardCheck.h"
 #include "setup/widgets/frmOptions.h"
 #include "setup/widgets/frmStepSize.h"
 #include "ui_frmsetup.h"
@@ -24,6 +26,7 @@ frmsetup::frmsetup(Settings& settings, const bool& waitForIt, MessageBoxes& mess
     connect(&timer_, &QTimer::timeout, this, &frmsetup::copyControlsToSettings);
     selectNextTabOnCtrlTab(*ui_->tbsOptions);
     connectControls();
+    listSerialPorts();
     load();
     centreOnScreen(*this);
 }
@@ -64,6 +67,28 @@ void frmsetup::connectControls() {
             hooks_.openRepetitionOptions(this);
     });
     connect(ui_->cmdOK, &QPushButton::clicked, this, &frmsetup::accept);
+    connect(ui_->cmdTestBoard, &QPushButton::clicked, this, &frmsetup::testMotorBoard);
+}
+
+void frmsetup::listSerialPorts() {
+    for (const SerialPortEntry& port : serialPorts())
+        ui_->cboSerialPort->addItem(serialPortCaption(port), port.device);
+    for (int baud : {9600, 57600, DefaultBaud, 230400})
+        ui_->cboBaud->addItem(numberText(baud), baud);
+    ui_->cboBaud->setCurrentIndex(ui_->cboBaud->findData(DefaultBaud));
+    if (ui_->cboSerialPort->count() == 0)
+        ui_->lblBoardResult->setText(QStringLiteral("No serial port found; type its device."));
+}
+
+void frmsetup::testMotorBoard() {
+    ui_->lblBoardResult->setText(QStringLiteral("Testing ..."));
+    ui_->lblBoardResult->repaint(); // the check holds the dialog for up to a few seconds
+    // A listed port is known by its device; anything else typed is a device itself.
+    const QComboBox& ports = *ui_->cboSerialPort;
+    const QString device = ports.currentText() == ports.itemText(ports.currentIndex())
+                               ? ports.currentData().toString()
+                               : ports.currentText().trimmed();
+    ui_->lblBoardResult->setText(checkMotorBoard(device, ui_->cboBaud->currentData().toInt()));
 }
 
 void frmsetup::load() {

@@ -23,8 +23,9 @@ struct SetupDialogHooks {
 };
 
 // The platform and Foucault test setup: live views of the platform menus, motor speeds and
-// intensity limits. Every change lands in the settings at once (there is no cancel); they reach
-// the file at its next save. Create one per opening; show it modeless.
+// intensity limits, and the serial motor board's connection test. Every change lands in the
+// settings at once (there is no cancel); they reach the file at its next save. Create one per
+// opening; show it modeless.
 class frmsetup : public QDialog {
     Q_OBJECT
   public:
@@ -48,6 +49,9 @@ class frmsetup : public QDialog {
 
   private:
     void connectControls();
+    // The Motor Board tab: the serial ports found and their connection test.
+    void listSerialPorts();
+    void testMotorBoard();
     void load();
     void setMenu(bool PlatformMenus::*item, bool checked);
     void swapMotorsToggled(bool ticked);
