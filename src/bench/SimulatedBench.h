@@ -32,6 +32,8 @@ class SimulatedBench : public FrameSource, public MotorPort {
     std::optional<DriverCaps> capabilities() const override;
     bool grab(QImage& frame) override;
     void enablePacing(Clock& clock) { pacingClock_ = &clock; }
+    // The clock a drifting conic follows, from now on; without one the conic stays put.
+    void setDriftClock(const Clock& clock);
 
     // The port: data bytes drive the coils as the rig is wired; the status byte is the pad's.
     void writeData(quint8 value) override;
@@ -53,6 +55,8 @@ class SimulatedBench : public FrameSource, public MotorPort {
     std::pair<int, int> zoneWindowColumns(double fraction) const;
 
   private:
+    void followConicDrift();
+
     BenchConfig config_;
     FoucaultOptics optics_;
     std::optional<CrossingTable> crossings_;
@@ -65,6 +69,9 @@ class SimulatedBench : public FrameSource, public MotorPort {
     QPointF nextCenter_;
     Clock* pacingClock_ = nullptr;
     std::optional<qint64> lastGrabNs_;
+    const Clock* driftClock_ = nullptr;
+    qint64 driftStartNs_ = 0;
+    double startConic_ = 0;
 };
 
 } // namespace orvane

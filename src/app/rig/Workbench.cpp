@@ -33,7 +33,9 @@ Workbench::Workbench(const HardwareConfig& hardware, const QString& benchFileOve
               problems_ << error;
           return port;
       }()),
-      driver_(*port_, menus, clock, std::move(mindelay)) {}
+      driver_(*port_, menus, clock, std::move(mindelay)) {
+    bench_.setDriftClock(clock);
+}
 
 SimulatedBenchUse Workbench::simulatedBench(bool cameraOnBench) const {
     return {motorsOnBench_, cameraOnBench, benchFile_};
