@@ -3,7 +3,12 @@
 // comparison; the table of both is printed.
 #include "ExampleFolder.h"
 
+#include "core/ProgramFolder.h"
+
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <cstdio>
 #include <gtest/gtest.h>
 
@@ -57,6 +62,31 @@ TEST(PrecisionSearch, ReadsEveryBenchsNullsWithinTwoTenThousandthsInHalfTheFrame
                 EXPECT_LE(precise.worst, 0.0002);
                 EXPECT_LE(precise.framesPerZone, usual.framesPerZone / 2);
             }
+}
+
+// A mirror cooling after polishing: its conic rises 0.02 a minute, and two precision tests ten
+// minutes apart find it 0.2 apart; each test's record keeps its readings' standard errors.
+TEST(RepeatedTests, EachTestOfASeriesFindsTheConicOfItsTime) {
+    ExampleFolder folder;
+    folder.changeBench({{"conic", "-1\nconic_drift=0.02"}});
+    const CommandResult r =
+        runCommand({"test", "--program-folder", folder.path(), "--mirror", "Demo6f4", "--sets", "1",
+                    "--precision", "--repeat", "2", "--every", "10"});
+    EXPECT_EQ(r.exit, ExitCompleted) << r.err.toStdString();
+    EXPECT_TRUE(r.out.contains("Run 2 of 2 at 10 min\n")) << r.out.toStdString();
+    const QStringList rows = r.out.section("Series of 2 tests", 1).split('\n').mid(1, 2);
+    ASSERT_EQ(rows.size(), 2);
+    const auto conic = [](const QString& row) { return row.section("conic ", 1).toDouble(); };
+    EXPECT_NEAR(conic(rows[0]), -0.985, 0.01); // the readings' own bias at the start
+    EXPECT_NEAR(conic(rows[1]) - conic(rows[0]), 0.2, 0.01);
+    QFile record(joinPath(folder.path(), {"TestResults", "Demo6f4", "TextData", "test2.json"}));
+    ASSERT_TRUE(record.open(QIODevice::ReadOnly));
+    const QJsonObject test = QJsonDocument::fromJson(record.readAll()).object()["test"].toObject();
+    EXPECT_EQ(test["search"].toString(), "precision");
+    const QJsonArray errors = test["standard_errors"].toArray().at(0).toArray();
+    ASSERT_EQ(errors.size(), 5);
+    for (const QJsonValue& error : errors)
+        EXPECT_TRUE(error.toDouble() > 0 && error.toDouble() <= 0.00004) << error.toDouble();
 }
 
 } // namespace
