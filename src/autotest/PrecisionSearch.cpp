@@ -22,6 +22,7 @@ void PrecisionSearch::start(const AutoTestVariables& vars, const PrecisionOption
     position_ = 0;
     settle_ = 0;
     pointsTaken_ = 0;
+    frames_ = 0;
     current_ = {};
     knifeSum_ = 0;
     points_.clear();
@@ -31,6 +32,12 @@ void PrecisionSearch::start(const AutoTestVariables& vars, const PrecisionOption
 SearchStep PrecisionSearch::onFrame(int lzv, int rzv, bool knifeRight,
                                     const AutoTestVariables& vars) {
     SearchStep step;
+    // A knife that never settles (moves too small to bring the zone into its band) takes
+    // frames without points.
+    if (++frames_ > MaxFrames) {
+        endZone(step, "no null within the frames allowed");
+        return step;
+    }
     if (settle_ > 0) {
         --settle_;
         step.why << QStringLiteral("settling after a move");
@@ -69,7 +76,13 @@ void PrecisionSearch::decide(SearchStep& step) {
         return;
     }
     if (!bracketed()) {
-        moveTo(walkTarget(), step);
+        // A balance that never changes sign is no zone to null (a wrong knife side, a dark
+        // mirror): the walk stops before the platform runs away.
+        const int target = walkTarget();
+        if (std::abs(target) > MaxWalks * longest_)
+            endZone(step, "no null within the walk allowed");
+        else
+            moveTo(target, step);
         return;
     }
     // Between the two points that straddle zero first, then on the line through the points

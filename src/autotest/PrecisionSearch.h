@@ -25,6 +25,8 @@ class PrecisionSearch {
     static constexpr int SettleFrames = 1;    // dropped after a move: the camera may lag it
     static constexpr int PointFrames = 5;     // averaged at each position while walking
     static constexpr int MaxPoints = 150;     // a zone with no null in this many ends without one
+    static constexpr int MaxWalks = 8;        // nor with none within this many longest walks
+    static constexpr int MaxFrames = 3000;    // nor in this many frames
     static constexpr int MinPointsSide = 2;   // before the error may end the zone
     static constexpr double ClearBalance = 4; // grey levels the close points stand off zero
     static constexpr double FitReaches = 2.5; // the line is fitted this many reaches each way
@@ -59,6 +61,7 @@ class PrecisionSearch {
     int position_ = 0;
     int settle_ = 0;
     int pointsTaken_ = 0;
+    int frames_ = 0;
     BalancePoint current_;
     int knifeSum_ = 0;
     QList<BalancePoint> points_;

@@ -157,8 +157,6 @@ void TestRunWiring::addToSeries() {
     seriesView_->show();
 }
 
-// Once a second while a series waits: the time left, the next test when it is due, or the end of
-// the series when "Abort Action" is ticked or the window closes.
 void TestRunWiring::countDown() {
     if (c_.program.abortRequested() || c_.program.closing()) {
         countdown_.stop();

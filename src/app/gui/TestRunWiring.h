@@ -64,6 +64,11 @@ class TestRunWiring : public QObject {
     bool running() const { return run_.running(); }
     // A series waits for its next test.
     bool waiting() const { return countdown_.isActive(); }
+    // What the countdown does once a second while a series waits: the time left, the next test
+    // when it is due, or the end of the series when "Abort Action" is ticked or the window
+    // closes.
+    void countDown();
+    QChartView* seriesView() const { return seriesView_.get(); }
     // Ticks "Abort Action" and runs the test to its end as the box would.
     void abort();
 
@@ -73,7 +78,6 @@ class TestRunWiring : public QObject {
     void startTest();
     void testEnded();
     void addToSeries();
-    void countDown();
 
     TestRunContext c_;
     MeasuringRig rig_;

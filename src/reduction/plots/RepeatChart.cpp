@@ -37,7 +37,7 @@ QChart* repeatChart(const std::vector<RepeatedTest>& tests, const QString& unit)
         axis(chart, Qt::AlignLeft, QStringLiteral("Knife reading (%1)").arg(unit));
     QValueAxis* conic = axis(chart, Qt::AlignRight, QStringLiteral("Best-fit conic"));
     const size_t zones = tests.empty() ? 0 : tests.front().readings.size();
-    double low = 0, high = 0, first = 0, last = 0;
+    double low = 0, high = 0;
     for (size_t zone = 0; zone < zones; ++zone) {
         auto* series = new QLineSeries;
         series->setName(QStringLiteral("Zone %1").arg(zone + 1));
@@ -65,15 +65,14 @@ QChart* repeatChart(const std::vector<RepeatedTest>& tests, const QString& unit)
         conicHigh = std::max(conicHigh, *test.conic);
     }
     attach(chart, conics, time, conic);
-    if (!tests.empty()) {
-        first = tests.front().minutes;
-        last = tests.back().minutes;
-    }
+    const double first = tests.empty() ? 0.0 : tests.front().minutes;
+    const double last = tests.empty() ? 0.0 : tests.back().minutes;
     time->setRange(first, std::max(last, first + 1));
     readings->setRange(low, high > low ? high : low + 0.001);
     readings->applyNiceNumbers();
     const double margin = std::max(0.01, (conicHigh - conicLow) * 0.1);
     conic->setRange(conicLow - margin, conicHigh + margin);
+    conic->applyNiceNumbers();
     return chart;
 }
 
