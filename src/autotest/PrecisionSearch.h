@@ -36,9 +36,6 @@ class PrecisionSearch {
 
     // One frame a measurement: the search averages them itself.
     static constexpr int framesToAverage() { return 1; }
-    // Platform half-steps from where the zone started, positive away from the mirror.
-    int position() const { return position_; }
-    const QList<BalancePoint>& points() const { return points_; }
 
   private:
     void decide(SearchStep& step);
@@ -56,9 +53,9 @@ class PrecisionSearch {
     int reach_ = 1;
     int minReach_ = 1;
     int maxReach_ = 1;
-    int longest_ = 1; // the longest walk towards the null
-    int takeUp_ = 0;  // backlash taken up by arriving away from the mirror
-    int position_ = 0;
+    int longest_ = 1;  // the longest walk towards the null
+    int takeUp_ = 0;   // backlash taken up by arriving away from the mirror
+    int position_ = 0; // half-steps from where the zone started, positive away from the mirror
     int settle_ = 0;
     int pointsTaken_ = 0;
     int frames_ = 0;

@@ -118,8 +118,9 @@ bool TestRunWiring::runStep() {
 }
 
 void TestRunWiring::testEnded() {
-    c_.window.statusBar()->showMessage(testSummaryLine(
-        int(run_.frameLog().size()), run_.zoneSearches(), c_.clock.nowNs() - testStartNs_));
+    lastSummary_ = testSummaryLine(int(run_.frameLog().size()), run_.zoneSearches(),
+                                   c_.clock.nowNs() - testStartNs_);
+    c_.window.statusBar()->showMessage(lastSummary_);
     const bool completed = run_.finished() && !c_.program.abortRequested() && !c_.program.closing();
     if (!schedule_ || !completed) {
         schedule_.reset();
@@ -167,7 +168,8 @@ void TestRunWiring::countDown() {
     const qint64 left = nextStartNs_ - c_.clock.nowNs();
     if (left > 0) {
         c_.window.statusBar()->showMessage(
-            countdownLine(schedule_->started(), schedule_->count(), left));
+            countdownLine(schedule_->started(), schedule_->count(), left) +
+            QStringLiteral(". Last test: ") + lastSummary_);
         return;
     }
     countdown_.stop();

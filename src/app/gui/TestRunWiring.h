@@ -87,6 +87,7 @@ class TestRunWiring : public QObject {
     qint64 seriesStartNs_ = 0;
     qint64 testStartNs_ = 0;
     qint64 nextStartNs_ = 0;
+    QString lastSummary_; // frames per zone search and time of the last test
     QTimer countdown_;
     std::vector<RepeatedTest> series_;
     std::unique_ptr<QChartView> seriesView_;
