@@ -21,7 +21,7 @@ declare -A examples=(
   [bench]=examples/bench-demo6f4.ini
 )
 mkdir -p build-fuzz/findings
-for name in settings mirror_record bench hardware readings_json sixtests_set; do
+for name in settings mirror_record bench hardware readings_json sixtests_set test_options; do
   corpus="build-fuzz/corpus/$name"
   mkdir -p "$corpus"
   cp fuzz/corpus/"$name"/* ${examples[$name]:-} "$corpus"/

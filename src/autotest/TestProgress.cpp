@@ -30,4 +30,13 @@ QString progressLine(const TestProgress& p) {
     return line;
 }
 
+QString testSummaryLine(int frames, int zoneSearches, qint64 elapsedNs) {
+    const double perSearch = zoneSearches > 0 ? double(frames) / zoneSearches : 0.0;
+    return QStringLiteral("Frames per zone search: %1 (%2 frames, %3 searches); test time %4")
+        .arg(perSearch, 0, 'f', 1)
+        .arg(frames)
+        .arg(zoneSearches)
+        .arg(minutesAndSeconds(elapsedNs));
+}
+
 } // namespace orvane

@@ -18,4 +18,8 @@ struct TestProgress {
 // takes as long as the finished ones took on average; before the first one ends it is not given.
 QString progressLine(const TestProgress& progress);
 
+// "Frames per zone search: 103.2 (1032 frames, 10 searches); test time 1:12", for the end of a
+// test.
+QString testSummaryLine(int frames, int zoneSearches, qint64 elapsedNs);
+
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "autotest/PrecisionSearch.h"
 #include "core/AppState.h"
 #include "core/Clock.h"
 #include "core/MessageBoxes.h"
@@ -62,6 +63,9 @@ struct TestOutputs {
     QString readingsTable; // readings table
     QString MotorStatus;
     double TestStdDeviation = 0;
+    // The last test ran the precision search: each reading's standard error, in its units.
+    bool precision = false;
+    ZoneReadings readingErrors{};
 };
 
 // Everything a test run reads and writes. The references must outlive the run.
@@ -77,6 +81,8 @@ struct TestEnvironment {
     MessageBoxes& messages;
     Clock& clock;
     QString programFolder;
+    // The precision search, read when a test starts; none or off: the usual search.
+    const PrecisionOptions* precision = nullptr;
 };
 
 } // namespace orvane

@@ -35,6 +35,11 @@ bool TestRun::start() {
     call(env_.hooks.setLiveTimerEnabled, false);
     testStartNs_ = env_.clock.nowNs();
     frameLog_.clear();
+    zoneSearches_ = 0;
+    precisionOn_ = env_.precision && env_.precision->on;
+    originOffset_ = 0;
+    env_.outputs.precision = precisionOn_;
+    env_.outputs.readingErrors.clear();
     env_.rig.writeMotorOutput();
     env_.outputs.debugLog.clear();
     env_.readings.clear();
@@ -86,22 +91,25 @@ void TestRun::searchFrame() {
     }
     if (!zoneStarted_)
         beginZone();
-    if (search_.finished()) {
+    if (!precisionOn_ && search_.finished()) {
         endZone();
         return;
     }
     TestRig& rig = env_.rig;
     rig.grabFrame();
-    rig.setFramesToAverage(search_.framesToAverage());
+    rig.setFramesToAverage(precisionOn_ ? PrecisionSearch::framesToAverage()
+                                        : search_.framesToAverage());
     rig.measureZones();
-    const int frame = search_.frame();
+    const int frame = precisionOn_ ? int(frameLog_.size()) + 1 : search_.frame();
     const int lzv = rig.lzv(zone_);
     const int rzv = rig.rzv(zone_);
     frameLog_.append({int(frameLog_.size()) + 1,
                       double(env_.clock.nowNs() - testStartNs_) / NsPerSecond, rig.xpos(),
                       rig.ypos(), zone_, lzv, rzv});
-    const SearchStep step =
-        search_.onFrame(lzv, rzv, env_.settings.KnifeRight, env_.settings.autoTest);
+    const bool knifeRight = env_.settings.KnifeRight;
+    const AutoTestVariables& vars = env_.settings.autoTest;
+    const SearchStep step = precisionOn_ ? precise_.onFrame(lzv, rzv, knifeRight, vars)
+                                         : search_.onFrame(lzv, rzv, knifeRight, vars);
     qCDebug(lcSearch).nospace() << "zone " << zone_ << " frame " << frame << " at X " << rig.xpos()
                                 << " Y " << rig.ypos() << ", LZV " << lzv << " RZV " << rzv << ": "
                                 << step;
@@ -110,6 +118,7 @@ void TestRun::searchFrame() {
     pendingMoves_ = step.moves;
     nullAfterMoves_ = step.nullFound;
     zoneEndsAfterMoves_ = step.zoneEnded;
+    fittedAfterMoves_ = step.fitted;
     continueMoves();
 }
 
@@ -140,8 +149,12 @@ void TestRun::beginZone() {
     env_.sounds.playAsync(zoneSoundPath(env_.programFolder, zone_));
     prependText1(QStringLiteral("Now working on Zone ") + numberText(zone_) + NewLine);
     env_.outputs.MotorStatus = QStringLiteral("Testing Zone ") + numberText(zone_);
-    search_.start(zone_, env_.settings.autoTest);
+    if (precisionOn_)
+        precise_.start(env_.settings.autoTest, *env_.precision, env_.settings.StepSize);
+    else
+        search_.start(zone_, env_.settings.autoTest);
     zoneStarted_ = true;
+    ++zoneSearches_;
 }
 
 void TestRun::endZone() {
@@ -169,8 +182,16 @@ void TestRun::recordNull() {
         rig.grabStill();
         rig.measureZones();
     }
+    // A fitted null lies between half-steps: its reading counts from zone 1's fitted null.
+    const std::optional<FittedNull>& fitted = fittedAfterMoves_;
+    if (fitted && zone_ == 1 && set_ == 0)
+        originOffset_ = fitted->offset;
+    const double steps = fitted ? rig.ypos() + fitted->offset - originOffset_ : rig.ypos();
     const double factor = env_.settings.Metric ? MillimetresPerInch : 1.0;
-    env_.readings.at(zone_, set_) = roundHalfEven(rig.ypos() * env_.settings.StepSize * factor, 4);
+    env_.readings.at(zone_, set_) = roundHalfEven(steps * env_.settings.StepSize * factor, 4);
+    if (fitted)
+        env_.outputs.readingErrors.at(zone_, set_) =
+            roundHalfEven(fitted->error * env_.settings.StepSize * factor, 6);
     env_.outputs.readingsTable =
         readingsTableText(env_.readings, zones_, lastSet_, previousReadings_);
     if (env_.settings.SavePicture == 1)

@@ -2,6 +2,7 @@
 
 #include "autotest/FrameLog.h"
 #include "autotest/NullSearch.h"
+#include "autotest/PrecisionSearch.h"
 #include "autotest/TestProgress.h"
 #include "autotest/TestRig.h"
 
@@ -36,6 +37,9 @@ class TestRun {
     int currentZone() const { return zone_; }
     const NullSearch& search() const { return search_; }
     const QList<FrameLogRow>& frameLog() const { return frameLog_; }
+    // Zone searches begun since the test started; with the frame log, the frames each took.
+    int zoneSearches() const { return zoneSearches_; }
+    bool precision() const { return precisionOn_; }
     TestProgress progress() const;
 
   private:
@@ -61,6 +65,9 @@ class TestRun {
 
     TestEnvironment env_;
     NullSearch search_;
+    PrecisionSearch precise_;
+    bool precisionOn_ = false;
+    double originOffset_ = 0; // zone 1's fitted null from the origin, half-steps
     Phase phase_ = Phase::Idle;
     int zones_ = 0;
     int lastSet_ = 0;
@@ -71,6 +78,8 @@ class TestRun {
     QList<AxisMove> pendingMoves_;
     bool nullAfterMoves_ = false;
     bool zoneEndsAfterMoves_ = false;
+    std::optional<FittedNull> fittedAfterMoves_;
+    int zoneSearches_ = 0;
     qint64 testStartNs_ = 0;
     QString previousReadings_;
     bool debugLogFailed_ = false;

@@ -125,6 +125,7 @@ const QStringList KnownKeys = {
     "camera/center_x",       "camera/center_y",   "camera/radius",     "camera/gain",
     "camera/background",     "camera/noise",      "camera/seed",       "camera/drift_x",
     "camera/drift_y",        "camera/fps",        "camera/width",      "camera/height",
+    "mirror/conic_drift",
 };
 
 QString sectionAndKey(const QString& key) {
@@ -138,6 +139,7 @@ void readAll(BenchFileReader& in, BenchConfig& c) {
     in.decimal("mirror/roc", c.mirror.roc, {0.1, 100000});
     in.decimal("mirror/conic", c.mirror.conic, AnyLength);
     in.terms("mirror/surface_error", c.mirror.surfaceError);
+    in.decimal("mirror/conic_drift", c.mirror.conicDrift, {-1, 1});
     in.flag("source/fixed", c.source.fixed);
     in.decimal("source/slit_width", c.source.slitWidth, {1e-5, 1});
     in.side("knife/side", c.knifeSide);

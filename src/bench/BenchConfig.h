@@ -35,6 +35,7 @@ struct BenchConfig {
         double diameter = 6;
         double roc = 48;
         double conic = -1;
+        double conicDrift = 0; // change of the conic per minute of the bench's clock
         std::vector<SurfaceTerm> surfaceError; // positive raises the surface towards the tester
     };
     struct Source {

@@ -43,6 +43,7 @@ bool SimulatedBench::grab(QImage& frame) {
             pacingClock_->spinNs(wait);
         lastGrabNs_ = pacingClock_->nowNs();
     }
+    followConicDrift();
     const double plane = knifePlane();
     const double inchesPerPixel = config_.mirror.diameter / 2 / config_.camera.radius;
     if (!crossings_ || crossings_->plane() != plane)
@@ -54,6 +55,30 @@ bool SimulatedBench::grab(QImage& frame) {
     lastCenter_ = nextCenter_;
     nextCenter_ += QPointF(config_.camera.driftX, config_.camera.driftY);
     return true;
+}
+
+void SimulatedBench::setDriftClock(const Clock& clock) {
+    driftClock_ = &clock;
+    driftStartNs_ = clock.nowNs();
+    startConic_ = config_.mirror.conic;
+}
+
+// A mirror cooling after polishing changes its figure; the optics follow its conic frame by
+// frame, and so does the truth told to tests.
+void SimulatedBench::followConicDrift() {
+    if (!driftClock_ || config_.mirror.conicDrift == 0)
+        return;
+    constexpr double NsPerMinute = 60e9;
+    const double minutes = double(driftClock_->nowNs() - driftStartNs_) / NsPerMinute;
+    const double conic = startConic_ + config_.mirror.conicDrift * minutes;
+    BenchConfig next = config_;
+    next.mirror.conic = conic;
+    // A conic drifted past any surface at the mirror's edge stays at the last one there was.
+    if (conic == config_.mirror.conic || !benchConfigProblem(next).isEmpty())
+        return;
+    config_ = next;
+    optics_ = FoucaultOptics(config_);
+    crossings_.reset();
 }
 
 void SimulatedBench::writeData(quint8 value) {

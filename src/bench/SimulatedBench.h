@@ -36,6 +36,8 @@ class SimulatedBench : public FrameSource, public MotorPort {
     void enablePacing(Clock& clock) { pacingClock_ = &clock; }
     // Runs before every picture: a motor line that lags behind the driver catches up first.
     void setBeforeGrab(std::function<void()> hook) { beforeGrab_ = std::move(hook); }
+    // The clock a drifting conic follows, from now on; without one the conic stays put.
+    void setDriftClock(const Clock& clock);
 
     // The port: data bytes drive the coils as the rig is wired; the status byte is the pad's,
     // which a simulated motor board reads from a thread of its own.
@@ -58,6 +60,8 @@ class SimulatedBench : public FrameSource, public MotorPort {
     std::pair<int, int> zoneWindowColumns(double fraction) const;
 
   private:
+    void followConicDrift();
+
     BenchConfig config_;
     FoucaultOptics optics_;
     std::optional<CrossingTable> crossings_;
@@ -71,6 +75,9 @@ class SimulatedBench : public FrameSource, public MotorPort {
     Clock* pacingClock_ = nullptr;
     std::function<void()> beforeGrab_;
     std::optional<qint64> lastGrabNs_;
+    const Clock* driftClock_ = nullptr;
+    qint64 driftStartNs_ = 0;
+    double startConic_ = 0;
 };
 
 } // namespace orvane

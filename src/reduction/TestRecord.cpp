@@ -2,6 +2,8 @@
 
 #include "reduction/ReadingsFile.h"
 
+#include <QJsonArray>
+
 namespace orvane {
 
 QJsonObject testRecordJson(const ReadingsInput& input, const TestRecordRun& run) {
@@ -13,11 +15,22 @@ QJsonObject testRecordJson(const ReadingsInput& input, const TestRecordRun& run)
                           {QStringLiteral("port"), run.port},
                           {QStringLiteral("camera"), run.camera}};
     QJsonObject record = readingsJson(input);
-    record.insert(QStringLiteral("test"),
-                  QJsonObject{{QStringLiteral("number"), run.testNumber},
-                              {QStringLiteral("time"), run.time.toString(Qt::ISODate)},
-                              {QStringLiteral("program_version"), run.programVersion},
-                              {QStringLiteral("device"), device}});
+    QJsonObject test{{QStringLiteral("number"), run.testNumber},
+                     {QStringLiteral("time"), run.time.toString(Qt::ISODate)},
+                     {QStringLiteral("program_version"), run.programVersion},
+                     {QStringLiteral("device"), device}};
+    if (!run.standardErrors.empty()) {
+        QJsonArray sets;
+        for (const std::vector<double>& set : run.standardErrors) {
+            QJsonArray errors;
+            for (double error : set)
+                errors.append(error);
+            sets.append(errors);
+        }
+        test.insert(QStringLiteral("search"), QStringLiteral("precision"));
+        test.insert(QStringLiteral("standard_errors"), sets);
+    }
+    record.insert(QStringLiteral("test"), test);
     return record;
 }
 

@@ -35,6 +35,9 @@ struct ResultsContext {
     QString camera = {};
     // When the test record says it was saved.
     QDateTime savedAt = QDateTime::currentDateTime();
+    // The precision search's standard error of each reading, for the test record; none after
+    // the usual search.
+    const ZoneReadings* readingErrors = nullptr;
 };
 
 } // namespace orvane

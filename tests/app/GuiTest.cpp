@@ -20,12 +20,15 @@
 #include "support/RecordingMessageBoxes.h"
 #include "support/TempFolder.h"
 
+#include <QChartView>
 #include <QFile>
 #include <QLabel>
+#include <QLineSeries>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextBrowser>
 #include <QVBoxLayout>
@@ -365,6 +368,42 @@ TEST_F(ControllerTest, TheTestTakesOverTheWindowAndAnAbortGivesItBack) {
     EXPECT_EQ(controls().readingsTable->toPlainText().count("Elapsed Test Time, "), 2);
     EXPECT_TRUE(progress->isHidden());
     EXPECT_EQ(iniLines(), settingsLines(settings));
+}
+
+// A precision test repeated ten minutes later: the window shows the frames and time at the end,
+// counts down to the next test and charts each one; "Abort Action" ends the wait.
+TEST_F(ControllerTest, ARepeatedTestCountsDownToItsNextRunAndChartsEachOne) {
+    startWithTheDemoMirror();
+    controller.state().testOptions = {{true, 0.00004}, {10, 3}};
+    settings.KnifeRight = true; // as the built-in bench has it
+    settings.autoTest = testkit::defaultSearchVariables();
+    controller.window().mirrorListItem(1)->trigger();
+    passes(3);
+    QTest::mouseClick(controls().liveView, Qt::LeftButton, {}, QPoint(150, 110));
+    controls().startTestButton->click();
+    TestRunWiring& test = controller.testRun();
+    while (test.runStep()) {
+    }
+    ASSERT_EQ(controller.state().outputs.MotorStatus, "Test Complete! :)");
+    EXPECT_TRUE(controller.state().outputs.precision);
+    const QString startsIn = controller.window().statusBar()->currentMessage();
+    EXPECT_TRUE(startsIn.startsWith("Test 2 of 3 starts in 9:") &&
+                startsIn.contains(". Last test: Frames per zone search: "))
+        << startsIn.toStdString();
+    ASSERT_TRUE(test.waiting() && test.seriesView() && test.seriesView()->isVisible());
+    clock.spinNs(10 * 60'000'000'000LL);
+    test.countDown();
+    EXPECT_TRUE(test.running() && !test.waiting());
+    while (test.runStep()) {
+    }
+    // Five zones and the conic, each with a point for each test so far.
+    const QList<QAbstractSeries*> lines = test.seriesView()->chart()->series();
+    ASSERT_EQ(lines.size(), 6);
+    EXPECT_EQ(static_cast<QLineSeries*>(lines.last())->count(), 2);
+    controls().abortCheck->setChecked(true);
+    test.countDown();
+    EXPECT_FALSE(test.waiting());
+    EXPECT_EQ(controller.window().statusBar()->currentMessage(), "Repeated tests stopped.");
 }
 
 } // namespace

@@ -1,4 +1,7 @@
 #include "autotest/NullSearch.h"
+#include "autotest/PrecisionSearch.h"
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -119,4 +122,54 @@ TEST(NullSearch, TheAverageStopsAtTheHistoryWhileTheCountGoesOn) {
         EXPECT_EQ(search.framesToAverage(), std::min(frame, 30));
         EXPECT_TRUE(search.onFrame(60, frame <= 16 ? 45 : 60, Right, v).moves.isEmpty());
     }
+}
+
+// The precision search on a synthetic curve: the balance falls 0.5 grey levels per half-step
+// away from the mirror through a null at +37.3 half-steps, with a frame-by-frame wobble of
+// +-1. The zone's windows stay between Min and Max, so the knife never moves.
+TEST(PrecisionSearch, FitsTheNullBetweenHalfStepsFromBothSides) {
+    const AutoTestVariables v = searchVariables();
+    const double null = 37.3, slope = -0.5;
+    PrecisionSearch search;
+    search.start(v, {true, 0.00004}, 0.000125);
+    int position = 0, frames = 0, reversals = 0;
+    SearchStep step;
+    while (!step.zoneEnded && ++frames < 1000) {
+        const double balance = slope * (position - null) + (frames % 3 - 1);
+        step = search.onFrame(int(std::lround(55 + balance / 2)),
+                              int(std::lround(55 - balance / 2)), Right, v);
+        for (const AxisMove& move : step.moves) {
+            EXPECT_EQ(move.axis, Axis::Platform); // the knife stays put
+            position -= move.phase * move.count;
+        }
+        // A move towards the mirror overshoots and comes back, so every position is reached
+        // moving away from it and backlash is taken up the same way each time.
+        if (!step.moves.isEmpty() && step.moves.first().phase == NullSearch::TowardsMirror) {
+            ++reversals;
+            EXPECT_EQ(step.moves.value(1), platform(NullSearch::AwayFromMirror, v.TFFinalMoves));
+        }
+    }
+    // The first look is at the start; the walk straddles the null, then points on both sides
+    // of it (at least two each) pin the line down until its zero is known to 0.32 half-step.
+    EXPECT_TRUE(step.nullFound);
+    ASSERT_TRUE(step.fitted.has_value());
+    EXPECT_NEAR(position + step.fitted->offset, null, 3 * step.fitted->error);
+    EXPECT_LE(std::abs(step.fitted->offset), 0.5); // the platform stands at the nearest half-step
+    EXPECT_LE(step.fitted->error * 0.000125, 0.00004);
+    EXPECT_GE(reversals, 1);
+    EXPECT_LT(frames, 120);
+}
+
+TEST(PrecisionSearch, TheLineNeedsTwoPositionsAndASlope) {
+    // Frames of 3 and 5 at position 0, of 3 and 5 at position 8: a flat line.
+    QList<BalancePoint> points{{0, 2, 8, 34}, {8, 2, 8, 34}};
+    EXPECT_FALSE(fitNull(points).has_value());
+    EXPECT_FALSE(fitNull(points.mid(0, 1)).has_value());
+    points[1] = {8, 2, -8, 34}; // frames of -3 and -5: the line 4 - x
+    const auto fit = fitNull(points);
+    ASSERT_TRUE(fit.has_value());
+    EXPECT_DOUBLE_EQ(fit->position, 4);
+    EXPECT_DOUBLE_EQ(fit->slope, -1);
+    // Each point's frames scatter by sqrt(2); four frames at the points' centre.
+    EXPECT_NEAR(fit->error, std::sqrt(2.0 / 4), 1e-12);
 }

@@ -125,4 +125,20 @@ TEST(HeadlessCommand, VerboseOrLoggingRulesPutSearchAndMotorLinesOnStderr) {
     }
 }
 
+// --precision, and a series: --repeat alone runs back to back; --every needs --repeat.
+TEST(HeadlessCommand, PrecisionAndRepeatedTestsAreAskedForOnTheCommandLine) {
+    const QStringList base{"orvane-cli", "test", "--program-folder", "x", "--mirror", "m"};
+    const auto options = [&](const QString& more) {
+        return parseHeadlessCommandLine(base + more.split(' ')).options;
+    };
+    const auto series = options("--precision --repeat 5 --every 10");
+    ASSERT_TRUE(series.has_value());
+    EXPECT_TRUE(series->precision);
+    EXPECT_EQ(std::pair(series->repeat, series->everyMinutes), std::pair(5, std::optional(10)));
+    EXPECT_EQ(options("--repeat 3")->everyMinutes, 0);
+    for (const char* bad : {"--every 10", "--repeat 0", "--repeat 1001", "--repeat 2 --every -1",
+                            "--repeat 2 --every 1441", "--repeat 2 --repeat 3"})
+        EXPECT_FALSE(options(bad).has_value()) << bad;
+}
+
 } // namespace

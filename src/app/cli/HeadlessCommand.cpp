@@ -3,10 +3,12 @@
 #include "app/cli/HeadlessTestRun.h"
 #include "app/cli/ReadingsReport.h"
 #include "app/cli/StreamMessageBoxes.h"
+#include "autotest/RepeatSchedule.h"
 #include "autotest/TestStatistics.h"
 #include "core/NumberText.h"
 #include "core/SimulatedBenchUse.h"
 #include "reduction/ReductionText.h"
+#include "reduction/RepeatSeries.h"
 #include "reduction/TestReadings.h"
 #include "results/DataPaths.h"
 
@@ -52,9 +54,39 @@ void printVerdict(const HeadlessTestRun& run, QTextStream& out) {
         out << line << '\n';
 }
 
+double minutesSince(qint64 startNs, const HeadlessTestRun& run) {
+    constexpr double NsPerMinute = 60e9;
+    return double(run.nowNs() - startNs) / NsPerMinute;
+}
+
+// The repeated tests' readings and conics against time, printed and drawn beside the reports.
+void printSeries(const HeadlessTestRun& run, const std::vector<RepeatedTest>& series,
+                 const RepeatPlotSaver& savePlot, QTextStream& out, QTextStream& err) {
+    out << "Series of " << series.size() << " tests (minutes from the first start; each zone's "
+        << "mean reading; best-fit conic):\n"
+        << repeatSeriesText(series);
+    if (!savePlot || series.empty())
+        return;
+    const Settings& s = run.settings();
+    const QString path = dataFile(s.textpath, run.mirror().WorkFile, TextDataFolder,
+                                  QStringLiteral("series%1-%2.png")
+                                      .arg(series.front().testNumber)
+                                      .arg(series.back().testNumber));
+    if (QString error;
+        savePlot(series, s.Metric ? QStringLiteral("mm") : QStringLiteral("in"), path, error))
+        out << "Plot: " << path << '\n';
+    else
+        err << error << '\n';
+}
+
 void printResults(const HeadlessTestRun& run, qint64 wallMs, QTextStream& out) {
     out << readingsReport(run.mirror(), run.zones(), run.readings(), run.sets(),
                           run.PerfectFactor());
+    if (run.outputs().precision)
+        out << "Precision readings" << (run.settings().Metric ? " (mm)" : " (in)")
+            << " with their standard errors:\n"
+            << precisionReport(run.mirror(), run.readings(), run.outputs().readingErrors,
+                               run.sets(), run.settings().Metric);
     if (run.sets() > 1 && run.testCompleted()) {
         const double deviation =
             testStandardDeviation(run.readings(), run.mirror().NZ, run.sets() - 1);
@@ -84,13 +116,17 @@ void printResults(const HeadlessTestRun& run, qint64 wallMs, QTextStream& out) {
     if (zonesSearched > 0)
         out << ", " << numberText(roundHalfEven(double(run.framesMeasured()) / zonesSearched, 1))
             << " per zone on average over " << zonesSearched << " zone searches";
-    out << '\n' << "Wall time: " << numberText(roundHalfEven(wallMs / 1000.0, 2)) << " s\n";
+    out << '\n';
+    out << "Wall time: " << numberText(roundHalfEven(wallMs / 1000.0, 2)) << " s\n";
+    out << "Test time: " << numberText(roundHalfEven(run.virtualSeconds(), 1))
+        << " s of camera frames (at 30 a second) and motor waits\n";
     out << simulatedBenchReportLine(run.simulatedBench()) << '\n';
 }
 
 } // namespace
 
-int runHeadlessCommand(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+int runHeadlessCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                       const RepeatPlotSaver& savePlot) {
     const ParsedCommandLine parsed = parseHeadlessCommandLine(arguments);
     if (parsed.help) {
         out << headlessUsage();
@@ -112,11 +148,34 @@ int runHeadlessCommand(const QStringList& arguments, QTextStream& out, QTextStre
         return ExitFailed;
     out << headerLine(run) << '\n' << circleLine(run) << '\n';
     out.flush();
-    const bool done = run.run();
-    printResults(run, wall.elapsed(), out);
+    const HeadlessOptions& options = *parsed.options;
+    std::vector<RepeatedTest> series;
+    const qint64 firstStartNs = run.nowNs();
+    RepeatSchedule schedule({options.everyMinutes, options.repeat}, firstStartNs);
+    for (;;) {
+        const double startMinutes = minutesSince(firstStartNs, run);
+        if (options.repeat > 1)
+            out << "Run " << schedule.started() << " of " << options.repeat << " at "
+                << numberText(roundHalfEven(startMinutes, 1)) << " min\n";
+        const bool done = run.run();
+        printResults(run, wall.elapsed(), out);
+        out.flush();
+        if (!done)
+            break;
+        series.push_back(
+            repeatedTest(run.mirror().WorkNum - 1, startMinutes,
+                         testReadings(run.mirror(), run.zones(), run.readings(), run.sets(),
+                                      run.settings().menus.fixedSource, run.settings().Metric)));
+        const std::optional<qint64> next = schedule.next(run.nowNs());
+        if (!next)
+            break;
+        run.waitUntilNs(*next);
+    }
+    if (options.repeat > 1)
+        printSeries(run, series, savePlot, out, err);
     out.flush();
     err.flush();
-    return done ? ExitCompleted : ExitFailed;
+    return int(series.size()) == options.repeat ? ExitCompleted : ExitFailed;
 }
 
 } // namespace orvane

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "reduction/RepeatSeries.h"
+
 #include <QStringList>
 #include <QTextStream>
+#include <functional>
 
 namespace orvane {
 
@@ -11,9 +14,14 @@ enum HeadlessExit {
     ExitBadUsage = 2,
 };
 
-// `orvane-cli` with its arguments (the program's name first): runs the headless test and prints
-// the readings, the frames used, the wall time and the bench it ran on to `out`; messages and the
-// usage go to `err`.
-int runHeadlessCommand(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// Draws a repeated series' readings and conics into a picture file; false with the error set.
+using RepeatPlotSaver = std::function<bool(const std::vector<RepeatedTest>&, const QString& unit,
+                                           const QString& path, QString& error)>;
+
+// `orvane-cli` with its arguments (the program's name first): runs the headless test (or tests,
+// repeated) and prints the readings, the frames used, the times and the bench it ran on to `out`;
+// messages and the usage go to `err`. A repeated series is drawn with `savePlot` when given.
+int runHeadlessCommand(const QStringList& arguments, QTextStream& out, QTextStream& err,
+                       const RepeatPlotSaver& savePlot = {});
 
 } // namespace orvane

@@ -1,6 +1,7 @@
 #include "app/cli/HeadlessOptions.h"
 
 #include "analysis/AutoCentre.h"
+#include "autotest/TestOptions.h"
 #include "core/Settings.h"
 
 #include <QCommandLineParser>
@@ -39,7 +40,8 @@ ParsedCommandLine refused(const QString& error) {
 QString headlessUsage() {
     return QStringLiteral(
         "Usage: orvane-cli test --program-folder DIR --mirror NAME [--bench FILE] [--sets N]\n"
-        "                       [--circle X,Y,R] [--track] [--verbose]\n"
+        "                       [--circle X,Y,R] [--track] [--verbose] [--precision]\n"
+        "                       [--repeat COUNT [--every MINUTES]]\n"
         "       orvane-cli --help\n"
         "Runs the automatic Foucault test of mirror NAME (DIR/mirrors/NAME.ini) on the simulated\n"
         "bench without a window, saves the data and prints the readings.\n"
@@ -52,6 +54,11 @@ QString headlessUsage() {
         "  --track               follow the mirror's edge during the test\n"
         "  --verbose             log the search, the motors, the camera, the files saved and\n"
         "                        the bench on stderr (QT_LOGGING_RULES can narrow it)\n"
+        "  --precision           fit each null between half-steps; readings to 0.0001 in\n"
+        "                        (0.001 mm) with their standard errors\n"
+        "  --repeat COUNT        run COUNT tests (1 to 1000), each saved as its own test\n"
+        "  --every MINUTES       start them MINUTES apart in virtual time (0 to 1440; default\n"
+        "                        0: each as soon as the last ends)\n"
         "Exit status: 0 test completed and saved, 1 test aborted or failed, 2 bad usage.\n"
         "orvane-cli reduce FILE reduces a test's readings; orvane-cli reduce alone tells how.\n");
 }
@@ -66,8 +73,12 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
     const QCommandLineOption circle(QStringLiteral("circle"), QString(), QStringLiteral("X,Y,R"));
     const QCommandLineOption track(QStringLiteral("track"));
     const QCommandLineOption verbose(QStringLiteral("verbose"));
+    const QCommandLineOption precision(QStringLiteral("precision"));
+    const QCommandLineOption repeat(QStringLiteral("repeat"), QString(), QStringLiteral("COUNT"));
+    const QCommandLineOption every(QStringLiteral("every"), QString(), QStringLiteral("MINUTES"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({folder, mirror, bench, sets, circle, track, verbose, help});
+    parser.addOptions(
+        {folder, mirror, bench, sets, circle, track, verbose, precision, repeat, every, help});
     parser.addPositionalArgument(TestCommand, QString());
     if (!parser.parse(arguments))
         return refused(parser.errorText());
@@ -79,7 +90,8 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
         return refused(commands.isEmpty()
                            ? QStringLiteral("No command given.")
                            : QStringLiteral("Unknown command \"%1\".").arg(commands.join(' ')));
-    for (const QCommandLineOption* option : {&folder, &mirror, &bench, &sets, &circle}) {
+    for (const QCommandLineOption* option :
+         {&folder, &mirror, &bench, &sets, &circle, &repeat, &every}) {
         if (parser.values(*option).size() > 1)
             return refused(QStringLiteral("--%1 is given more than once.").arg(option->names()[0]));
     }
@@ -108,6 +120,23 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
                                           "pixels on the 320 x 240 picture: R <= X <= 320 - R "
                                           "and R <= Y <= 240 - R."));
     }
+    if (parser.isSet(repeat)) {
+        const auto n = parseInt(parser.value(repeat));
+        if (!n || *n < 1 || *n > MaxRepeatCount)
+            return refused(QStringLiteral("--repeat must be a whole number from 1 to 1000."));
+        options.repeat = *n;
+        options.everyMinutes = 0;
+    }
+    if (parser.isSet(every)) {
+        const auto minutes = parseInt(parser.value(every));
+        if (!parser.isSet(repeat))
+            return refused(QStringLiteral("--every needs --repeat."));
+        if (!minutes || *minutes < 0 || *minutes > MaxRepeatMinutes)
+            return refused(QStringLiteral("--every must be a whole number of minutes from 0 to "
+                                          "1440."));
+        options.everyMinutes = *minutes;
+    }
+    options.precision = parser.isSet(precision);
     options.track = parser.isSet(track);
     options.verbose = parser.isSet(verbose);
     return {options, QString()};

@@ -17,6 +17,9 @@ struct HeadlessOptions {
     std::optional<MirrorCircle> circle; // unset: found by auto centre-size
     bool track = false;                 // Chk_trak during the test
     bool verbose = false;               // every orvane.* debug line on stderr
+    bool precision = false;             // the precision search, whatever orvane-test.ini says
+    int repeat = 1;                     // tests run one after the other
+    std::optional<int> everyMinutes;    // between their starts; 0 or unset: each as the last ends
     // A search that finds no null in this many frames, or in this many half-steps of the
     // motors, is aborted, as an operator watching it would; the defaults are about two minutes
     // of a real camera and 30 inches of travel at the usual half-step. So is a test that has run

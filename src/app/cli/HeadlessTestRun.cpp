@@ -2,6 +2,7 @@
 
 #include "analysis/ZoneCalc.h"
 #include "autotest/NullSearch.h"
+#include "autotest/TestOptions.h"
 #include "autotest/variables/DerivedMoves.h"
 #include "core/HardwareConfig.h"
 #include "core/NumberText.h"
@@ -58,6 +59,11 @@ void HeadlessTestRun::loadSettings() {
     deriveMovesIfUnset(settings_.autoTest, settings_.LRStepSize, settings_.StepSize);
     if (options_.sets)
         settings_.Reps = *options_.sets - 1;
+    const TestOptionsLoad test = loadTestOptions(options_.programFolder);
+    for (const QString& warning : test.warnings)
+        messages_.show({SetupTitle, warning, MessageIcon::Exclamation});
+    precision_ = test.options.precision;
+    precision_.on = precision_.on || options_.precision;
 }
 
 bool HeadlessTestRun::loadMirror() {
@@ -152,17 +158,32 @@ void HeadlessTestRun::buildTest() {
     hooks.saveData = [this] { saveResults(); };
     test_ = std::make_unique<TestRun>(TestEnvironment{*rig_, hooks, settings_, mirror_, readings_,
                                                       program_, outputs_, sounds_, messages_,
-                                                      clock_, options_.programFolder});
+                                                      clock_, options_.programFolder, &precision_});
 }
 
 void HeadlessTestRun::saveResults() {
-    saveResult_ = saveData(ResultsContext{
-        options_.programFolder, settings_, mirror_, zones_, readings_, outputs_.TestStdDeviation,
-        messages_, automation_, automation_, clock_, pump_, displays_.simulatedBench});
+    saveResult_ = saveData(
+        ResultsContext{.programFolder = options_.programFolder,
+                       .settings = settings_,
+                       .mirror = mirror_,
+                       .zones = zones_,
+                       .readings = readings_,
+                       .TestStdDeviation = outputs_.TestStdDeviation,
+                       .boxes = messages_,
+                       .launcher = automation_,
+                       .keys = automation_,
+                       .clock = clock_,
+                       .pump = pump_,
+                       .simulatedBench = displays_.simulatedBench,
+                       .readingErrors = outputs_.precision ? &outputs_.readingErrors : nullptr});
 }
 
 bool HeadlessTestRun::run() {
     testStartNs_ = clock_.nowNs();
+    framesPerZone_.clear();
+    countedSet_ = -1;
+    countedZone_ = -1;
+    saveResult_.reset();
     if (!test_ || !test_->start())
         return false;
     while (test_->running()) {
@@ -211,14 +232,15 @@ QString HeadlessTestRun::limitReached(int zone) const {
         return QStringLiteral("No null of zone %1 in %2 half-steps of the motors")
             .arg(zone)
             .arg(options_.halfStepsPerZoneLimit);
-    constexpr double CameraFramesPerSecond = 30;
-    const double minutes =
-        (double(clock_.nowNs() - testStartNs_) / 1e9 + framesMeasured() / CameraFramesPerSecond) /
-        60;
-    if (minutes > options_.minutesPerTestLimit)
+    if (virtualSeconds() / 60 > options_.minutesPerTestLimit)
         return QStringLiteral("The test has run %1 minutes of camera and motor time")
             .arg(numberText(options_.minutesPerTestLimit));
     return {};
+}
+
+double HeadlessTestRun::virtualSeconds() const {
+    constexpr double CameraFramesPerSecond = 30;
+    return double(clock_.nowNs() - testStartNs_) / 1e9 + framesMeasured() / CameraFramesPerSecond;
 }
 
 int HeadlessTestRun::framesMeasured() const {

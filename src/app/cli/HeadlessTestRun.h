@@ -43,10 +43,14 @@ class HeadlessTestRun {
     // when the test cannot run.
     bool prepare();
     // Runs the test to its end, Save Data included. True when it completed and its data were
-    // saved. Does nothing without a successful prepare().
+    // saved. Does nothing without a successful prepare(). May be called again for another test.
     bool run();
+    // Lets the virtual clock run on to `ns` (a later test's start); nothing when it is past.
+    void waitUntilNs(qint64 ns) { clock_.spinNs(ns - clock_.nowNs()); }
+    qint64 nowNs() const { return clock_.nowNs(); }
 
     const Settings& settings() const { return settings_; }
+    const PrecisionOptions& precision() const { return precision_; }
     const MirrorData& mirror() const { return mirror_; }
     const ZoneTable& zones() const { return zones_; }
     int PerfectFactor() const { return perfectFactor_; }
@@ -64,6 +68,9 @@ class HeadlessTestRun {
     // Frames the searches measured, one entry per zone searched, in order.
     const QList<int>& framesPerZone() const { return framesPerZone_; }
     int framesMeasured() const;
+    // The last test's time as a real rig would take it: its motor waits, and its frames at
+    // 30 a second.
+    double virtualSeconds() const;
     // The test ran through every set (no abort).
     bool testCompleted() const;
     // Save Data ran, had a writer switched on, and none failed.
@@ -99,6 +106,7 @@ class HeadlessTestRun {
     RefusingAutomation automation_;
 
     Settings settings_;
+    PrecisionOptions precision_;
     MirrorData mirror_;
     ZoneTable zones_;
     int perfectFactor_ = 1;

@@ -51,4 +51,19 @@ QString readingsReport(const MirrorData& mirror, const ZoneTable& zones,
     return text;
 }
 
+QString precisionReport(const MirrorData& mirror, const ZoneReadings& readings,
+                        const ZoneReadings& errors, int sets, bool metric) {
+    const int decimals = metric ? 3 : 4;
+    QString text;
+    for (int zone = 1; zone <= std::clamp(mirror.NZ, 0, MaxZones); ++zone) {
+        QStringList cells{QStringLiteral("Zone %1").arg(zone)};
+        for (int set = 0; set < std::clamp(sets, 1, MaxSets); ++set)
+            cells << QStringLiteral("%1 +- %2")
+                         .arg(readings.at(zone, set), 0, 'f', decimals)
+                         .arg(errors.at(zone, set), 0, 'f', decimals + 1);
+        text += cells.join(QStringLiteral("   ")) + QLatin1Char('\n');
+    }
+    return text;
+}
+
 } // namespace orvane

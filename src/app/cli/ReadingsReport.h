@@ -11,6 +11,11 @@ namespace orvane {
 QString readingsReport(const MirrorData& mirror, const ZoneTable& zones,
                        const ZoneReadings& readings, int sets, int PerfectFactor);
 
+// The precision search's readings, to 0.0001 inch or 0.001 mm, each with its standard error:
+// "Zone 2   0.0123 +- 0.00004   0.0124 +- 0.00005".
+QString precisionReport(const MirrorData& mirror, const ZoneReadings& readings,
+                        const ZoneReadings& errors, int sets, bool metric);
+
 // The mean over sets 0..sets-1 of a zone's readings.
 double meanReading(const ZoneReadings& readings, int zone, int sets);
 

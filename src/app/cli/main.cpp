@@ -1,6 +1,7 @@
 #include "app/cli/HeadlessCommand.h"
 #include "app/cli/ReduceCommand.h"
 #include "reduction/plots/ChartFile.h"
+#include "reduction/plots/RepeatChart.h"
 
 #include <QApplication>
 
@@ -15,5 +16,5 @@ int main(int argc, char** argv) {
     const QStringList arguments = QApplication::arguments();
     if (orvane::isReduceCommand(arguments))
         return orvane::runReduceCommand(arguments, out, err, orvane::saveReductionPlots);
-    return orvane::runHeadlessCommand(arguments, out, err);
+    return orvane::runHeadlessCommand(arguments, out, err, orvane::saveRepeatPlot);
 }

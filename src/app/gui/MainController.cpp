@@ -35,7 +35,7 @@ MainController::MainController(ControllerServices services)
       display_(state_, *window_), pause_(*window_, program_, services_.pump),
       capture_(hardware_, settings_, program_, services_.pump, *window_),
       setup_({services_.programFolder, settings_, waitForIt_, services_.messages, *window_,
-              *binding_, [this] { saveSettings(); }}),
+              *binding_, [this] { saveSettings(); }, state_.testOptions}),
       mirrors_({services_.programFolder, settings_, state_, program_, services_.messages, *window_,
                 *binding_, display_, [this] { saveSettings(); }}),
       live_({program_, settings_, state_, hardware_, display_, *window_, pause_, services_.messages,
@@ -46,6 +46,11 @@ MainController::MainController(ControllerServices services)
       test_({services_.programFolder, settings_, program_, state_, hardware_, display_, *window_,
              *binding_, liveTimer_, live_, pause_, results_, verdict_, services_.sound,
              services_.messages, services_.clock}) {
+    const TestOptionsLoad testOptions = loadTestOptions(services_.programFolder);
+    state_.testOptions = testOptions.options;
+    for (const QString& warning : testOptions.warnings)
+        services_.messages.show(
+            {QStringLiteral("Test Options"), warning, MessageIcon::Exclamation});
     window_->setWindowIcon(orvaneLogo(64));
     liveTimer_.setObjectName(QStringLiteral("Timer1"));
     liveTimer_.setInterval(Timer1Ms);

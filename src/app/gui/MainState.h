@@ -1,5 +1,6 @@
 #pragma once
 
+#include "autotest/TestOptions.h"
 #include "autotest/TestRig.h"
 #include "core/AppState.h"
 #include "live/LiveDisplays.h"
@@ -20,6 +21,8 @@ struct MainState {
     TestOutputs outputs{.debugLog = QStringLiteral("Debug Output Screen\r\n"),
                         .readingsTable = {},
                         .MotorStatus = {}};
+    // The precision search and the repeated tests, from orvane-test.ini.
+    TestOptions testOptions;
 };
 
 } // namespace orvane

@@ -40,7 +40,8 @@ void ResultsWiring::saveData() {
         .pump = c_.pump,
         .simulatedBench = state.displays.simulatedBench,
         .motorPort = c_.hardware.motorPortName(),
-        .camera = c_.hardware.drivers().driverName(c_.settings.VidSource).value_or(QString())});
+        .camera = c_.hardware.drivers().driverName(c_.settings.VidSource).value_or(QString()),
+        .readingErrors = state.outputs.precision ? &state.outputs.readingErrors : nullptr});
 }
 
 } // namespace orvane

@@ -4,6 +4,7 @@
 #include "app/gui/SettingsBinding.h"
 #include "autotest/widgets/FrmAutoTest.h"
 #include "autotest/widgets/RepetitionDialog.h"
+#include "core/MessageBoxes.h"
 #include "results/widgets/SaveOptions.h"
 #include "setup/widgets/frmOptions.h"
 #include "setup/widgets/frmsetup.h"
@@ -73,6 +74,8 @@ void SetupMenuWiring::openAutoTestDialog() {
     if (!autoTest_) {
         autoTest_ = new FrmAutoTest(c_.settings, &c_.window);
         autoTest_->setAttribute(Qt::WA_DeleteOnClose);
+        autoTest_->editPrecision(c_.testOptions.precision);
+        connect(autoTest_, &FrmAutoTest::precisionStored, this, &SetupMenuWiring::saveTestOptions);
     }
     bringToFront(*autoTest_);
 }
@@ -90,7 +93,16 @@ void SetupMenuWiring::openSaveOptionsModeless() {
 }
 
 void SetupMenuWiring::openRepetitionOptions(QWidget* parent) {
-    Dialog(c_.settings, parent).exec();
+    Dialog dialog(c_.settings, parent);
+    dialog.editSchedule(c_.testOptions.repeat);
+    if (dialog.exec() == QDialog::Accepted)
+        saveTestOptions();
+}
+
+void SetupMenuWiring::saveTestOptions() {
+    if (QString problem; !orvane::saveTestOptions(c_.programFolder, c_.testOptions, &problem))
+        c_.messages.show(
+            {QStringLiteral("Test Options Not Saved"), problem, MessageIcon::Critical});
 }
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "autotest/TestOptions.h"
 #include "autotest/widgets/FrmAutoTest.h"
 #include "results/widgets/QtFileChooser.h"
 #include "setup/PlatformMenuToggles.h"
@@ -24,6 +25,7 @@ struct SetupWiringContext {
     MainWindow& window;
     SettingsBinding& binding;
     std::function<void()> saveSettings; // SaveSettings
+    TestOptions& testOptions;           // saved beside the settings when a dialog stores them
 };
 
 // The "&Platform Settings" and "&Test Options" menus: the setup and auto-test dialogs (also
@@ -48,6 +50,7 @@ class SetupMenuWiring : public QObject {
     void openSaveOptions(QWidget* parent);
     void openSaveOptionsModeless();
     void openRepetitionOptions(QWidget* parent);
+    void saveTestOptions();
 
     SetupWiringContext c_;
     QtFileChooser chooser_;

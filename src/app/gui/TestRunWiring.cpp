@@ -12,10 +12,21 @@
 #include "app/gui/SettingsBinding.h"
 #include "ui_MainWindow.h"
 
+#include "autotest/TestProgress.h"
+#include "reduction/TestReadings.h"
+#include "reduction/plots/RepeatChart.h"
+
+#include <QChartView>
 #include <QStatusBar>
 #include <QTimer>
 
 namespace orvane {
+
+namespace {
+constexpr int CountdownMs = 1000;
+constexpr double NsPerMinute = 60e9;
+const QSize SeriesViewSize(900, 560);
+} // namespace
 
 TestRunWiring::TestRunWiring(TestRunContext context)
     : c_(std::move(context)),
@@ -34,11 +45,16 @@ TestRunWiring::TestRunWiring(TestRunContext context)
                            .sounds = c_.sounds,
                            .messages = c_.messages,
                            .clock = c_.clock,
-                           .programFolder = c_.programFolder}),
+                           .programFolder = c_.programFolder,
+                           .precision = &c_.state.testOptions.precision}),
       steps_([this] { return runStep(); }, [this] { return c_.pause.held() || c_.live.busy(); }) {
     connect(c_.window.controls().startTestButton, &QPushButton::clicked, this,
             &TestRunWiring::onCommand3);
+    countdown_.setInterval(CountdownMs);
+    connect(&countdown_, &QTimer::timeout, this, &TestRunWiring::countDown);
 }
+
+TestRunWiring::~TestRunWiring() = default;
 
 TestHooks TestRunWiring::hooks() {
     TestHooks h;
@@ -66,8 +82,21 @@ void TestRunWiring::setCommandsEnabled(bool enabled) {
 }
 
 void TestRunWiring::onCommand3() {
-    if (!run_.start())
-        return; // already running, or no zones to test
+    if (run_.running())
+        return;
+    countdown_.stop();
+    seriesStartNs_ = c_.clock.nowNs();
+    schedule_.emplace(c_.state.testOptions.repeat, seriesStartNs_);
+    series_.clear();
+    startTest();
+}
+
+void TestRunWiring::startTest() {
+    testStartNs_ = c_.clock.nowNs();
+    if (!run_.start()) {
+        schedule_.reset(); // already running, or no zones to test
+        return;
+    }
     c_.live.hold(true);
     if (c_.hardware.cameras().brightnessAutomatic())
         c_.window.statusBar()->showMessage(AutomaticBrightnessWarning);
@@ -83,9 +112,68 @@ bool TestRunWiring::runStep() {
     c_.window.showTestProgress(run_.running() ? progressLine(run_.progress()) : QString());
     if (run_.running())
         return true;
-    c_.window.statusBar()->clearMessage();
     c_.live.hold(false);
+    testEnded();
     return false;
+}
+
+void TestRunWiring::testEnded() {
+    lastSummary_ = testSummaryLine(int(run_.frameLog().size()), run_.zoneSearches(),
+                                   c_.clock.nowNs() - testStartNs_);
+    c_.window.statusBar()->showMessage(lastSummary_);
+    const bool completed = run_.finished() && !c_.program.abortRequested() && !c_.program.closing();
+    if (!schedule_ || !completed) {
+        schedule_.reset();
+        return;
+    }
+    if (schedule_->count() > 1)
+        addToSeries();
+    if (const std::optional<qint64> next = schedule_->next(c_.clock.nowNs())) {
+        nextStartNs_ = *next;
+        countDown();
+        countdown_.start();
+    } else {
+        schedule_.reset();
+    }
+}
+
+void TestRunWiring::addToSeries() {
+    const Settings& s = c_.settings;
+    const MirrorData& mirror = c_.state.mirror;
+    series_.push_back(repeatedTest(mirror.WorkNum - 1,
+                                   double(testStartNs_ - seriesStartNs_) / NsPerMinute,
+                                   testReadings(mirror, c_.state.zones, c_.state.readings,
+                                                s.Reps + 1, s.menus.fixedSource, s.Metric)));
+    if (!seriesView_) {
+        seriesView_ = std::make_unique<QChartView>();
+        seriesView_->setObjectName(QStringLiteral("RepeatedTests"));
+        seriesView_->setWindowTitle(QStringLiteral("Repeated Tests"));
+        seriesView_->setRenderHint(QPainter::Antialiasing);
+        seriesView_->resize(SeriesViewSize);
+    }
+    QChart* old = seriesView_->chart();
+    seriesView_->setChart(
+        repeatChart(series_, s.Metric ? QStringLiteral("mm") : QStringLiteral("in")));
+    delete old; // the view gives up the chart it had
+    seriesView_->show();
+}
+
+void TestRunWiring::countDown() {
+    if (c_.program.abortRequested() || c_.program.closing()) {
+        countdown_.stop();
+        schedule_.reset();
+        c_.window.statusBar()->showMessage(QStringLiteral("Repeated tests stopped."));
+        return;
+    }
+    const qint64 left = nextStartNs_ - c_.clock.nowNs();
+    if (left > 0) {
+        c_.window.statusBar()->showMessage(
+            countdownLine(schedule_->started(), schedule_->count(), left) +
+            QStringLiteral(". Last test: ") + lastSummary_);
+        return;
+    }
+    countdown_.stop();
+    startTest();
 }
 
 void TestRunWiring::abort() {

@@ -2,11 +2,17 @@
 
 #include "app/gui/BackToBackRunner.h"
 #include "app/rig/MeasuringRig.h"
+#include "autotest/RepeatSchedule.h"
 #include "autotest/TestRun.h"
+#include "reduction/RepeatSeries.h"
 
 #include <QObject>
+#include <QTimer>
+#include <memory>
+#include <optional>
+#include <vector>
 
-class QTimer;
+class QChartView;
 
 namespace orvane {
 
@@ -41,28 +47,50 @@ struct TestRunContext {
 
 // "Do the Magic" (Command3): the automated test on the measuring rig, one frame per event-loop
 // turn so the window, Pause and "Abort Action" stay live while it runs. Closing the window
-// ends it at its next frame.
+// ends it at its next frame. When the repetition options ask for it, the test runs again on
+// their schedule, the status bar counting down to the next one, until the series is complete,
+// a test is aborted or "Abort Action" is ticked while waiting; a chart shows each zone's reading
+// and the best-fit conic against time.
 class TestRunWiring : public QObject {
     Q_OBJECT
 
   public:
     explicit TestRunWiring(TestRunContext context);
+    ~TestRunWiring() override;
 
     void onCommand3();
     // One unit of the test shown in the window; false once it has ended.
     bool runStep();
     bool running() const { return run_.running(); }
+    // A series waits for its next test.
+    bool waiting() const { return countdown_.isActive(); }
+    // What the countdown does once a second while a series waits: the time left, the next test
+    // when it is due, or the end of the series when "Abort Action" is ticked or the window
+    // closes.
+    void countDown();
+    QChartView* seriesView() const { return seriesView_.get(); }
     // Ticks "Abort Action" and runs the test to its end as the box would.
     void abort();
 
   private:
     TestHooks hooks();
     void setCommandsEnabled(bool enabled);
+    void startTest();
+    void testEnded();
+    void addToSeries();
 
     TestRunContext c_;
     MeasuringRig rig_;
     TestRun run_;
     BackToBackRunner steps_;
+    std::optional<RepeatSchedule> schedule_;
+    qint64 seriesStartNs_ = 0;
+    qint64 testStartNs_ = 0;
+    qint64 nextStartNs_ = 0;
+    QString lastSummary_; // frames per zone search and time of the last test
+    QTimer countdown_;
+    std::vector<RepeatedTest> series_;
+    std::unique_ptr<QChartView> seriesView_;
 };
 
 } // namespace orvane

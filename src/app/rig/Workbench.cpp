@@ -38,7 +38,9 @@ Workbench::Workbench(const HardwareConfig& hardware, const QString& benchFileOve
       motorsOnBench_(hardware.portBackend == PortBackend::Bench || hardware.simulatedBoard()),
       bench_(benchConfigFor(benchFile_, problems_)),
       port_(openPort(hardware, std::move(onMotorFailure))),
-      driver_(*port_, menus, clock, std::move(mindelay)) {}
+      driver_(*port_, menus, clock, std::move(mindelay)) {
+    bench_.setDriftClock(clock);
+}
 
 std::unique_ptr<MotorPort> Workbench::openPort(const HardwareConfig& hardware,
                                                std::function<void(const QString&)> onFailure) {

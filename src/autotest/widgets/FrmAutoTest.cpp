@@ -30,12 +30,26 @@ FrmAutoTest::FrmAutoTest(Settings& settings, QWidget* parent)
     ui_->TxtLrData->setFont(fixed);
     ui_->TxtRough->setFont(fixed);
     selectNextTabOnCtrlTab(*ui_->tbsOptions);
+    ui_->fraPrecision->hide();
     connectControls();
     load();
     centreOnScreen(*this);
 }
 
 FrmAutoTest::~FrmAutoTest() = default;
+
+void FrmAutoTest::editPrecision(PrecisionOptions& precision) {
+    precision_ = &precision;
+    ui_->fraPrecision->show();
+    loadPrecision();
+}
+
+void FrmAutoTest::loadPrecision() {
+    if (!precision_)
+        return;
+    ui_->chkPrecision->setChecked(precision_->on);
+    ui_->spnPrecisionLimit->setValue(precision_->limit);
+}
 
 void FrmAutoTest::connectControls() {
     connect(ui_->sldMax, &QSlider::valueChanged, this, &FrmAutoTest::maxChanged);
@@ -92,6 +106,7 @@ void FrmAutoTest::load() {
              platformMoveIndex(vars.TFRoughMove, units.platform));
     showList(*ui_->cmbTfFinalMove, platformMoves,
              platformMoveIndex(vars.TFFinalMoves, units.platform));
+    loadPrecision();
     loading_ = false;
     regenerateKnifeCode();
     regeneratePlatformCode();
@@ -119,6 +134,11 @@ void FrmAutoTest::store() {
     vars.TFRoughMove = selectedData(*ui_->CmbTfRoughMove);
     vars.TFFinalFrames = ui_->sldTfFinalFrames->value();
     vars.TFFinalMoves = selectedData(*ui_->cmbTfFinalMove);
+    if (precision_) {
+        precision_->on = ui_->chkPrecision->isChecked();
+        precision_->limit = ui_->spnPrecisionLimit->value();
+        emit precisionStored();
+    }
 }
 
 void FrmAutoTest::resetToDefaults() {

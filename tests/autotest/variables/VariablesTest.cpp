@@ -5,12 +5,15 @@
 #include "autotest/widgets/FrmAutoTest.h"
 #include "autotest/widgets/RepetitionDialog.h"
 
+#include <QCheckBox>
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QGroupBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QSpinBox>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <limits>
@@ -170,4 +173,33 @@ TEST(RepetitionDialog, OpensOnTheStoredCountOkStoresTheChoiceCancelKeepsIt) {
     Dialog unshown(settings);
     click(unshown, "OKButton");
     EXPECT_EQ(settings.Reps, 7);
+}
+
+// "Run Test:" is edited only when asked for; a period it cannot show (from the command line's
+// --every) selects nothing and OK keeps it. The precision choice rides with the auto-test values.
+TEST(RepetitionDialog, TheScheduleAndThePrecisionChoiceAreStoredWithTheRest) {
+    Settings settings;
+    RepeatOptions repeat{10, 5};
+    Dialog dialog(settings);
+    EXPECT_FALSE(child<QGroupBox>(dialog, "Frame2")->isEnabled());
+    dialog.editSchedule(repeat);
+    EXPECT_FALSE(child<QRadioButton>(dialog, "Option2_0")->isChecked());
+    click(dialog, "OKButton");
+    EXPECT_EQ(repeat, (RepeatOptions{10, 5}));
+    Dialog again(settings);
+    again.editSchedule(repeat);
+    child<QRadioButton>(again, "Option2_5")->click(); // as soon as the last ends
+    child<QSpinBox>(again, "spnRuns")->setValue(3);
+    click(again, "OKButton");
+    EXPECT_EQ(repeat, (RepeatOptions{0, 3}));
+
+    PrecisionOptions precision;
+    FrmAutoTest autoTest(settings);
+    autoTest.editPrecision(precision);
+    child<QCheckBox>(autoTest, "chkPrecision")->setChecked(true);
+    child<QDoubleSpinBox>(autoTest, "spnPrecisionLimit")->setValue(0.00002);
+    bool saved = false;
+    QObject::connect(&autoTest, &FrmAutoTest::precisionStored, [&] { saved = true; });
+    click(autoTest, "cmdApply");
+    EXPECT_TRUE(saved && precision.on && precision.limit == 0.00002);
 }
