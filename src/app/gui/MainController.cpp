@@ -31,7 +31,7 @@ MainController::MainController(ControllerServices services)
                 return showHelpViewer(url);
             })),
       hardware_(services_.programFolder, settings_, services_.clock), display_(state_, *window_),
-      pause_(*window_, program_, services_.pump),
+      pause_(*window_, program_, services_.pump, hardware_.drivers()),
       capture_(hardware_, settings_, program_, services_.pump, *window_),
       setup_({services_.programFolder, settings_, waitForIt_, services_.messages, *window_,
               *binding_, [this] { saveSettings(); }}),
