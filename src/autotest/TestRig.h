@@ -7,6 +7,7 @@
 #include "core/Settings.h"
 #include "core/SoundPlayer.h"
 
+#include <QImage>
 #include <QString>
 #include <functional>
 
@@ -43,6 +44,8 @@ class TestRig {
     // Picture1 as shown (frame and overlay) and the bare frame, as bitmap files. Failures are
     // not reported: missing pictures never stop a test.
     virtual void savePictures(const QString& overlayPath, const QString& framePath) = 0;
+    // Picture1 as the last measured frame shows it, frame and overlay.
+    virtual QImage shownPicture() = 0;
 };
 
 // Main-window controls the test switches. Unset hooks do nothing.
@@ -77,6 +80,8 @@ struct TestEnvironment {
     MessageBoxes& messages;
     Clock& clock;
     QString programFolder;
+    // Whether a test starting now is recorded (TestRecording) beside its report; unset: never.
+    std::function<bool()> recordVideo;
 };
 
 } // namespace orvane

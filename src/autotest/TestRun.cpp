@@ -35,6 +35,13 @@ bool TestRun::start() {
     call(env_.hooks.setLiveTimerEnabled, false);
     testStartNs_ = env_.clock.nowNs();
     frameLog_.clear();
+    recording_.reset();
+    if (env_.recordVideo && env_.recordVideo()) {
+        const QString folder = prepareReportFolder(env_.settings.textpath, env_.mirror.WorkFile);
+        recording_.emplace(folder.isEmpty() ? folder
+                                            : joinPath(folder, {QStringLiteral("test") +
+                                                                numberText(env_.mirror.WorkNum)}));
+    }
     env_.rig.writeMotorOutput();
     env_.outputs.debugLog.clear();
     env_.readings.clear();
@@ -100,6 +107,8 @@ void TestRun::searchFrame() {
     frameLog_.append({int(frameLog_.size()) + 1,
                       double(env_.clock.nowNs() - testStartNs_) / NsPerSecond, rig.xpos(),
                       rig.ypos(), zone_, lzv, rzv});
+    if (recording_)
+        recording_->addFrame(rig.shownPicture());
     const SearchStep step =
         search_.onFrame(lzv, rzv, env_.settings.KnifeRight, env_.settings.autoTest);
     qCDebug(lcSearch).nospace() << "zone " << zone_ << " frame " << frame << " at X " << rig.xpos()
@@ -199,6 +208,16 @@ void TestRun::saveFrameLog() {
         qCDebug(lcResults) << "could not save" << path;
 }
 
+void TestRun::finishRecording() {
+    if (!recording_)
+        return;
+    const QStringList problems = recording_->finish(frameLog_);
+    recording_.reset();
+    if (!problems.isEmpty())
+        env_.messages.show(
+            {QStringLiteral("Recording Problem"), problems.join('\n'), MessageIcon::Exclamation});
+}
+
 void TestRun::announceRewind() {
     const int ypos = env_.rig.ypos();
     prependText1(QStringLiteral("Rewinding ") + numberText(ypos) + QStringLiteral(" Steps to ") +
@@ -227,6 +246,7 @@ void TestRun::finishTest() {
     env_.rig.releaseMotors();
     if (env_.settings.SavePicture == 1)
         saveFrameLog();
+    finishRecording();
     if (program.closing())
         call(env_.hooks.closeWindow);
     env_.program.endTest();

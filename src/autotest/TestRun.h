@@ -3,6 +3,7 @@
 #include "autotest/FrameLog.h"
 #include "autotest/NullSearch.h"
 #include "autotest/TestProgress.h"
+#include "autotest/TestRecording.h"
 #include "autotest/TestRig.h"
 
 namespace orvane {
@@ -49,6 +50,7 @@ class TestRun {
     void recordNull();
     void savePictures();
     void saveFrameLog();
+    void finishRecording();
     void announceRewind();
     void rewindAndLog();
     void finishTest();
@@ -75,6 +77,7 @@ class TestRun {
     QString previousReadings_;
     bool debugLogFailed_ = false;
     QList<FrameLogRow> frameLog_;
+    std::optional<TestRecording> recording_;
 };
 
 } // namespace orvane

@@ -1,5 +1,6 @@
 #include "core/MessageBoxes.h"
 #include "core/ProgramFolder.h"
+#include "core/ProgramOptions.h"
 #include "core/SafeSave.h"
 #include "core/SettingsFile.h"
 #include "core/TextFile.h"
@@ -26,6 +27,12 @@ TEST(ProgramFolder, CommandLineFirstThenAWritableExecutableFolderAndTextFilesInC
     ASSERT_TRUE(writeTextFile(dir.file("a.txt"), crlfJoin({"one", ""})));
     ASSERT_TRUE(appendTextFile(dir.file("a.txt"), "two\nthree"));
     EXPECT_EQ(*readTextLines(dir.file("a.txt")), (QStringList{"one", "", "two", "three"}));
+    // The program's own options: off until saved on, off again for a value that is not one.
+    EXPECT_FALSE(loadProgramOptions(dir.path()).recordTests);
+    ASSERT_TRUE(saveProgramOptions(dir.path(), {.recordTests = true}));
+    EXPECT_TRUE(loadProgramOptions(dir.path()).recordTests);
+    ASSERT_TRUE(writeTextFile(programOptionsPath(dir.path()), "[test]\nrecord_video=yes\n"));
+    EXPECT_FALSE(loadProgramOptions(dir.path()).recordTests);
 }
 
 QByteArray bytesOf(const QString& path) {

@@ -39,7 +39,7 @@ ParsedCommandLine refused(const QString& error) {
 QString headlessUsage() {
     return QStringLiteral(
         "Usage: orvane-cli test --program-folder DIR --mirror NAME [--bench FILE] [--sets N]\n"
-        "                       [--circle X,Y,R] [--track] [--verbose]\n"
+        "                       [--circle X,Y,R] [--track] [--record] [--verbose]\n"
         "       orvane-cli --help\n"
         "Runs the automatic Foucault test of mirror NAME (DIR/mirrors/NAME.ini) on the simulated\n"
         "bench without a window, saves the data and prints the readings.\n"
@@ -50,6 +50,8 @@ QString headlessUsage() {
         "  --circle X,Y,R        mirror circle in picture pixels, lying on the 320 x 240 picture\n"
         "                        with a radius of 20 or more (default: auto centre-size)\n"
         "  --track               follow the mirror's edge during the test\n"
+        "  --record              keep the test's frames as a video beside its report, with\n"
+        "                        the frame log (testN.avi, testN-frames.csv)\n"
         "  --verbose             log the search, the motors, the camera, the files saved and\n"
         "                        the bench on stderr (QT_LOGGING_RULES can narrow it)\n"
         "Exit status: 0 test completed and saved, 1 test aborted or failed, 2 bad usage.\n"
@@ -65,9 +67,10 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
     const QCommandLineOption sets(QStringLiteral("sets"), QString(), QStringLiteral("N"));
     const QCommandLineOption circle(QStringLiteral("circle"), QString(), QStringLiteral("X,Y,R"));
     const QCommandLineOption track(QStringLiteral("track"));
+    const QCommandLineOption record(QStringLiteral("record"));
     const QCommandLineOption verbose(QStringLiteral("verbose"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions({folder, mirror, bench, sets, circle, track, verbose, help});
+    parser.addOptions({folder, mirror, bench, sets, circle, track, record, verbose, help});
     parser.addPositionalArgument(TestCommand, QString());
     if (!parser.parse(arguments))
         return refused(parser.errorText());
@@ -109,6 +112,7 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
                                           "and R <= Y <= 240 - R."));
     }
     options.track = parser.isSet(track);
+    options.record = parser.isSet(record);
     options.verbose = parser.isSet(verbose);
     return {options, QString()};
 }

@@ -142,9 +142,9 @@ void HeadlessTestRun::buildTest() {
     TestHooks hooks;
     hooks.uncheckTrack = [this] { view_.tracking = false; };
     hooks.saveData = [this] { saveResults(); };
-    test_ = std::make_unique<TestRun>(TestEnvironment{*rig_, hooks, settings_, mirror_, readings_,
-                                                      program_, outputs_, sounds_, messages_,
-                                                      clock_, options_.programFolder});
+    test_ = std::make_unique<TestRun>(TestEnvironment{
+        *rig_, hooks, settings_, mirror_, readings_, program_, outputs_, sounds_, messages_, clock_,
+        options_.programFolder, [this] { return options_.record; }});
 }
 
 void HeadlessTestRun::saveResults() {

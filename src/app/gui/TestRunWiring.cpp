@@ -10,6 +10,7 @@
 #include "app/gui/PauseWiring.h"
 #include "app/gui/ResultsWiring.h"
 #include "app/gui/SettingsBinding.h"
+#include "core/ProgramOptions.h"
 #include "ui_MainWindow.h"
 
 #include <QStatusBar>
@@ -24,20 +25,30 @@ TestRunWiring::TestRunWiring(TestRunContext context)
                           c_.state.outputs.MotorStatus, c_.state.circle, c_.state.view,
                           c_.state.displays},
            RigDrawing::EveryFrame),
-      run_(TestEnvironment{.rig = rig_,
-                           .hooks = hooks(),
-                           .settings = c_.settings,
-                           .mirror = c_.state.mirror,
-                           .readings = c_.state.readings,
-                           .program = c_.program,
-                           .outputs = c_.state.outputs,
-                           .sounds = c_.sounds,
-                           .messages = c_.messages,
-                           .clock = c_.clock,
-                           .programFolder = c_.programFolder}),
+      run_(TestEnvironment{
+          .rig = rig_,
+          .hooks = hooks(),
+          .settings = c_.settings,
+          .mirror = c_.state.mirror,
+          .readings = c_.state.readings,
+          .program = c_.program,
+          .outputs = c_.state.outputs,
+          .sounds = c_.sounds,
+          .messages = c_.messages,
+          .clock = c_.clock,
+          .programFolder = c_.programFolder,
+          .recordVideo = [this] { return c_.window.ui().mnuRecordVideo->isChecked(); }}),
       steps_([this] { return runStep(); }, [this] { return c_.pause.held() || c_.live.busy(); }) {
     connect(c_.window.controls().startTestButton, &QPushButton::clicked, this,
             &TestRunWiring::onCommand3);
+    QAction& record = *c_.window.ui().mnuRecordVideo;
+    record.setChecked(loadProgramOptions(c_.programFolder).recordTests);
+    connect(&record, &QAction::toggled, this, [this](bool on) {
+        QString problem;
+        if (!saveProgramOptions(c_.programFolder, {.recordTests = on}, &problem))
+            c_.messages.show(
+                {QStringLiteral("Save Options Problem"), problem, MessageIcon::Critical});
+    });
 }
 
 TestHooks TestRunWiring::hooks() {
