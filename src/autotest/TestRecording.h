@@ -10,19 +10,19 @@
 namespace orvane {
 
 // A test kept for review frame by frame: the picture of every measured frame as shown, in a
-// video, and the frame log beside it. `basePath` without its extension: the video is
-// basePath.avi, the log basePath-frames.csv.
+// video, and the frame log beside it, both in `folder` (none: nothing can be kept). They get
+// their name, the report's, once the test is over.
 class TestRecording {
   public:
-    explicit TestRecording(const QString& basePath);
+    explicit TestRecording(const QString& folder);
 
     void addFrame(const QImage& picture);
-    // Puts the video in place, played at the frames' own mean rate, and saves the log; what
-    // went wrong, if anything, one line a file.
-    QStringList finish(const QList<FrameLogRow>& rows);
+    // Puts the video in place as <name>.avi, played at the frames' own mean rate, and saves the
+    // log as <name>-frames.csv; what went wrong, if anything, one line a file.
+    QStringList finish(const QList<FrameLogRow>& rows, const QString& name);
 
   private:
-    QString basePath_;
+    QString folder_;
     std::optional<MjpegAviWriter> video_; // sized by the first frame
     bool failed_ = false;
 };

@@ -36,12 +36,8 @@ bool TestRun::start() {
     testStartNs_ = env_.clock.nowNs();
     frameLog_.clear();
     recording_.reset();
-    if (env_.recordVideo && env_.recordVideo()) {
-        const QString folder = prepareReportFolder(env_.settings.textpath, env_.mirror.WorkFile);
-        recording_.emplace(folder.isEmpty() ? folder
-                                            : joinPath(folder, {QStringLiteral("test") +
-                                                                numberText(env_.mirror.WorkNum)}));
-    }
+    if (env_.recordVideo && env_.recordVideo())
+        recording_.emplace(prepareReportFolder(env_.settings.textpath, env_.mirror.WorkFile));
     env_.rig.writeMotorOutput();
     env_.outputs.debugLog.clear();
     env_.readings.clear();
@@ -208,10 +204,14 @@ void TestRun::saveFrameLog() {
         qCDebug(lcResults) << "could not save" << path;
 }
 
-void TestRun::finishRecording() {
+// Named as the report it belongs to, which Save Data has just taken a number for; a test not
+// saved leaves the one recording of its kind.
+void TestRun::finishRecording(bool saved) {
     if (!recording_)
         return;
-    const QStringList problems = recording_->finish(frameLog_);
+    const QString name = saved ? QStringLiteral("test") + numberText(env_.mirror.WorkNum - 1)
+                               : QStringLiteral("unsaved-test");
+    const QStringList problems = recording_->finish(frameLog_, name);
     recording_.reset();
     if (!problems.isEmpty())
         env_.messages.show(
@@ -246,7 +246,6 @@ void TestRun::finishTest() {
     env_.rig.releaseMotors();
     if (env_.settings.SavePicture == 1)
         saveFrameLog();
-    finishRecording();
     if (program.closing())
         call(env_.hooks.closeWindow);
     env_.program.endTest();
@@ -258,10 +257,12 @@ void TestRun::finishTest() {
     call(env_.hooks.uncheckTrack);
     if (!program.abortRequested())
         env_.sounds.playWait(endSoundPath(env_.programFolder));
+    const int unsavedTest = env_.mirror.WorkNum;
     if (!program.abortRequested() && !program.closing() && program.zonesReady()) {
         reportStatistics();
         call(env_.hooks.saveData);
     }
+    finishRecording(env_.mirror.WorkNum != unsavedTest);
     writeDebugLog();
     env_.rig.restartFrameTiming();
     call(env_.hooks.setSpeedGaugeVisible, true);

@@ -50,7 +50,7 @@ class TestRun {
     void recordNull();
     void savePictures();
     void saveFrameLog();
-    void finishRecording();
+    void finishRecording(bool saved);
     void announceRewind();
     void rewindAndLog();
     void finishTest();

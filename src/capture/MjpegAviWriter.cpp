@@ -69,7 +69,7 @@ bool MjpegAviWriter::addFrame(const QImage& frame) {
     return true;
 }
 
-bool MjpegAviWriter::finish(double framesPerSecond) {
+bool MjpegAviWriter::finish(double framesPerSecond, const QString& finalPath) {
     if (!problem_.isEmpty())
         return false;
     const QByteArray filledIn = headers(framesPerSecond);
@@ -77,7 +77,7 @@ bool MjpegAviWriter::finish(double framesPerSecond) {
     index.code("idx1").u32(quint32(16 * index_.size()));
     for (const IndexEntry& entry : index_)
         index.code("00dc").u32(KeyFrame).u32(entry.offset).u32(entry.size);
-    return file_.append(index.bytes) && file_.overwrite(0, filledIn) && file_.commit();
+    return file_.append(index.bytes) && file_.overwrite(0, filledIn) && file_.commit(finalPath);
 }
 
 QString MjpegAviWriter::problem() const {

@@ -19,8 +19,8 @@ class MjpegAviWriter {
 
     bool addFrame(const QImage& frame);
     // Fills in the header, the frame count and the rate, at which the frames are played, and
-    // puts the file in place.
-    bool finish(double framesPerSecond);
+    // puts the file in place, under `finalPath` when given (in the same folder).
+    bool finish(double framesPerSecond, const QString& finalPath = {});
     int frames() const { return int(index_.size()); }
     // Why the video was not made, after addFrame or finish failed.
     QString problem() const;

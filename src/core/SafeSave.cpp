@@ -100,7 +100,11 @@ bool SafeSaveStream::overwrite(qint64 offset, const QByteArray& bytes) {
     return writeAll(bytes, offset);
 }
 
-bool SafeSaveStream::commit() {
+bool SafeSaveStream::commit(const QString& finalPath) {
+    if (!finalPath.isEmpty()) {
+        path_ = finalPath;
+        target_ = QFile::encodeName(fileBehind(finalPath));
+    }
     return !failed() && !placed_ && syncAndClose() && putInPlace() && syncFolder();
 }
 

@@ -42,7 +42,9 @@ class SafeSaveStream {
     // Writes over bytes already appended, from `offset` on (a header filled in at the end).
     bool overwrite(qint64 offset, const QByteArray& bytes);
     qint64 size() const { return size_; }
-    bool commit();
+    // Puts the file in place under the path it was made for, or under `finalPath` when given (a
+    // path in the same folder, for a file whose name is known only once it is written).
+    bool commit(const QString& finalPath = {});
     bool failed() const { return !problem_.isEmpty(); }
     const QString& problem() const { return problem_; }
 
