@@ -16,9 +16,11 @@ KnifeRamp KnifeRamp::of(KnifeSide side, double edge, double slitWidth) {
 // An AVX2 copy where the processor has it: besides doing twice the pixels per instruction, its
 // VEX-coded instructions escape the penalty that older SSE code pays after a library (Qt's
 // drawing, the C library's copies) has left the wide registers' upper halves in use.
-__attribute__((target_clones("avx2", "default"))) void
-renderBenchFrame(QImage& image, const CrossingMap& crossings, const KnifeRamp& knife,
-                 const BenchConfig::Camera& camera, BenchNoise& noise) {
+#if defined(__x86_64__)
+__attribute__((target_clones("avx2", "default")))
+#endif
+void renderBenchFrame(QImage& image, const CrossingMap& crossings, const KnifeRamp& knife,
+                      const BenchConfig::Camera& camera, BenchNoise& noise) {
     const int width = camera.width;
     const int height = camera.height;
     if (image.size() != QSize(width, height) || image.format() != QImage::Format_RGB32)
