@@ -15,7 +15,10 @@ class CrossingMap {
   public:
     CrossingMap(const CrossingTable& crossings, QPointF center, double radius, QSize frame);
 
-    bool fits(double plane, QPointF center) const { return plane == plane_ && center == center_; }
+    // Exactly: QPointF's == is a fuzzy comparison.
+    bool fits(double plane, QPointF center) const {
+        return plane == plane_ && center.x() == center_.x() && center.y() == center_.y();
+    }
 
     // Row `y`'s chord across the mirror's image, pixels [first, end), and their crossings.
     struct Row {
