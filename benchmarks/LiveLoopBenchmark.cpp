@@ -87,6 +87,7 @@ BENCHMARK(BM_LiveLoopPassSixteenZonesTracking)
     ->Args({320, 240, 0})
     ->Args({1280, 720, 0})
     ->Args({1280, 720, 1})
+    ->Args({1920, 1080, 0})
     ->Unit(benchmark::kMicrosecond);
 } // namespace
 

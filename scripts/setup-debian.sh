@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-multimedia-dev qt6-serialport-dev qt6-charts-dev qt6-svg-dev libqt6opengl6-dev qt6-qpa-plugins
   libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev llvm-14
-  gcc-avr avr-libc binutils-avr
+  gcc-avr avr-libc binutils-avr make
   xvfb xauth xdotool x11-apps espeak-ng
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good gstreamer1.0-libav
 )

@@ -45,6 +45,10 @@ std::optional<int> wholeNumber(const QString& text, int min, int max) {
     return ok && value >= min && value <= max ? std::optional(value) : std::nullopt;
 }
 
+QString trueOrFalse(bool on) {
+    return on ? QStringLiteral("true") : QStringLiteral("false");
+}
+
 } // namespace
 
 TestOptionsLoad loadTestOptions(const QString& programFolder) {
@@ -73,6 +77,8 @@ TestOptionsLoad loadTestOptions(const QString& programFolder) {
             });
     in.read("repeat/count", o.repeat.count, "a whole number from 1 to 1000",
             [](const QString& text) { return wholeNumber(text, 1, MaxRepeatCount); });
+    in.read("record/video", o.recordVideo, "true or false",
+            [](const QString& text) { return parseBool(text); });
     load.warnings = in.warnings;
     return load;
 }
@@ -80,11 +86,11 @@ TestOptionsLoad loadTestOptions(const QString& programFolder) {
 bool saveTestOptions(const QString& programFolder, const TestOptions& options, QString* problem) {
     const RepeatOptions& repeat = options.repeat;
     const QString text =
-        QStringLiteral("[precision]\non=%1\nlimit=%2\n\n[repeat]\nevery=%3\ncount=%4\n")
-            .arg(options.precision.on ? QStringLiteral("true") : QStringLiteral("false"),
-                 numberText(options.precision.limit),
+        QStringLiteral("[precision]\non=%1\nlimit=%2\n\n[repeat]\nevery=%3\ncount=%4\n\n"
+                       "[record]\nvideo=%5\n")
+            .arg(trueOrFalse(options.precision.on), numberText(options.precision.limit),
                  repeat.everyMinutes ? numberText(*repeat.everyMinutes) : QStringLiteral("once"),
-                 numberText(repeat.count));
+                 numberText(repeat.count), trueOrFalse(options.recordVideo));
     return saveFileSafely(joinPath(programFolder, {TestOptionsFileName}), text.toUtf8(), problem);
 }
 

@@ -26,6 +26,7 @@ inline constexpr double LargestPrecisionLimit = 0.01;
 struct TestOptions {
     PrecisionOptions precision;
     RepeatOptions repeat;
+    bool recordVideo = false; // each test's frames as a video beside its report
 };
 
 struct TestOptionsLoad {

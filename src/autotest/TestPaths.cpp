@@ -19,18 +19,27 @@ QString debugLogPath(const QString& programFolder) {
     return findPathIgnoringCase(joinPath(programFolder, {QStringLiteral("Debug.txt")}));
 }
 
-QString prepareImageFolder(const QString& textpath, const QString& workFile, int workNum) {
+namespace {
+QString prepareFolders(const QString& textpath, const QStringList& names) {
     if (textpath.isEmpty())
         return {};
     QString folder = textpath;
     ensureFolder(folder);
-    const QString names[] = {workFile, QStringLiteral("Images"),
-                             QStringLiteral("Test") + numberText(workNum)};
     for (const QString& name : names) {
         folder = findPathIgnoringCase(joinPath(folder, {name}));
         ensureFolder(folder);
     }
     return folder;
+}
+} // namespace
+
+QString prepareImageFolder(const QString& textpath, const QString& workFile, int workNum) {
+    return prepareFolders(textpath, {workFile, QStringLiteral("Images"),
+                                     QStringLiteral("Test") + numberText(workNum)});
+}
+
+QString prepareReportFolder(const QString& textpath, const QString& workFile) {
+    return prepareFolders(textpath, {workFile, QStringLiteral("TextData")});
 }
 
 } // namespace orvane

@@ -12,5 +12,7 @@ QString debugLogPath(const QString& programFolder);
 // Creates textpath/<mirror>/Images/Test<n>, reusing existing folders of any letter case, and
 // returns it; empty when there is no data folder to put it in.
 QString prepareImageFolder(const QString& textpath, const QString& workFile, int workNum);
+// The same for textpath/<mirror>/TextData, where the test's report goes.
+QString prepareReportFolder(const QString& textpath, const QString& workFile);
 
 } // namespace orvane

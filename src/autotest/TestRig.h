@@ -8,6 +8,7 @@
 #include "core/Settings.h"
 #include "core/SoundPlayer.h"
 
+#include <QImage>
 #include <QString>
 #include <functional>
 
@@ -44,6 +45,8 @@ class TestRig {
     // Picture1 as shown (frame and overlay) and the bare frame, as bitmap files. Failures are
     // not reported: missing pictures never stop a test.
     virtual void savePictures(const QString& overlayPath, const QString& framePath) = 0;
+    // Picture1 as the last measured frame shows it, frame and overlay.
+    virtual QImage shownPicture() = 0;
 };
 
 // Main-window controls the test switches. Unset hooks do nothing.
@@ -83,6 +86,8 @@ struct TestEnvironment {
     QString programFolder;
     // The precision search, read when a test starts; none or off: the usual search.
     const PrecisionOptions* precision = nullptr;
+    // Whether a test starting now is recorded (TestRecording) beside its report; unset: never.
+    std::function<bool()> recordVideo;
 };
 
 } // namespace orvane

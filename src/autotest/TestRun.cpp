@@ -40,6 +40,9 @@ bool TestRun::start() {
     originOffset_ = 0;
     env_.outputs.precision = precisionOn_;
     env_.outputs.readingErrors.clear();
+    recording_.reset();
+    if (env_.recordVideo && env_.recordVideo())
+        recording_.emplace(prepareReportFolder(env_.settings.textpath, env_.mirror.WorkFile));
     env_.rig.writeMotorOutput();
     env_.outputs.debugLog.clear();
     env_.readings.clear();
@@ -106,6 +109,8 @@ void TestRun::searchFrame() {
     frameLog_.append({int(frameLog_.size()) + 1,
                       double(env_.clock.nowNs() - testStartNs_) / NsPerSecond, rig.xpos(),
                       rig.ypos(), zone_, lzv, rzv});
+    if (recording_)
+        recording_->addFrame(rig.shownPicture());
     const bool knifeRight = env_.settings.KnifeRight;
     const AutoTestVariables& vars = env_.settings.autoTest;
     const SearchStep step = precisionOn_ ? precise_.onFrame(lzv, rzv, knifeRight, vars)
@@ -220,6 +225,20 @@ void TestRun::saveFrameLog() {
         qCDebug(lcResults) << "could not save" << path;
 }
 
+// Named as the report it belongs to, which Save Data has just taken a number for; a test not
+// saved leaves the one recording of its kind.
+void TestRun::finishRecording(bool saved) {
+    if (!recording_)
+        return;
+    const QString name = saved ? QStringLiteral("test") + numberText(env_.mirror.WorkNum - 1)
+                               : QStringLiteral("unsaved-test");
+    const QStringList problems = recording_->finish(frameLog_, name);
+    recording_.reset();
+    if (!problems.isEmpty())
+        env_.messages.show(
+            {QStringLiteral("Recording Problem"), problems.join('\n'), MessageIcon::Exclamation});
+}
+
 void TestRun::announceRewind() {
     const int ypos = env_.rig.ypos();
     prependText1(QStringLiteral("Rewinding ") + numberText(ypos) + QStringLiteral(" Steps to ") +
@@ -259,10 +278,12 @@ void TestRun::finishTest() {
     call(env_.hooks.uncheckTrack);
     if (!program.abortRequested())
         env_.sounds.playWait(endSoundPath(env_.programFolder));
+    const int unsavedTest = env_.mirror.WorkNum;
     if (!program.abortRequested() && !program.closing() && program.zonesReady()) {
         reportStatistics();
         call(env_.hooks.saveData);
     }
+    finishRecording(env_.mirror.WorkNum != unsavedTest);
     writeDebugLog();
     env_.rig.restartFrameTiming();
     call(env_.hooks.setSpeedGaugeVisible, true);

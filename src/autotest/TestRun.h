@@ -4,6 +4,7 @@
 #include "autotest/NullSearch.h"
 #include "autotest/PrecisionSearch.h"
 #include "autotest/TestProgress.h"
+#include "autotest/TestRecording.h"
 #include "autotest/TestRig.h"
 
 namespace orvane {
@@ -53,6 +54,7 @@ class TestRun {
     void recordNull();
     void savePictures();
     void saveFrameLog();
+    void finishRecording(bool saved);
     void announceRewind();
     void rewindAndLog();
     void finishTest();
@@ -84,6 +86,7 @@ class TestRun {
     QString previousReadings_;
     bool debugLogFailed_ = false;
     QList<FrameLogRow> frameLog_;
+    std::optional<TestRecording> recording_;
 };
 
 } // namespace orvane

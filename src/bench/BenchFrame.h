@@ -2,10 +2,9 @@
 
 #include "bench/BenchConfig.h"
 #include "bench/BenchNoise.h"
-#include "bench/CrossingTable.h"
+#include "bench/CrossingMap.h"
 
 #include <QImage>
-#include <QPointF>
 
 namespace orvane {
 
@@ -20,7 +19,7 @@ struct KnifeRamp {
 
 // Renders one greyscale frame of the camera's size (RGB32, R = G = B) of the mirror seen past the
 // knife: gain times the uncovered part of each pixel's slit image, plus background and noise.
-void renderBenchFrame(QImage& image, const CrossingTable& crossings, const KnifeRamp& knife,
-                      QPointF center, const BenchConfig::Camera& camera, BenchNoise& noise);
+void renderBenchFrame(QImage& image, const CrossingMap& crossings, const KnifeRamp& knife,
+                      const BenchConfig::Camera& camera, BenchNoise& noise);
 
 } // namespace orvane

@@ -1,24 +1,35 @@
 #pragma once
 
+#include "bench/BenchConfig.h"
+
+#include <QRgb>
 #include <QtGlobal>
-#include <random>
 #include <vector>
 
 namespace orvane {
 
-// Reproducible camera noise, cheap enough for every pixel of every frame: a fixed pool of
-// Gaussian samples drawn once from the seed, read from a different seeded offset each frame.
+// Reproducible camera noise, cheap enough for every pixel of every frame and for a bench made
+// for a single frame: one table of unit Gaussian samples shared by every bench, each row of each
+// frame reading it from an offset the seed's generator picks.
 class BenchNoise {
   public:
-    BenchNoise(quint64 seed, int pixelsPerFrame);
+    // The longest row a frame may ask for.
+    static constexpr int MaxRow = MaxFrameSide;
 
-    // `pixelsPerFrame` unit Gaussian samples for the next frame.
-    const float* nextFrame();
+    // The samples scale by `sigma` around `background` grey levels.
+    BenchNoise(quint64 seed, float background, float sigma);
+
+    struct Row {
+        const float* levels;     // background + sigma * sample, for pixels with light added
+        const QRgb* backgrounds; // the same levels as grey pixels, for pixels without
+    };
+    // MaxRow samples for the next row.
+    Row nextRow();
 
   private:
-    static constexpr int PoolSize = 1 << 18;
-    std::mt19937_64 random_;
-    std::vector<float> pool_; // PoolSize samples, then the first frame's worth again
+    quint64 state_;
+    std::vector<float> levels_;
+    std::vector<QRgb> backgrounds_;
 };
 
 } // namespace orvane

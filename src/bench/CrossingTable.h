@@ -17,6 +17,10 @@ class CrossingTable {
                   double inchesPerPixel);
 
     double plane() const { return plane_; }
+    // The samples, and the sample index per squared pixel of radius, for a vector copy of
+    // crossingPerPixel that must round exactly as it does.
+    const float* samples() const { return values_.data(); }
+    float indexPerSquare() const { return indexPerSquare_; }
     float crossingPerPixel(float radiusSquared) const {
         const float u = radiusSquared * indexPerSquare_;
         const int i = int(u);

@@ -48,10 +48,14 @@ bool SimulatedBench::grab(QImage& frame) {
     const double inchesPerPixel = config_.mirror.diameter / 2 / config_.camera.radius;
     if (!crossings_ || crossings_->plane() != plane)
         crossings_.emplace(optics_, plane, config_.camera.radius, inchesPerPixel);
+    const BenchConfig::Camera& camera = config_.camera;
+    if (!crossingMap_ || !crossingMap_->fits(plane, nextCenter_))
+        crossingMap_.emplace(*crossings_, nextCenter_, camera.radius,
+                             QSize(camera.width, camera.height));
     if (!noise_)
-        noise_.emplace(config_.camera.seed, config_.camera.width * config_.camera.height);
+        noise_.emplace(camera.seed, float(camera.background), float(camera.noise));
     const KnifeRamp knife = KnifeRamp::of(config_.knifeSide, knifeEdge(), config_.source.slitWidth);
-    renderBenchFrame(frame, *crossings_, knife, nextCenter_, config_.camera, *noise_);
+    renderBenchFrame(frame, *crossingMap_, knife, camera, *noise_);
     lastCenter_ = nextCenter_;
     nextCenter_ += QPointF(config_.camera.driftX, config_.camera.driftY);
     return true;

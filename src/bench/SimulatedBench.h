@@ -2,6 +2,7 @@
 
 #include "bench/BenchConfig.h"
 #include "bench/BenchNoise.h"
+#include "bench/CrossingMap.h"
 #include "bench/CrossingTable.h"
 #include "bench/FoucaultOptics.h"
 #include "bench/RigMotor.h"
@@ -65,6 +66,7 @@ class SimulatedBench : public FrameSource, public MotorPort {
     BenchConfig config_;
     FoucaultOptics optics_;
     std::optional<CrossingTable> crossings_;
+    std::optional<CrossingMap> crossingMap_;
     std::optional<BenchNoise> noise_; // drawn at the first frame: a port-only bench needs none
     RigMotor knife_;
     RigMotor platform_;

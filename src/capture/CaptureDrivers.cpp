@@ -49,6 +49,11 @@ bool CaptureDrivers::grab(QImage& frame) {
     return source && source->grab(frame);
 }
 
+void CaptureDrivers::setPaused(bool paused) {
+    if (FrameSource* source = entryOf(connected_).source)
+        source->setPaused(paused);
+}
+
 void CaptureDrivers::disconnectDriver() {
     if (FrameSource* source = entryOf(connected_).source)
         source->disconnectDriver();

@@ -20,6 +20,7 @@ class CaptureDrivers : public FrameSource {
     std::optional<DriverCaps> capabilities() const override;
     bool grab(QImage& frame) override;
     void disconnectDriver() override;
+    void setPaused(bool paused) override;
 
     // Driver 0 is connected: the picture is the simulated bench's.
     bool benchConnected() const { return connected_ == 0; }

@@ -33,6 +33,9 @@ class FrameSource {
     virtual bool grab(QImage& frame) = 0;
     // Lets go of the connected driver (if any); connecting another one does this first.
     virtual void disconnectDriver() {}
+    // Holds the source's own time still while the program pauses, and lets it run on after: a
+    // video file has such a time, a camera or the bench none.
+    virtual void setPaused(bool /*paused*/) {}
 };
 
 } // namespace orvane

@@ -26,13 +26,13 @@ class VideoFileSource : public FrameSource {
     // Loads the file and starts playing it; false (with `error` set) when it cannot be played.
     bool open(const QString& path, QString* error = nullptr);
     QString path() const;
-    void setPaused(bool paused);
 
     std::optional<QString> driverName(int index) const override;
     bool connectDriver(int index) override;
     std::optional<DriverCaps> capabilities() const override;
     bool grab(QImage& frame) override;
     void disconnectDriver() override;
+    void setPaused(bool paused) override;
 
   private:
     struct Player;

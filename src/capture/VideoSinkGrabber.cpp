@@ -1,11 +1,14 @@
 #include "capture/VideoSinkGrabber.h"
 
 #include "capture/EventWait.h"
+#include "capture/FullRangeYuv.h"
 #include "core/LogCategories.h"
 
 namespace orvane {
 
 QImage imageFromVideoFrame(const QVideoFrame& frame) {
+    if (QImage full = imageFromFullRangeYuv(frame); !full.isNull())
+        return full;
     const QImage image = frame.toImage();
     if (image.isNull())
         return {};

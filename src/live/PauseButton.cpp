@@ -17,6 +17,7 @@ void PauseButton::click(PauseControls& controls, EventPump& pump, ProgramState& 
         savedColour_ = controls.buttonColour();
 
     program.pause();
+    controls.setCameraPaused(true);
     controls.setCommand3Enabled(false);
     controls.setChkTrakEnabled(false);
     int rounds = 0;
@@ -29,6 +30,7 @@ void PauseButton::click(PauseControls& controls, EventPump& pump, ProgramState& 
             controls.setButtonColour(green ? colours::Green : colours::Magenta);
         }
     }
+    controls.setCameraPaused(false);
     controls.setButtonColour(*savedColour_);
     controls.setCommand3Enabled(command3Was);
     controls.setChkTrakEnabled(chkTrakWas);

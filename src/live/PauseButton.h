@@ -18,11 +18,14 @@ class PauseControls {
     virtual void setChkTrakEnabled(bool enabled) = 0;
     virtual QColor buttonColour() const = 0;
     virtual void setButtonColour(const QColor& colour) = 0;
+    // The camera's own time, which a video file has.
+    virtual void setCameraPaused(bool paused) = 0;
 };
 
-// The Pause button (cmdpause). The first click pauses the program and holds whatever loop is
-// running by pumping events inside the click, blinking the button green and magenta, until a
-// second click (which arrives through the pump) resumes it or the window closing ends it.
+// The Pause button (cmdpause). The first click pauses the program and the camera (a video stops
+// on its frame) and holds whatever loop is running by pumping events inside the click, blinking the
+// button green and magenta, until a second click (which arrives through the pump) resumes it or the
+// window closing ends it.
 class PauseButton {
   public:
     static constexpr int BlinkRounds = 5000;

@@ -18,22 +18,24 @@ TEST(TestOptions, EachBadValueIsToldAndKeepsItsDefaultAndWhatIsSavedLoadsBack) {
     EXPECT_FALSE(load.options.precision.on);
     EXPECT_FALSE(load.options.repeat.everyMinutes.has_value());
     ASSERT_TRUE(writeTextFile(dir.file(TestOptionsFileName),
-                              "[precision]\non=maybe\nlimit=0.5\n[repeat]\nevery=10\ncount=0\n"));
+                              "[precision]\non=maybe\nlimit=0.5\n[repeat]\nevery=10\ncount=0\n"
+                              "[record]\nvideo=yes\n"));
     load = loadTestOptions(dir.path());
-    EXPECT_EQ(load.warnings.size(), 3);
+    EXPECT_EQ(load.warnings.size(), 4);
     EXPECT_TRUE(load.warnings.value(0).endsWith(
         ": the value \"maybe\" of precision/on is not true or false; precision/on stays as it "
         "was."));
     EXPECT_EQ(load.options.precision.limit, PrecisionOptions{}.limit);
     EXPECT_EQ(load.options.repeat, (RepeatOptions{10, 5}));
 
-    const TestOptions saved{{true, 0.00002}, {std::nullopt, 7}};
+    const TestOptions saved{{true, 0.00002}, {std::nullopt, 7}, true};
     ASSERT_TRUE(saveTestOptions(dir.path(), saved));
     load = loadTestOptions(dir.path());
     EXPECT_TRUE(load.warnings.isEmpty());
     EXPECT_TRUE(load.options.precision.on);
     EXPECT_EQ(load.options.precision.limit, 0.00002);
     EXPECT_EQ(load.options.repeat, saved.repeat);
+    EXPECT_TRUE(load.options.recordVideo);
 }
 
 // Every ten minutes from the first start, at once after a test that ran past its successor's

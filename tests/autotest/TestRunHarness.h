@@ -30,9 +30,9 @@ class TestRunHarness : public TestRig, public SoundPlayer {
             [this] { log << "uncheck track"; }, [this] { log << "close"; },
             // Save Data notes the deviation it is handed.
             [this] { log << "save data " + QString::number(outputs.TestStdDeviation); }};
-        run = std::make_unique<TestRun>(TestEnvironment{*this, hooks, settings, mirror, readings,
-                                                        program, outputs, *this, messages, clock,
-                                                        programFolder.path()});
+        run = std::make_unique<TestRun>(TestEnvironment{
+            *this, hooks, settings, mirror, readings, program, outputs, *this, messages, clock,
+            programFolder.path(), nullptr, [this] { return record; }});
     }
 
     // Every zone nulls on its first frame with balanced light; the counter is placed before
@@ -70,6 +70,11 @@ class TestRunHarness : public TestRig, public SoundPlayer {
             beforeGrab();
         log << "grab";
         clock.spinNs(frameNs);
+    }
+    QImage shownPicture() override {
+        QImage picture(32, 24, QImage::Format_RGB32);
+        picture.fill(Qt::gray);
+        return picture;
     }
     void grabStill() override {
         log << "still";
@@ -113,8 +118,9 @@ class TestRunHarness : public TestRig, public SoundPlayer {
     std::function<void()> beforeGrab;   // e.g. to place the platform
     std::function<void()> afterMeasure; // e.g. to click "Abort Action"
     qint64 frameNs = 40'000'000;
-    int x = 0; // Xpos
-    int y = 0; // Ypos
+    bool record = false; // the test's video and frame log
+    int x = 0;           // Xpos
+    int y = 0;           // Ypos
     VirtualClock clock;
     Settings settings;
     MirrorData mirror;

@@ -183,6 +183,9 @@ TEST(TestRun, AbortOrClosingDuringTheSecondSetEndsAtOnceWithoutSaving) {
         statisticsExample(h);
         h.mirror.NZ = 3;
         h.outputs.TestStdDeviation = 42;
+        h.record = true; // kept all the same; when it cannot be, the test says so
+        if (closing)
+            h.settings.textpath.clear();
         h.afterMeasure = [&h, closing] {
             if (h.run->currentSet() == 1 && h.run->currentZone() == 2) {
                 if (closing)
@@ -205,6 +208,11 @@ TEST(TestRun, AbortOrClosingDuringTheSecondSetEndsAtOnceWithoutSaving) {
         EXPECT_EQ(h.outputs.TestStdDeviation, 42);
         EXPECT_TRUE(h.outputs.readingsTable.startsWith("Elapsed Test Time, "));
         EXPECT_EQ(h.program.mode(), closing ? ProgramMode::Closing : ProgramMode::Live);
+        EXPECT_EQ(h.messages.texts(),
+                  closing ? QStringList{"The test was not recorded: no data folder is set."}
+                          : QStringList{});
+        EXPECT_EQ(QFileInfo::exists(h.dataFolder.file("Mirror/TextData/unsaved-test.avi")),
+                  !closing);
     }
 }
 

@@ -40,6 +40,21 @@ TEST(VideoSinkGrabber, HandsOutTheFirstFrameAfterTheRequestAtItsOwnSize) {
     QTimer::singleShot(0, [&] { impatient.sink()->setVideoFrame(QVideoFrame()); });
     EXPECT_FALSE(impatient.grabNext(picture));
     EXPECT_EQ(picture.pixelColor(10, 10), QColor(Qt::green));
+
+    // A JPEG's levels span 0..255: its red (Y 76, U 85, V 255) and a grey of 8 (the bench's
+    // background) come out as such, not stretched as if black were 16.
+    QVideoFrameFormat full(QSize(4, 2), QVideoFrameFormat::Format_YUV420P);
+    full.setColorRange(QVideoFrameFormat::ColorRange_Full);
+    QVideoFrame yuv(full);
+    ASSERT_TRUE(yuv.map(QVideoFrame::WriteOnly));
+    for (const auto& [plane, values] :
+         {std::pair(0, "\x4c\x4c\x08\x08"), {1, "\x55\x80"}, {2, "\xff\x80"}})
+        for (int row = 0; row < (plane ? 1 : 2); ++row)
+            memcpy(yuv.bits(plane) + row * yuv.bytesPerLine(plane), values, plane ? 2 : 4);
+    yuv.unmap();
+    const QImage converted = imageFromVideoFrame(yuv);
+    EXPECT_EQ(std::pair(converted.pixel(0, 1), converted.pixel(3, 0)),
+              std::pair(qRgb(254, 0, 0), qRgb(8, 8, 8)));
 }
 
 TEST(QtCameraSource, ACameraThatIsNotThereIsRefusedQuietlyAndOffersNothing) {

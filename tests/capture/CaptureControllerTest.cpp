@@ -27,11 +27,13 @@ struct FakeDrivers : FrameSource {
     }
     bool grab(QImage&) override { return connected >= 0; }
     void disconnectDriver() override { connected = -1; }
+    void setPaused(bool held) override { paused = held; }
 
     QStringList names;
     QList<int> refused;
     DriverCaps dialogs; // of every driver
     int connected = -1;
+    bool paused = false;
 };
 
 // The main window's side: the menus the controller last set, and what each dialog and each
@@ -134,7 +136,8 @@ TEST(CaptureDrivers, BenchIsDriverZeroThenTheCamerasInTheirOrder) {
         EXPECT_EQ(std::tuple(withVideo.driverName(at), withVideo.driverName(at + 1)),
                   std::tuple(std::optional<QString>("Video file…"), std::nullopt));
         ASSERT_TRUE(withVideo.connectDriver(at));
-        EXPECT_EQ(std::tuple(video.connected, withVideo.capabilities()->deviceIndex),
-                  std::tuple(0, at));
+        withVideo.setPaused(!video.paused); // the pause reaches the connected driver
+        EXPECT_EQ(std::tuple(video.connected, withVideo.capabilities()->deviceIndex, video.paused),
+                  std::tuple(0, at, names.isEmpty()));
     }
 }

@@ -16,6 +16,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QtEndian>
 #include <cmath>
 #include <gtest/gtest.h>
 #include <numeric>
@@ -38,6 +39,7 @@ TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
     HeadlessOptions options;
     options.sets = 4;
     options.track = true;
+    options.record = true;
     auto run = folder.preparedRun(options);
     ASSERT_TRUE(run->run()) << folder.messages.texts().join('\n').toStdString();
     EXPECT_EQ(run->outputs().MotorStatus, "Test Complete! :)");
@@ -97,6 +99,15 @@ TEST(ExampleMirror, FourTrackedSetsReadThePerfectNumbersRepeatAndAreSaved) {
                               .arg(last.platform)
                               .arg(last.LZV)
                               .arg(last.RZV));
+    // Recorded beside the report: the same log, and a video of as many frames.
+    const QString recorded =
+        joinPath(folder.path(), {"TestResults", "Demo6f4", "TextData", "test1"});
+    EXPECT_EQ(lines(recorded + "-frames.csv"), log);
+    QFile video(recorded + ".avi");
+    ASSERT_TRUE(video.open(QIODevice::ReadOnly));
+    const QByteArray head = video.read(52); // RIFF, hdrl and avih headers, up to the frame count
+    EXPECT_EQ(std::pair(head.mid(8, 4), qFromLittleEndian<quint32>(head.constData() + 48)),
+              std::pair(QByteArray("AVI "), quint32(log.size() - 1)));
 }
 
 TEST(HeadlessOptics, OtherOpticsAndTestersReadTheirOwnNulls) {

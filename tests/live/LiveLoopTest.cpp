@@ -159,12 +159,14 @@ TEST(PauseButton, HoldsTheModeUntilASecondClickOrClosingThenGivesTheControlsBack
     struct Controls : PauseControls {
         bool command3 = true, chkTrak = false;
         QColor colour = Qt::gray;
+        QList<bool> cameraPauses;
         bool command3Enabled() const override { return command3; }
         bool chkTrakEnabled() const override { return chkTrak; }
         void setCommand3Enabled(bool on) override { command3 = on; }
         void setChkTrakEnabled(bool on) override { chkTrak = on; }
         QColor buttonColour() const override { return colour; }
         void setButtonColour(const QColor& c) override { colour = c; }
+        void setCameraPaused(bool paused) override { cameraPauses << paused; }
     } controls;
     for (const bool closing : {false, true}) {
         PauseButton button;
@@ -182,7 +184,8 @@ TEST(PauseButton, HoldsTheModeUntilASecondClickOrClosingThenGivesTheControlsBack
         });
         button.click(controls, pump, program);
         EXPECT_EQ(program.mode(), closing ? ProgramMode::Closing : ProgramMode::Testing);
-        EXPECT_EQ(std::tuple(controls.command3, controls.chkTrak, controls.colour),
-                  std::tuple(true, false, QColor(Qt::gray)));
+        EXPECT_EQ(std::tuple(controls.command3, controls.chkTrak, controls.colour,
+                             std::exchange(controls.cameraPauses, {})),
+                  std::tuple(true, false, QColor(Qt::gray), QList<bool>{true, false}));
     }
 }

@@ -41,10 +41,18 @@ class StoppingFileSystem : public FileSystemCalls {
         return fd;
     }
     ssize_t write(int fd, const char* data, size_t size) override {
+        return pwrite(fd, data, size, -1);
+    }
+    // An offset of -1 writes at the end, as write() does.
+    ssize_t pwrite(int fd, const char* data, size_t size, off_t offset) override {
         const bool fillsNow = !stopped && stop_ == Stop::DiskFull;
+        const auto really = [&](size_t n) {
+            return offset < 0 ? FileSystemCalls::write(fd, data, n)
+                              : FileSystemCalls::pwrite(fd, data, n, offset);
+        };
         if (pass(QStringLiteral("write ") + paths_[fd], true))
-            return FileSystemCalls::write(fd, data, size);
-        return fillsNow && size > 1 ? FileSystemCalls::write(fd, data, size / 2) : -1;
+            return really(size);
+        return fillsNow && size > 1 ? really(size / 2) : -1;
     }
     // Tests need nothing on the disk itself, and real syncs are slow: the sync is only logged.
     int fsync(int fd) override {

@@ -40,8 +40,8 @@ ParsedCommandLine refused(const QString& error) {
 QString headlessUsage() {
     return QStringLiteral(
         "Usage: orvane-cli test --program-folder DIR --mirror NAME [--bench FILE] [--sets N]\n"
-        "                       [--circle X,Y,R] [--track] [--verbose] [--precision]\n"
-        "                       [--repeat COUNT [--every MINUTES]]\n"
+        "                       [--circle X,Y,R] [--track] [--record] [--verbose]\n"
+        "                       [--precision] [--repeat COUNT [--every MINUTES]]\n"
         "       orvane-cli --help\n"
         "Runs the automatic Foucault test of mirror NAME (DIR/mirrors/NAME.ini) on the simulated\n"
         "bench without a window, saves the data and prints the readings.\n"
@@ -52,6 +52,8 @@ QString headlessUsage() {
         "  --circle X,Y,R        mirror circle in picture pixels, lying on the 320 x 240 picture\n"
         "                        with a radius of 20 or more (default: auto centre-size)\n"
         "  --track               follow the mirror's edge during the test\n"
+        "  --record              keep the test's frames as a video beside its report, with\n"
+        "                        the frame log (testN.avi, testN-frames.csv)\n"
         "  --verbose             log the search, the motors, the camera, the files saved and\n"
         "                        the bench on stderr (QT_LOGGING_RULES can narrow it)\n"
         "  --precision           fit each null between half-steps; readings to 0.0001 in\n"
@@ -72,13 +74,14 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
     const QCommandLineOption sets(QStringLiteral("sets"), QString(), QStringLiteral("N"));
     const QCommandLineOption circle(QStringLiteral("circle"), QString(), QStringLiteral("X,Y,R"));
     const QCommandLineOption track(QStringLiteral("track"));
+    const QCommandLineOption record(QStringLiteral("record"));
     const QCommandLineOption verbose(QStringLiteral("verbose"));
     const QCommandLineOption precision(QStringLiteral("precision"));
     const QCommandLineOption repeat(QStringLiteral("repeat"), QString(), QStringLiteral("COUNT"));
     const QCommandLineOption every(QStringLiteral("every"), QString(), QStringLiteral("MINUTES"));
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
-    parser.addOptions(
-        {folder, mirror, bench, sets, circle, track, verbose, precision, repeat, every, help});
+    parser.addOptions({folder, mirror, bench, sets, circle, track, record, verbose, precision,
+                       repeat, every, help});
     parser.addPositionalArgument(TestCommand, QString());
     if (!parser.parse(arguments))
         return refused(parser.errorText());
@@ -138,6 +141,7 @@ ParsedCommandLine parseHeadlessCommandLine(const QStringList& arguments) {
     }
     options.precision = parser.isSet(precision);
     options.track = parser.isSet(track);
+    options.record = parser.isSet(record);
     options.verbose = parser.isSet(verbose);
     return {options, QString()};
 }

@@ -16,6 +16,7 @@ struct HeadlessOptions {
     std::optional<int> sets;            // 1..4; unset: the settings file's repetitions
     std::optional<MirrorCircle> circle; // unset: found by auto centre-size
     bool track = false;                 // Chk_trak during the test
+    bool record = false;                // a video and frame log beside the report
     bool verbose = false;               // every orvane.* debug line on stderr
     bool precision = false;             // the precision search, whatever orvane-test.ini says
     int repeat = 1;                     // tests run one after the other

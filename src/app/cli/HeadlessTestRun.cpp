@@ -156,9 +156,9 @@ void HeadlessTestRun::buildTest() {
     TestHooks hooks;
     hooks.uncheckTrack = [this] { view_.tracking = false; };
     hooks.saveData = [this] { saveResults(); };
-    test_ = std::make_unique<TestRun>(TestEnvironment{*rig_, hooks, settings_, mirror_, readings_,
-                                                      program_, outputs_, sounds_, messages_,
-                                                      clock_, options_.programFolder, &precision_});
+    test_ = std::make_unique<TestRun>(TestEnvironment{
+        *rig_, hooks, settings_, mirror_, readings_, program_, outputs_, sounds_, messages_, clock_,
+        options_.programFolder, &precision_, [this] { return options_.record; }});
 }
 
 void HeadlessTestRun::saveResults() {

@@ -18,6 +18,8 @@
 #include "results/ProgramTitle.h"
 #include "ui_MainWindow.h"
 
+#include <QSignalBlocker>
+
 #include <QPushButton>
 #include <QScreen>
 
@@ -32,7 +34,7 @@ MainController::MainController(ControllerServices services)
             })),
       hardware_(services_.programFolder, settings_, services_.clock,
                 [this](const QString& failure) { motorBoardFailed(failure); }),
-      display_(state_, *window_), pause_(*window_, program_, services_.pump),
+      display_(state_, *window_), pause_(*window_, program_, services_.pump, hardware_.drivers()),
       capture_(hardware_, settings_, program_, services_.pump, *window_),
       setup_({services_.programFolder, settings_, waitForIt_, services_.messages, *window_,
               *binding_, [this] { saveSettings(); }, state_.testOptions}),
@@ -48,6 +50,10 @@ MainController::MainController(ControllerServices services)
              services_.messages, services_.clock}) {
     const TestOptionsLoad testOptions = loadTestOptions(services_.programFolder);
     state_.testOptions = testOptions.options;
+    {
+        const QSignalBlocker asRead(window_->ui().mnuRecordVideo);
+        window_->ui().mnuRecordVideo->setChecked(state_.testOptions.recordVideo);
+    }
     for (const QString& warning : testOptions.warnings)
         services_.messages.show(
             {QStringLiteral("Test Options"), warning, MessageIcon::Exclamation});

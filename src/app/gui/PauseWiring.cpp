@@ -5,8 +5,9 @@
 
 namespace orvane {
 
-PauseWiring::PauseWiring(MainWindow& window, ProgramState& program, EventPump& pump)
-    : window_(window), program_(program), pump_(pump) {
+PauseWiring::PauseWiring(MainWindow& window, ProgramState& program, EventPump& pump,
+                         FrameSource& camera)
+    : window_(window), program_(program), pump_(pump), camera_(camera) {
     connect(window.controls().pauseButton, &QPushButton::clicked, this,
             [this] { button_.click(*this, pump_, program_); });
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "capture/FrameSource.h"
 #include "core/ProgramState.h"
 #include "live/PauseButton.h"
 
@@ -17,7 +18,7 @@ class PauseWiring : public QObject, private PauseControls {
     Q_OBJECT
 
   public:
-    PauseWiring(MainWindow& window, ProgramState& program, EventPump& pump);
+    PauseWiring(MainWindow& window, ProgramState& program, EventPump& pump, FrameSource& camera);
 
     bool held() const { return program_.paused(); }
 
@@ -28,10 +29,12 @@ class PauseWiring : public QObject, private PauseControls {
     void setChkTrakEnabled(bool enabled) override;
     QColor buttonColour() const override;
     void setButtonColour(const QColor& colour) override;
+    void setCameraPaused(bool paused) override { camera_.setPaused(paused); }
 
     MainWindow& window_;
     ProgramState& program_;
     EventPump& pump_;
+    FrameSource& camera_;
     PauseButton button_;
 };
 

@@ -43,6 +43,10 @@ void SetupMenuWiring::connectMenus() {
             [this] { frmOptions(c_.settings, &c_.window).exec(); });
     // "&Set Distance per full step ..." has no action: the step size is set from the setup
     // dialog.
+    connect(ui.mnuRecordVideo, &QAction::toggled, this, [this](bool on) {
+        c_.testOptions.recordVideo = on;
+        saveTestOptions();
+    });
     connect(ui.mnuReps, &QAction::triggered, this, [this] { openRepetitionOptions(&c_.window); });
     connect(ui.mnuSave, &QAction::triggered, this, [this] {
         openSaveOptions(&c_.window);

@@ -46,7 +46,8 @@ TestRunWiring::TestRunWiring(TestRunContext context)
                            .messages = c_.messages,
                            .clock = c_.clock,
                            .programFolder = c_.programFolder,
-                           .precision = &c_.state.testOptions.precision}),
+                           .precision = &c_.state.testOptions.precision,
+                           .recordVideo = [this] { return c_.state.testOptions.recordVideo; }}),
       steps_([this] { return runStep(); }, [this] { return c_.pause.held() || c_.live.busy(); }) {
     connect(c_.window.controls().startTestButton, &QPushButton::clicked, this,
             &TestRunWiring::onCommand3);

@@ -75,4 +75,10 @@ void MeasuringRig::savePictures(const QString& overlayPath, const QString& frame
     savePicture(pictureOf(frame_), framePath);
 }
 
+QImage MeasuringRig::shownPicture() {
+    if (drawing_ == RigDrawing::ForSavedPictures)
+        drawMeasured();
+    return s_.displays.liveView;
+}
+
 } // namespace orvane

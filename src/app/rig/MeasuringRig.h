@@ -54,6 +54,7 @@ class MeasuringRig : public TestRig {
     void zeroPositions() override;
 
     void savePictures(const QString& overlayPath, const QString& framePath) override;
+    QImage shownPicture() override;
 
     // The last grabbed frame, without overlay.
     const QImage& frame() const { return frame_; }
