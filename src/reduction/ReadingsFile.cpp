@@ -112,14 +112,15 @@ ReadingsFileResult readingsFromJson(const QByteArray& json) {
                        ? TesterSource::Moving
                        : TesterSource::Fixed;
     const QJsonObject zones = root.value(QStringLiteral("zones")).toObject();
-    if (!zones.contains(QStringLiteral("edges")) && !zones.contains(QStringLiteral("radii")))
-        read.fail(QStringLiteral("The \"zones\" must give \"edges\" or \"radii\"."));
     if (zones.contains(QStringLiteral("edges")))
         input.edges = read.numbers(zones.value(QStringLiteral("edges")),
                                    QStringLiteral("The zones' \"edges\""));
     if (zones.contains(QStringLiteral("radii")))
         input.radii = read.numbers(zones.value(QStringLiteral("radii")),
                                    QStringLiteral("The zones' \"radii\""));
+    // An empty list gives no zone either, and would not be written back.
+    if (input.edges.empty() && input.radii.empty())
+        read.fail(QStringLiteral("The \"zones\" must give \"edges\" or \"radii\"."));
     const QJsonValue sets = root.value(QStringLiteral("readings"));
     if (!sets.isArray())
         read.fail(QStringLiteral("The \"readings\" must be a list of sets, each a list of "

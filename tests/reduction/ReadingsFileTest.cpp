@@ -29,6 +29,7 @@ TEST(ReadingsFile, JsonThatIsNotTheFormIsRefusedWithWhatIsWrong) {
         {"16", "\"16\"", "The mirror's \"diameter\" must be a number."},
         {"\"fixed\"", "\"still\"", "The \"source\" must be \"fixed\" or \"moving\"."},
         {"\"edges\"", "\"rims\"", "The \"zones\" must give \"edges\" or \"radii\"."},
+        {"[2, 5, 8]", "[]", "The \"zones\" must give \"edges\" or \"radii\"."},
         {"[2, 5, 8]", "[2, \"5\", 8]", "The zones' \"edges\" must be a list of numbers."},
         {"[[0.1, 0.3]]", "[0.1, 0.3]", "Each set of \"readings\""},
         {"\"source\"", "\"test\": {\"number\": 2147483647}, \"source\"",
