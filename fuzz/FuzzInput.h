@@ -29,20 +29,27 @@ inline const QString& scratchFolder() {
     return path;
 }
 
-// Writes the input as `name` in `folder` (made when missing) and returns the file's path. Each
-// input gets a time of its own: the INI reader keeps a file it has read until its size or time
-// changes, and a new name for each input would grow that cache for ever.
+// Gives the open file a modification time no other file of the run had. The INI reader keeps a file
+// it has read until its size or time changes, and thousands of files written in one millisecond
+// would otherwise read as the one before them of the same size.
+inline void giveTimeOfItsOwn(QFile& file) {
+    static qint64 files = 0;
+    if (!file.setFileTime(QDateTime::fromSecsSinceEpoch(++files),
+                          QFileDevice::FileModificationTime))
+        __builtin_trap(); // the scratch folder itself failed: nothing would be tested
+}
+
+// Writes the input as `name` in `folder` (made when missing) and returns the file's path, at a
+// time of its own (a new name for each input would grow the INI reader's cache for ever).
 inline QString writeInput(const QString& folder, const QString& name, const uint8_t* data,
                           size_t size) {
-    static qint64 inputs = 0;
     QDir().mkpath(folder);
     const QString path = QDir(folder).filePath(name);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
-        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size) ||
-        !file.setFileTime(QDateTime::fromSecsSinceEpoch(++inputs),
-                          QFileDevice::FileModificationTime))
+        file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size))
         __builtin_trap(); // the scratch folder itself failed: nothing would be tested
+    giveTimeOfItsOwn(file);
     return path;
 }
 
