@@ -50,16 +50,19 @@ void MeasuringRig::zeroPositions() {
 }
 
 namespace {
+// Saved and recorded pictures are in picture pixels, whatever the screen they were drawn for.
+QImage inPicturePixels(const QImage& picture) {
+    return picture.devicePixelRatio() == 1
+               ? picture
+               : picture.scaled(picture.deviceIndependentSize().toSize(), Qt::IgnoreAspectRatio,
+                                Qt::SmoothTransformation);
+}
+
 void savePicture(const QImage& picture, const QString& path) {
     QByteArray bytes;
     QBuffer buffer(&bytes);
     QString problem;
-    // Saved in picture pixels, whatever the screen it was drawn for.
-    const QImage saved = picture.devicePixelRatio() == 1
-                             ? picture
-                             : picture.scaled(picture.deviceIndependentSize().toSize(),
-                                              Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (!buffer.open(QIODevice::WriteOnly) || !saved.save(&buffer, "BMP"))
+    if (!buffer.open(QIODevice::WriteOnly) || !inPicturePixels(picture).save(&buffer, "BMP"))
         problem = QStringLiteral("%1 was not saved: the picture could not be encoded.").arg(path);
     else if (saveFileSafely(path, bytes, &problem))
         qCDebug(lcResults) << "saved" << path;
@@ -78,7 +81,7 @@ void MeasuringRig::savePictures(const QString& overlayPath, const QString& frame
 QImage MeasuringRig::shownPicture() {
     if (drawing_ == RigDrawing::ForSavedPictures)
         drawMeasured();
-    return s_.displays.liveView;
+    return inPicturePixels(s_.displays.liveView);
 }
 
 } // namespace orvane
