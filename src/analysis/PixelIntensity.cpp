@@ -2,7 +2,7 @@
 
 namespace orvane {
 
-int windowMean(const QImage& picture, const QRect& window) {
+double windowMean(const QImage& picture, const QRect& window) {
     const QRect inside = window & picture.rect();
     long long sum = 0;
     if (picture.format() == QImage::Format_RGB32 || picture.format() == QImage::Format_ARGB32) {
@@ -17,7 +17,7 @@ int windowMean(const QImage& picture, const QRect& window) {
                 sum += pixelIntensity(picture.pixel(x, y));
     }
     const long long count = qMax(1LL, (long long)window.width() * window.height());
-    return int(sum / count);
+    return double(sum) / double(count);
 }
 
 } // namespace orvane

@@ -15,7 +15,7 @@ inline int pixelIntensity(const QImage& picture, int x, int y) {
     return picture.valid(x, y) ? pixelIntensity(picture.pixel(x, y)) : 0;
 }
 
-// The mean intensity over `window` (a whole-number mean); pixels outside the picture count 0.
-int windowMean(const QImage& picture, const QRect& window);
+// The mean intensity over `window`, unrounded; pixels outside the picture count 0.
+double windowMean(const QImage& picture, const QRect& window);
 
 } // namespace orvane

@@ -30,10 +30,12 @@ void ZoneMeasurer::measureZone(const QImage& frame, const MirrorCircle& circle, 
     const WindowColumns columns = zoneWindowColumns(circle, centerFrac);
     const FrameMapping mapping = FrameMapping::of(frame.size());
     const int top = circle.y - WindowRows / 2;
-    const int leftMean =
-        windowMean(frame, mapping.toCamera(QRect(columns.left, top, 1, WindowRows)));
-    const int rightMean =
+    exactLeft_[zone] = windowMean(frame, mapping.toCamera(QRect(columns.left, top, 1, WindowRows)));
+    exactRight_[zone] =
         windowMean(frame, mapping.toCamera(QRect(columns.right, top, 1, WindowRows)));
+    // The zone values are whole grey levels, cut.
+    const int leftMean = int(exactLeft_[zone]);
+    const int rightMean = int(exactRight_[zone]);
     auto& left = leftHistory_[zone];
     auto& right = rightHistory_[zone];
     std::copy_backward(left.begin() + 1, left.end() - 1, left.end());

@@ -58,6 +58,10 @@ class ZoneMeasurer {
 
     int LZV(int zone) const { return lzv_.at(zone); }
     int RZV(int zone) const { return rzv_.at(zone); }
+    // The newest frame's window means before they are cut to whole numbers: whole grey levels
+    // would hide balances finer than a level.
+    double exactLeft(int zone) const { return exactLeft_.at(zone); }
+    double exactRight(int zone) const { return exactRight_.at(zone); }
     // Slot 1 is the newest frame's window average, slot k the one k - 1 frames older.
     int leftHistory(int slot, int zone) const { return leftHistory_.at(zone).at(slot); }
     int rightHistory(int slot, int zone) const { return rightHistory_.at(zone).at(slot); }
@@ -73,6 +77,8 @@ class ZoneMeasurer {
     History rightHistory_{};
     std::array<int, MaxZones + 1> lzv_{};
     std::array<int, MaxZones + 1> rzv_{};
+    std::array<double, MaxZones + 1> exactLeft_{};
+    std::array<double, MaxZones + 1> exactRight_{};
     int framesToAverage_ = 10;
     FrameRateMeter frameRate_;
 };

@@ -18,7 +18,8 @@ void PrecisionSearch::start(const AutoTestVariables& vars, const PrecisionOption
     maxReach_ = std::max(minReach_, 4 * vars.TFFinalMoves);
     reach_ = minReach_;
     longest_ = std::max(maxReach_, 4 * vars.TFOblateMove);
-    takeUp_ = std::max(0, vars.TFFinalMoves);
+    takeUp_ = std::max(vars.TFFinalMoves,
+                       stepSize > 0 ? int(std::ceil(options.takeUp / stepSize - 1e-9)) : 0);
     position_ = 0;
     settle_ = 0;
     pointsTaken_ = 0;
@@ -29,7 +30,7 @@ void PrecisionSearch::start(const AutoTestVariables& vars, const PrecisionOption
     knife_.clear();
 }
 
-SearchStep PrecisionSearch::onFrame(int lzv, int rzv, bool knifeRight,
+SearchStep PrecisionSearch::onFrame(double lzv, double rzv, bool knifeRight,
                                     const AutoTestVariables& vars) {
     SearchStep step;
     // A knife that never settles (moves too small to bring the zone into its band) takes
@@ -43,12 +44,12 @@ SearchStep PrecisionSearch::onFrame(int lzv, int rzv, bool knifeRight,
         step.why << QStringLiteral("settling after a move");
         return step;
     }
-    const int k = knifeRight ? lzv : rzv;
-    const int o = knifeRight ? rzv : lzv;
+    const double k = knifeRight ? lzv : rzv;
+    const double o = knifeRight ? rzv : lzv;
     current_.add(k - o);
     knifeSum_ += k;
     if (current_.frames > vars.LRMinFrames &&
-        knife_.adjust(knifeSum_ / current_.frames, knifeRight, vars, step)) {
+        knife_.adjust(int(knifeSum_ / current_.frames), knifeRight, vars, step)) {
         // While both windows are on the knife's ramp the balance does not depend on where the
         // knife stands, so only the frames at this position are dropped.
         current_ = {};

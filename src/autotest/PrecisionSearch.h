@@ -11,6 +11,10 @@ namespace orvane {
 struct PrecisionOptions {
     bool on = false;
     double limit = 0.00004; // inches: the fitted null's standard error that ends a zone
+    // Inches: a position on the mirror's side of the last is reached by going past it and
+    // coming back this far, more than the platform's backlash, so that every position is
+    // reached with the screw's play taken up the same way.
+    double takeUp = 0.005;
 };
 
 // The precision null search, one call per measured frame: the balance (knife side less the
@@ -32,7 +36,8 @@ class PrecisionSearch {
     static constexpr double FitReaches = 2.5; // the line is fitted this many reaches each way
 
     void start(const AutoTestVariables& vars, const PrecisionOptions& options, double stepSize);
-    SearchStep onFrame(int lzv, int rzv, bool knifeRight, const AutoTestVariables& vars);
+    // The zone's window means on one frame, unrounded.
+    SearchStep onFrame(double lzv, double rzv, bool knifeRight, const AutoTestVariables& vars);
 
     // One frame a measurement: the search averages them itself.
     static constexpr int framesToAverage() { return 1; }
@@ -60,7 +65,7 @@ class PrecisionSearch {
     int pointsTaken_ = 0;
     int frames_ = 0;
     BalancePoint current_;
-    int knifeSum_ = 0;
+    double knifeSum_ = 0;
     QList<BalancePoint> points_;
     KnifeTrim knife_;
 };

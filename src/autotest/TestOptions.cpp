@@ -67,6 +67,11 @@ TestOptionsLoad loadTestOptions(const QString& programFolder) {
                            ? value
                            : std::nullopt;
             });
+    in.read("precision/takeup", o.precision.takeUp, "a number of inches from 0 to 0.1",
+            [](const QString& text) {
+                const auto value = parseNumber(text);
+                return value && *value >= 0 && *value <= LargestTakeUp ? value : std::nullopt;
+            });
     in.read("repeat/every", o.repeat.everyMinutes, "once or minutes from 0 to 1440",
             [](const QString& text) -> std::optional<std::optional<int>> {
                 if (text.compare(QLatin1String("once"), Qt::CaseInsensitive) == 0)
@@ -86,9 +91,10 @@ TestOptionsLoad loadTestOptions(const QString& programFolder) {
 bool saveTestOptions(const QString& programFolder, const TestOptions& options, QString* problem) {
     const RepeatOptions& repeat = options.repeat;
     const QString text =
-        QStringLiteral("[precision]\non=%1\nlimit=%2\n\n[repeat]\nevery=%3\ncount=%4\n\n"
-                       "[record]\nvideo=%5\n")
+        QStringLiteral("[precision]\non=%1\nlimit=%2\ntakeup=%3\n\n[repeat]\nevery=%4\n"
+                       "count=%5\n\n[record]\nvideo=%6\n")
             .arg(trueOrFalse(options.precision.on), numberText(options.precision.limit),
+                 numberText(options.precision.takeUp),
                  repeat.everyMinutes ? numberText(*repeat.everyMinutes) : QStringLiteral("once"),
                  numberText(repeat.count), trueOrFalse(options.recordVideo));
     return saveFileSafely(joinPath(programFolder, {TestOptionsFileName}), text.toUtf8(), problem);

@@ -21,6 +21,7 @@ inline constexpr int MaxRepeatMinutes = 24 * 60;
 inline constexpr int MaxRepeatCount = 1000;
 inline constexpr double SmallestPrecisionLimit = 1e-6; // inches
 inline constexpr double LargestPrecisionLimit = 0.01;
+inline constexpr double LargestTakeUp = 0.1; // inches
 
 // The test's options beyond the settings file, kept in orvane-test.ini beside it.
 struct TestOptions {

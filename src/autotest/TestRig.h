@@ -28,6 +28,9 @@ class TestRig {
     virtual void measureZones() = 0;
     virtual int lzv(int zone) const = 0;
     virtual int rzv(int zone) const = 0;
+    // The last frame's window means, not cut to whole grey levels, for the precision search.
+    virtual double exactLzv(int zone) const = 0;
+    virtual double exactRzv(int zone) const = 0;
     // Starts the frame-rate timing afresh from the performance counter.
     virtual void restartFrameTiming() = 0;
 

@@ -113,8 +113,9 @@ void TestRun::searchFrame() {
         recording_->addFrame(rig.shownPicture());
     const bool knifeRight = env_.settings.KnifeRight;
     const AutoTestVariables& vars = env_.settings.autoTest;
-    const SearchStep step = precisionOn_ ? precise_.onFrame(lzv, rzv, knifeRight, vars)
-                                         : search_.onFrame(lzv, rzv, knifeRight, vars);
+    const SearchStep step =
+        precisionOn_ ? precise_.onFrame(rig.exactLzv(zone_), rig.exactRzv(zone_), knifeRight, vars)
+                     : search_.onFrame(lzv, rzv, knifeRight, vars);
     qCDebug(lcSearch).nospace() << "zone " << zone_ << " frame " << frame << " at X " << rig.xpos()
                                 << " Y " << rig.ypos() << ", LZV " << lzv << " RZV " << rzv << ": "
                                 << step;

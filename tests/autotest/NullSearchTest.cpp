@@ -131,7 +131,7 @@ TEST(PrecisionSearch, FitsTheNullBetweenHalfStepsFromBothSides) {
     const AutoTestVariables v = searchVariables();
     const double null = 37.3, slope = -0.5;
     PrecisionSearch search;
-    search.start(v, {true, 0.00004}, 0.000125);
+    search.start(v, {true, 0.00004, 0.002}, 0.000125);
     int position = 0, frames = 0, reversals = 0;
     SearchStep step;
     while (!step.zoneEnded && ++frames < 1000) {
@@ -142,11 +142,11 @@ TEST(PrecisionSearch, FitsTheNullBetweenHalfStepsFromBothSides) {
             EXPECT_EQ(move.axis, Axis::Platform); // the knife stays put
             position -= move.phase * move.count;
         }
-        // A move towards the mirror overshoots and comes back, so every position is reached
-        // moving away from it and backlash is taken up the same way each time.
+        // A move towards the mirror overshoots and comes back the take-up's 16 half-steps, so
+        // every position is reached moving away from it and backlash is taken up the same way.
         if (!step.moves.isEmpty() && step.moves.first().phase == NullSearch::TowardsMirror) {
             ++reversals;
-            EXPECT_EQ(step.moves.value(1), platform(NullSearch::AwayFromMirror, v.TFFinalMoves));
+            EXPECT_EQ(step.moves.value(1), platform(NullSearch::AwayFromMirror, 16));
         }
     }
     // The first look is at the start; the walk straddles the null, then points on both sides

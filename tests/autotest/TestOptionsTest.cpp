@@ -17,23 +17,26 @@ TEST(TestOptions, EachBadValueIsToldAndKeepsItsDefaultAndWhatIsSavedLoadsBack) {
     EXPECT_TRUE(load.warnings.isEmpty()); // no file: the defaults
     EXPECT_FALSE(load.options.precision.on);
     EXPECT_FALSE(load.options.repeat.everyMinutes.has_value());
-    ASSERT_TRUE(writeTextFile(dir.file(TestOptionsFileName),
-                              "[precision]\non=maybe\nlimit=0.5\n[repeat]\nevery=10\ncount=0\n"
-                              "[record]\nvideo=yes\n"));
+    ASSERT_TRUE(
+        writeTextFile(dir.file(TestOptionsFileName),
+                      "[precision]\non=maybe\nlimit=0.5\ntakeup=-1\n[repeat]\nevery=10\ncount=0\n"
+                      "[record]\nvideo=yes\n"));
     load = loadTestOptions(dir.path());
-    EXPECT_EQ(load.warnings.size(), 4);
+    EXPECT_EQ(load.warnings.size(), 5);
     EXPECT_TRUE(load.warnings.value(0).endsWith(
         ": the value \"maybe\" of precision/on is not true or false; precision/on stays as it "
         "was."));
     EXPECT_EQ(load.options.precision.limit, PrecisionOptions{}.limit);
+    EXPECT_EQ(load.options.precision.takeUp, PrecisionOptions{}.takeUp);
     EXPECT_EQ(load.options.repeat, (RepeatOptions{10, 5}));
 
-    const TestOptions saved{{true, 0.00002}, {std::nullopt, 7}, true};
+    const TestOptions saved{{true, 0.00002, 0.0125}, {std::nullopt, 7}, true};
     ASSERT_TRUE(saveTestOptions(dir.path(), saved));
     load = loadTestOptions(dir.path());
     EXPECT_TRUE(load.warnings.isEmpty());
     EXPECT_TRUE(load.options.precision.on);
     EXPECT_EQ(load.options.precision.limit, 0.00002);
+    EXPECT_EQ(load.options.precision.takeUp, 0.0125);
     EXPECT_EQ(load.options.repeat, saved.repeat);
     EXPECT_TRUE(load.options.recordVideo);
 }

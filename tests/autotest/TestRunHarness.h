@@ -88,6 +88,8 @@ class TestRunHarness : public TestRig, public SoundPlayer {
     }
     int lzv(int) const override { return light.first; }
     int rzv(int) const override { return light.second; }
+    double exactLzv(int) const override { return light.first; }
+    double exactRzv(int) const override { return light.second; }
     void restartFrameTiming() override { log << "timing"; }
     void writeMotorOutput() override { log << "energise"; }
     void stepKnife(int phase) override {

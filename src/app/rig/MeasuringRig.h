@@ -36,6 +36,8 @@ class MeasuringRig : public TestRig {
     void measureZones() override;
     int lzv(int zone) const override { return measurer_.LZV(zone); }
     int rzv(int zone) const override { return measurer_.RZV(zone); }
+    double exactLzv(int zone) const override { return measurer_.exactLeft(zone); }
+    double exactRzv(int zone) const override { return measurer_.exactRight(zone); }
     void restartFrameTiming() override;
 
     void writeMotorOutput() override { driver_.writeMotorOutput(); }

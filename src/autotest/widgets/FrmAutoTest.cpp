@@ -49,6 +49,7 @@ void FrmAutoTest::loadPrecision() {
         return;
     ui_->chkPrecision->setChecked(precision_->on);
     ui_->spnPrecisionLimit->setValue(precision_->limit);
+    ui_->spnPrecisionTakeUp->setValue(precision_->takeUp);
 }
 
 void FrmAutoTest::connectControls() {
@@ -137,6 +138,7 @@ void FrmAutoTest::store() {
     if (precision_) {
         precision_->on = ui_->chkPrecision->isChecked();
         precision_->limit = ui_->spnPrecisionLimit->value();
+        precision_->takeUp = ui_->spnPrecisionTakeUp->value();
         emit precisionStored();
     }
 }
