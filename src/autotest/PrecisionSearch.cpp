@@ -56,8 +56,7 @@ SearchStep PrecisionSearch::onFrame(double lzv, double rzv, bool knifeRight,
         knifeSum_ = 0;
         return step;
     }
-    const int frames = std::max(PointFrames, vars.LRMinFrames + 1);
-    if (current_.frames < frames)
+    if (current_.frames < framesPerPoint(vars))
         return step;
     current_.position = position_;
     points_.append(current_);

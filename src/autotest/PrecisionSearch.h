@@ -5,6 +5,8 @@
 #include "autotest/SearchStep.h"
 #include "core/Settings.h"
 
+#include <algorithm>
+
 namespace orvane {
 
 // What steers the precision search besides the auto-test variables.
@@ -39,8 +41,11 @@ class PrecisionSearch {
     // The zone's window means on one frame, unrounded.
     SearchStep onFrame(double lzv, double rzv, bool knifeRight, const AutoTestVariables& vars);
 
-    // One frame a measurement: the search averages them itself.
-    static constexpr int framesToAverage() { return 1; }
+    // Frames averaged at each position. The search reads each frame's own means; the zone
+    // values shown meanwhile average this many, so the caption tells what a point weighs.
+    static int framesPerPoint(const AutoTestVariables& vars) {
+        return std::max(PointFrames, vars.LRMinFrames + 1);
+    }
 
   private:
     void decide(SearchStep& step);

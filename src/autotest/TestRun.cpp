@@ -100,7 +100,7 @@ void TestRun::searchFrame() {
     }
     TestRig& rig = env_.rig;
     rig.grabFrame();
-    rig.setFramesToAverage(precisionOn_ ? PrecisionSearch::framesToAverage()
+    rig.setFramesToAverage(precisionOn_ ? PrecisionSearch::framesPerPoint(env_.settings.autoTest)
                                         : search_.framesToAverage());
     rig.measureZones();
     const int frame = precisionOn_ ? int(frameLog_.size()) + 1 : search_.frame();
