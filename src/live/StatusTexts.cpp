@@ -63,8 +63,13 @@ void drawSimulatedBench(QPainter& painter, const SimulatedBenchUse& use) {
     // long file name is shortened rather than run off the picture.
     const QString text = painter.fontMetrics().elidedText(simulatedBenchText(use), Qt::ElideMiddle,
                                                           PictureWidth - 2);
+    const QPointF topLeft(1, StatusLineTop - printLineHeight(painter));
+    // A dark band under it: the line crosses the lit mirror, where yellow alone is hard to read.
+    painter.fillRect(QRectF(topLeft, QSizeF(painter.fontMetrics().horizontalAdvance(text),
+                                            printLineHeight(painter))),
+                     QColor(0, 0, 0, 160));
     painter.setPen(colours::VideoText);
-    printAt(painter, QPointF(1, StatusLineTop - printLineHeight(painter)), text);
+    printAt(painter, topLeft, text);
 }
 
 } // namespace orvane
