@@ -27,6 +27,10 @@ FloatingTextWindow::FloatingTextWindow(const QPlainTextEdit* debugText,
                                        const QPlainTextEdit* testData, QWidget* owner)
     : QWidget(owner, Qt::Tool), ui_(new Ui::frmText), debugText_(debugText), testData_(testData) {
     ui_->setupUi(this);
+    controls_ = {.debugFrame = ui_->Frame1,
+                 .debugText = ui_->Text1,
+                 .testDataFrame = ui_->Frame2,
+                 .testDataText = ui_->Text2};
     setAttribute(Qt::WA_QuitOnClose, false);
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(RefreshMs);
@@ -37,8 +41,8 @@ FloatingTextWindow::FloatingTextWindow(const QPlainTextEdit* debugText,
 FloatingTextWindow::~FloatingTextWindow() = default;
 
 void FloatingTextWindow::copyTexts() {
-    copyText(debugText_, ui_->Text1);
-    copyText(testData_, ui_->Text2);
+    copyText(debugText_, controls_.debugText);
+    copyText(testData_, controls_.testDataText);
 }
 
 void FloatingTextWindow::showEvent(QShowEvent* event) {
@@ -55,7 +59,7 @@ void FloatingTextWindow::showEvent(QShowEvent* event) {
 
 void FloatingTextWindow::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    const FloatingTextSizes sizes = floatingTextLayout(size(), ui_->Frame2->y());
+    const FloatingTextSizes sizes = floatingTextLayout(size(), controls_.testDataFrame->y());
     auto setWidth = [](QWidget* w, const std::optional<int>& v) {
         if (v)
             w->resize(*v, w->height());
@@ -64,12 +68,12 @@ void FloatingTextWindow::resizeEvent(QResizeEvent* event) {
         if (v)
             w->resize(w->width(), *v);
     };
-    setWidth(ui_->Frame1, sizes.frame1Width);
-    setWidth(ui_->Text1, sizes.text1Width);
-    setWidth(ui_->Frame2, sizes.frame2Width);
-    setHeight(ui_->Frame2, sizes.frame2Height);
-    setWidth(ui_->Text2, sizes.text2Width);
-    setHeight(ui_->Text2, sizes.text2Height);
+    setWidth(controls_.debugFrame, sizes.frame1Width);
+    setWidth(controls_.debugText, sizes.text1Width);
+    setWidth(controls_.testDataFrame, sizes.frame2Width);
+    setHeight(controls_.testDataFrame, sizes.frame2Height);
+    setWidth(controls_.testDataText, sizes.text2Width);
+    setHeight(controls_.testDataText, sizes.text2Height);
 }
 
 } // namespace orvane

@@ -5,6 +5,7 @@
 #include <QWidget>
 #include <memory>
 
+class QGroupBox;
 class QPlainTextEdit;
 
 namespace Ui {
@@ -33,7 +34,17 @@ class FloatingTextWindow : public QWidget {
     void resizeEvent(QResizeEvent* event) override;
 
   private:
+    // The controls under the names the code uses; the form keeps the documented names (in the
+    // comments), listed in docs/NAMES.md.
+    struct Controls {
+        QGroupBox* debugFrame = nullptr;        // Frame1
+        QPlainTextEdit* debugText = nullptr;    // Text1
+        QGroupBox* testDataFrame = nullptr;     // Frame2
+        QPlainTextEdit* testDataText = nullptr; // Text2
+    };
+
     std::unique_ptr<Ui::frmText> ui_;
+    Controls controls_;
     QPointer<const QPlainTextEdit> debugText_;
     QPointer<const QPlainTextEdit> testData_;
     QTimer timer_;

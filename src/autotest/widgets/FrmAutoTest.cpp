@@ -26,9 +26,30 @@ QString forDisplay(QString code) {
 FrmAutoTest::FrmAutoTest(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), ui_(std::make_unique<Ui::FrmAutoTest>()) {
     ui_->setupUi(this);
+    controls_ = {.maxIntensityFrame = ui_->fraMax,
+                 .maxIntensitySlider = ui_->sldMax,
+                 .minIntensityFrame = ui_->fraMin,
+                 .minIntensitySlider = ui_->sldmin,
+                 .knifeFramesFrame = ui_->fraLrMinFrames,
+                 .knifeFramesSlider = ui_->SldLRminFrames,
+                 .knifeDeltaList = ui_->cmbLrDelta,
+                 .knifeSmallMoveList = ui_->cmbLrSmMove,
+                 .knifeLargeMoveList = ui_->cmbLrLgMove,
+                 .knifeCodeText = ui_->TxtLrData,
+                 .roughFramesFrame = ui_->fraTfRoughFrames,
+                 .roughFramesSlider = ui_->SldTFRoughFrames,
+                 .forwardDeltaList = ui_->cmbTfOblateDelta,
+                 .forwardMoveList = ui_->cmbTfOblateMove,
+                 .awayDeltaList = ui_->CmbTfRoughDelta,
+                 .awayMoveList = ui_->CmbTfRoughMove,
+                 .roughCodeText = ui_->TxtRough,
+                 .finalFramesFrame = ui_->fraTfFinalFrames,
+                 .finalFramesSlider = ui_->sldTfFinalFrames,
+                 .finalMoveList = ui_->cmbTfFinalMove,
+                 .resetDefaultsButton = ui_->Command1};
     const QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-    ui_->TxtLrData->setFont(fixed);
-    ui_->TxtRough->setFont(fixed);
+    controls_.knifeCodeText->setFont(fixed);
+    controls_.roughCodeText->setFont(fixed);
     selectNextTabOnCtrlTab(*ui_->tbsOptions);
     ui_->fraPrecision->hide();
     connectControls();
@@ -53,17 +74,19 @@ void FrmAutoTest::loadPrecision() {
 }
 
 void FrmAutoTest::connectControls() {
-    connect(ui_->sldMax, &QSlider::valueChanged, this, &FrmAutoTest::maxChanged);
-    connect(ui_->sldmin, &QSlider::valueChanged, this, &FrmAutoTest::minChanged);
-    connect(ui_->SldLRminFrames, &QSlider::valueChanged, this, &FrmAutoTest::lrMinFramesChanged);
-    connect(ui_->SldTFRoughFrames, &QSlider::valueChanged, this,
-            &FrmAutoTest::tfRoughFramesChanged);
-    connect(ui_->sldTfFinalFrames, &QSlider::valueChanged, this,
-            &FrmAutoTest::tfFinalFramesChanged);
-    for (QComboBox* list : {ui_->cmbLrDelta, ui_->cmbLrSmMove, ui_->cmbLrLgMove})
-        connect(list, &QComboBox::currentIndexChanged, this, &FrmAutoTest::regenerateKnifeCode);
+    connect(controls_.maxIntensitySlider, &QSlider::valueChanged, this, &FrmAutoTest::maxChanged);
+    connect(controls_.minIntensitySlider, &QSlider::valueChanged, this, &FrmAutoTest::minChanged);
+    connect(controls_.knifeFramesSlider, &QSlider::valueChanged, this,
+            &FrmAutoTest::knifeFramesChanged);
+    connect(controls_.roughFramesSlider, &QSlider::valueChanged, this,
+            &FrmAutoTest::roughFramesChanged);
+    connect(controls_.finalFramesSlider, &QSlider::valueChanged, this,
+            &FrmAutoTest::finalFramesChanged);
     for (QComboBox* list :
-         {ui_->cmbTfOblateDelta, ui_->cmbTfOblateMove, ui_->CmbTfRoughDelta, ui_->CmbTfRoughMove})
+         {controls_.knifeDeltaList, controls_.knifeSmallMoveList, controls_.knifeLargeMoveList})
+        connect(list, &QComboBox::currentIndexChanged, this, &FrmAutoTest::regenerateKnifeCode);
+    for (QComboBox* list : {controls_.forwardDeltaList, controls_.forwardMoveList,
+                            controls_.awayDeltaList, controls_.awayMoveList})
         connect(list, &QComboBox::currentIndexChanged, this, &FrmAutoTest::regeneratePlatformCode);
     connect(ui_->cmdOK, &QPushButton::clicked, this, [this] {
         store();
@@ -71,41 +94,42 @@ void FrmAutoTest::connectControls() {
     });
     connect(ui_->cmdApply, &QPushButton::clicked, this, &FrmAutoTest::store);
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &FrmAutoTest::reject);
-    connect(ui_->Command1, &QPushButton::clicked, this, &FrmAutoTest::resetToDefaults);
+    connect(controls_.resetDefaultsButton, &QPushButton::clicked, this,
+            &FrmAutoTest::resetToDefaults);
 }
 
 void FrmAutoTest::load() {
     AutoTestVariables& vars = settings_.autoTest;
     loading_ = true;
-    ui_->sldMax->setValue(vars.Max);
-    ui_->sldmin->setValue(vars.Min);
+    controls_.maxIntensitySlider->setValue(vars.Max);
+    controls_.minIntensitySlider->setValue(vars.Min);
     // Each frame slider raises the next one's minimum, so they are set in this order.
-    ui_->SldLRminFrames->setValue(vars.LRMinFrames);
-    ui_->SldTFRoughFrames->setValue(vars.TFRoughFrames);
-    ui_->sldTfFinalFrames->setValue(vars.TFFinalFrames);
-    maxChanged(ui_->sldMax->value());
-    minChanged(ui_->sldmin->value());
-    lrMinFramesChanged(ui_->SldLRminFrames->value());
-    tfRoughFramesChanged(ui_->SldTFRoughFrames->value());
-    tfFinalFramesChanged(ui_->sldTfFinalFrames->value());
+    controls_.knifeFramesSlider->setValue(vars.LRMinFrames);
+    controls_.roughFramesSlider->setValue(vars.TFRoughFrames);
+    controls_.finalFramesSlider->setValue(vars.TFFinalFrames);
+    maxChanged(controls_.maxIntensitySlider->value());
+    minChanged(controls_.minIntensitySlider->value());
+    knifeFramesChanged(controls_.knifeFramesSlider->value());
+    roughFramesChanged(controls_.roughFramesSlider->value());
+    finalFramesChanged(controls_.finalFramesSlider->value());
 
     deriveMovesIfUnset(vars, settings_.LRStepSize, settings_.StepSize);
     const MoveListUnits units = moveListUnits(settings_);
     const QList<ListEntry> deltas = deltaEntries();
-    showList(*ui_->cmbLrDelta, deltas, deltaIndex(vars.LRDelta));
-    showList(*ui_->cmbTfOblateDelta, deltas, deltaIndex(vars.TFOblatedelta));
-    showList(*ui_->CmbTfRoughDelta, deltas, deltaIndex(vars.TFRoughDelta));
+    showList(*controls_.knifeDeltaList, deltas, deltaIndex(vars.LRDelta));
+    showList(*controls_.forwardDeltaList, deltas, deltaIndex(vars.TFOblatedelta));
+    showList(*controls_.awayDeltaList, deltas, deltaIndex(vars.TFRoughDelta));
 
     const QList<ListEntry> knifeMoves = knifeMoveEntries(settings_, units.knife);
-    showList(*ui_->cmbLrLgMove, knifeMoves, knifeMoveIndex(vars.LRLgMove, units.knife));
-    showList(*ui_->cmbLrSmMove, knifeMoves, knifeMoveIndex(vars.LRSmMove, units.knife));
+    showList(*controls_.knifeLargeMoveList, knifeMoves, knifeMoveIndex(vars.LRLgMove, units.knife));
+    showList(*controls_.knifeSmallMoveList, knifeMoves, knifeMoveIndex(vars.LRSmMove, units.knife));
 
     const QList<ListEntry> platformMoves = platformMoveEntries(settings_, units.platform);
-    showList(*ui_->cmbTfOblateMove, platformMoves,
+    showList(*controls_.forwardMoveList, platformMoves,
              platformMoveIndex(vars.TFOblateMove, units.platform));
-    showList(*ui_->CmbTfRoughMove, platformMoves,
+    showList(*controls_.awayMoveList, platformMoves,
              platformMoveIndex(vars.TFRoughMove, units.platform));
-    showList(*ui_->cmbTfFinalMove, platformMoves,
+    showList(*controls_.finalMoveList, platformMoves,
              platformMoveIndex(vars.TFFinalMoves, units.platform));
     loadPrecision();
     loading_ = false;
@@ -122,19 +146,19 @@ void FrmAutoTest::showList(QComboBox& list, const QList<ListEntry>& entries, int
 
 void FrmAutoTest::store() {
     AutoTestVariables& vars = settings_.autoTest;
-    vars.Max = ui_->sldMax->value();
-    vars.Min = ui_->sldmin->value();
-    vars.LRMinFrames = ui_->SldLRminFrames->value();
-    vars.LRDelta = selectedData(*ui_->cmbLrDelta);
-    vars.LRSmMove = selectedData(*ui_->cmbLrSmMove);
-    vars.LRLgMove = selectedData(*ui_->cmbLrLgMove);
-    vars.TFRoughFrames = ui_->SldTFRoughFrames->value();
-    vars.TFOblatedelta = selectedData(*ui_->cmbTfOblateDelta);
-    vars.TFOblateMove = selectedData(*ui_->cmbTfOblateMove);
-    vars.TFRoughDelta = selectedData(*ui_->CmbTfRoughDelta);
-    vars.TFRoughMove = selectedData(*ui_->CmbTfRoughMove);
-    vars.TFFinalFrames = ui_->sldTfFinalFrames->value();
-    vars.TFFinalMoves = selectedData(*ui_->cmbTfFinalMove);
+    vars.Max = controls_.maxIntensitySlider->value();
+    vars.Min = controls_.minIntensitySlider->value();
+    vars.LRMinFrames = controls_.knifeFramesSlider->value();
+    vars.LRDelta = selectedData(*controls_.knifeDeltaList);
+    vars.LRSmMove = selectedData(*controls_.knifeSmallMoveList);
+    vars.LRLgMove = selectedData(*controls_.knifeLargeMoveList);
+    vars.TFRoughFrames = controls_.roughFramesSlider->value();
+    vars.TFOblatedelta = selectedData(*controls_.forwardDeltaList);
+    vars.TFOblateMove = selectedData(*controls_.forwardMoveList);
+    vars.TFRoughDelta = selectedData(*controls_.awayDeltaList);
+    vars.TFRoughMove = selectedData(*controls_.awayMoveList);
+    vars.TFFinalFrames = controls_.finalFramesSlider->value();
+    vars.TFFinalMoves = selectedData(*controls_.finalMoveList);
     if (precision_) {
         precision_->on = ui_->chkPrecision->isChecked();
         precision_->limit = ui_->spnPrecisionLimit->value();
@@ -149,63 +173,65 @@ void FrmAutoTest::resetToDefaults() {
 }
 
 void FrmAutoTest::maxChanged(int value) {
-    ui_->fraMax->setTitle(QStringLiteral("Zone Maximum Intensity (Brightnes) = ") +
-                          numberText(value));
+    controls_.maxIntensityFrame->setTitle(QStringLiteral("Zone Maximum Intensity (Brightnes) = ") +
+                                          numberText(value));
     if (!loading_)
-        ui_->sldmin->setValue(keepIntensityGap({value, ui_->sldmin->value()}, true).min);
+        controls_.minIntensitySlider->setValue(
+            keepIntensityGap({value, controls_.minIntensitySlider->value()}, true).min);
     regenerateKnifeCode();
 }
 
 void FrmAutoTest::minChanged(int value) {
-    ui_->fraMin->setTitle(QStringLiteral("Zone Minimum Intensity (Brightness) = ") +
-                          numberText(value));
+    controls_.minIntensityFrame->setTitle(QStringLiteral("Zone Minimum Intensity (Brightness) = ") +
+                                          numberText(value));
     if (!loading_)
-        ui_->sldMax->setValue(keepIntensityGap({ui_->sldMax->value(), value}, false).max);
+        controls_.maxIntensitySlider->setValue(
+            keepIntensityGap({controls_.maxIntensitySlider->value(), value}, false).max);
     regenerateKnifeCode();
 }
 
-void FrmAutoTest::lrMinFramesChanged(int value) {
-    ui_->fraLrMinFrames->setTitle(
+void FrmAutoTest::knifeFramesChanged(int value) {
+    controls_.knifeFramesFrame->setTitle(
         QStringLiteral("Min # frames before adjusting knife In/Out (Left/Right) = ") +
         numberText(value));
-    ui_->SldTFRoughFrames->setMinimum(value + 1);
+    controls_.roughFramesSlider->setMinimum(value + 1);
     regenerateKnifeCode();
 }
 
-void FrmAutoTest::tfRoughFramesChanged(int value) {
-    ui_->fraTfRoughFrames->setTitle(
+void FrmAutoTest::roughFramesChanged(int value) {
+    controls_.roughFramesFrame->setTitle(
         QStringLiteral("# of frames prior to rough adjust To/From distance = ") +
         numberText(value));
-    ui_->sldTfFinalFrames->setMinimum(value + 1);
+    controls_.finalFramesSlider->setMinimum(value + 1);
     regeneratePlatformCode();
 }
 
-void FrmAutoTest::tfFinalFramesChanged(int value) {
-    ui_->fraTfFinalFrames->setTitle(
+void FrmAutoTest::finalFramesChanged(int value) {
+    controls_.finalFramesFrame->setTitle(
         QStringLiteral("Number of frames for final zone null evaluation = ") + numberText(value));
 }
 
 void FrmAutoTest::regenerateKnifeCode() {
     if (loading_)
         return;
-    const KnifeCodeValues values{ui_->SldLRminFrames->value(),
-                                 ui_->sldMax->value(),
-                                 ui_->sldmin->value(),
-                                 selectedData(*ui_->cmbLrDelta),
-                                 selectedData(*ui_->cmbLrSmMove),
-                                 selectedData(*ui_->cmbLrLgMove),
+    const KnifeCodeValues values{controls_.knifeFramesSlider->value(),
+                                 controls_.maxIntensitySlider->value(),
+                                 controls_.minIntensitySlider->value(),
+                                 selectedData(*controls_.knifeDeltaList),
+                                 selectedData(*controls_.knifeSmallMoveList),
+                                 selectedData(*controls_.knifeLargeMoveList),
                                  settings_.LRStepSize};
-    ui_->TxtLrData->setPlainText(forDisplay(knifePseudoCode(values)));
+    controls_.knifeCodeText->setPlainText(forDisplay(knifePseudoCode(values)));
 }
 
 void FrmAutoTest::regeneratePlatformCode() {
     if (loading_)
         return;
     const PlatformCodeValues values{
-        ui_->SldTFRoughFrames->value(),      selectedData(*ui_->cmbTfOblateDelta),
-        selectedData(*ui_->cmbTfOblateMove), selectedData(*ui_->CmbTfRoughDelta),
-        selectedData(*ui_->CmbTfRoughMove),  settings_.StepSize};
-    ui_->TxtRough->setPlainText(forDisplay(platformPseudoCode(values)));
+        controls_.roughFramesSlider->value(),     selectedData(*controls_.forwardDeltaList),
+        selectedData(*controls_.forwardMoveList), selectedData(*controls_.awayDeltaList),
+        selectedData(*controls_.awayMoveList),    settings_.StepSize};
+    controls_.roughCodeText->setPlainText(forDisplay(platformPseudoCode(values)));
 }
 
 } // namespace orvane

@@ -8,6 +8,10 @@
 #include <memory>
 
 class QComboBox;
+class QGroupBox;
+class QPlainTextEdit;
+class QPushButton;
+class QSlider;
 
 namespace Ui {
 class FrmAutoTest;
@@ -32,6 +36,32 @@ class FrmAutoTest : public QDialog {
     void precisionStored();
 
   private:
+    // The controls under the names the code uses; the form keeps the documented names (in the
+    // comments), listed in docs/NAMES.md.
+    struct Controls {
+        QGroupBox* maxIntensityFrame = nullptr;     // fraMax
+        QSlider* maxIntensitySlider = nullptr;      // sldMax
+        QGroupBox* minIntensityFrame = nullptr;     // fraMin
+        QSlider* minIntensitySlider = nullptr;      // sldmin
+        QGroupBox* knifeFramesFrame = nullptr;      // fraLrMinFrames
+        QSlider* knifeFramesSlider = nullptr;       // SldLRminFrames
+        QComboBox* knifeDeltaList = nullptr;        // cmbLrDelta
+        QComboBox* knifeSmallMoveList = nullptr;    // cmbLrSmMove
+        QComboBox* knifeLargeMoveList = nullptr;    // cmbLrLgMove
+        QPlainTextEdit* knifeCodeText = nullptr;    // TxtLrData
+        QGroupBox* roughFramesFrame = nullptr;      // fraTfRoughFrames
+        QSlider* roughFramesSlider = nullptr;       // SldTFRoughFrames
+        QComboBox* forwardDeltaList = nullptr;      // cmbTfOblateDelta
+        QComboBox* forwardMoveList = nullptr;       // cmbTfOblateMove
+        QComboBox* awayDeltaList = nullptr;         // CmbTfRoughDelta
+        QComboBox* awayMoveList = nullptr;          // CmbTfRoughMove
+        QPlainTextEdit* roughCodeText = nullptr;    // TxtRough
+        QGroupBox* finalFramesFrame = nullptr;      // fraTfFinalFrames
+        QSlider* finalFramesSlider = nullptr;       // sldTfFinalFrames
+        QComboBox* finalMoveList = nullptr;         // cmbTfFinalMove
+        QPushButton* resetDefaultsButton = nullptr; // Command1
+    };
+
     void connectControls();
     void load();
     void store();
@@ -41,15 +71,16 @@ class FrmAutoTest : public QDialog {
 
     void maxChanged(int value);
     void minChanged(int value);
-    void lrMinFramesChanged(int value);
-    void tfRoughFramesChanged(int value);
-    void tfFinalFramesChanged(int value);
+    void knifeFramesChanged(int value);
+    void roughFramesChanged(int value);
+    void finalFramesChanged(int value);
     void regenerateKnifeCode();
     void regeneratePlatformCode();
 
     Settings& settings_;
     PrecisionOptions* precision_ = nullptr;
     std::unique_ptr<Ui::FrmAutoTest> ui_;
+    Controls controls_;
     // Stored values are shown as they are; the controls' coupling applies to the user's changes.
     bool loading_ = false;
 };

@@ -7,6 +7,7 @@
 #include <QList>
 #include <memory>
 
+class QGroupBox;
 class QRadioButton;
 
 namespace Ui {
@@ -27,12 +28,19 @@ class Dialog : public QDialog {
     void editSchedule(RepeatOptions& repeat);
 
   private:
+    // The controls under the names the code uses; the form keeps the documented names (in the
+    // comments), listed in docs/NAMES.md.
+    struct Controls {
+        QList<QRadioButton*> setCountOptions; // Option1(0..3)
+        QList<QRadioButton*> scheduleOptions; // Option2(0..5)
+        QGroupBox* scheduleFrame = nullptr;   // Frame2
+    };
+
     void storeChoice();
 
     Settings& settings_;
     std::unique_ptr<Ui::Dialog> ui_;
-    QList<QRadioButton*> setChoices_;      // Option1(0..3)
-    QList<QRadioButton*> scheduleChoices_; // Option2(0..5)
+    Controls controls_;
     RepeatOptions* repeat_ = nullptr;
 };
 

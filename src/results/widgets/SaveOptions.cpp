@@ -10,18 +10,30 @@ SaveOptions::SaveOptions(Settings& settings, FileChooser& chooser, MessageBoxes&
     : QDialog(parent), ui_(std::make_unique<Ui::SaveOptions>()), settings_(settings),
       chooser_(chooser), boxes_(boxes), programFolder_(std::move(programFolder)) {
     ui_->setupUi(this);
+    controls_ = {.figure45FolderText = ui_->Figure,
+                 .figure45BrowseButton = ui_->Command1,
+                 .saveFigure45Check = ui_->chkSaveFigure45,
+                 .launchFigure45Check = ui_->chkLaunchFigure45,
+                 .sixtestsFolderText = ui_->SixTests,
+                 .sixtestsBrowseButton = ui_->Command2,
+                 .saveSixtestsCheck = ui_->chkSaveSixtests,
+                 .launchSixtestsCheck = ui_->chkLaunchSixtests,
+                 .launch3dCheck = ui_->ChkLaunch3d,
+                 .dataFolderText = ui_->textpath,
+                 .dataFolderBrowseButton = ui_->Command3,
+                 .saveTextCheck = ui_->chktext};
     showValues();
     const auto browseInto = [this](QLineEdit* box, const ProgramBrowse& browse) {
         if (const auto folder = browseProgramFolder(browse, chooser_, boxes_))
             box->setText(*folder);
     };
-    connect(ui_->Command1, &QPushButton::clicked, this,
-            [=, this] { browseInto(ui_->Figure, figure45Browse()); });
-    connect(ui_->Command2, &QPushButton::clicked, this,
-            [=, this] { browseInto(ui_->SixTests, sixtestsBrowse()); });
-    connect(ui_->Command3, &QPushButton::clicked, this, [this] {
+    connect(controls_.figure45BrowseButton, &QPushButton::clicked, this,
+            [=, this] { browseInto(controls_.figure45FolderText, figure45Browse()); });
+    connect(controls_.sixtestsBrowseButton, &QPushButton::clicked, this,
+            [=, this] { browseInto(controls_.sixtestsFolderText, sixtestsBrowse()); });
+    connect(controls_.dataFolderBrowseButton, &QPushButton::clicked, this, [this] {
         if (const auto folder = browseDataFolder(programFolder_, chooser_))
-            ui_->textpath->setText(*folder);
+            controls_.dataFolderText->setText(*folder);
     });
     connect(ui_->OKButton, &QPushButton::clicked, this, [this] {
         storeValues();
@@ -34,24 +46,25 @@ SaveOptions::~SaveOptions() = default;
 
 void SaveOptions::showValues() {
     const SaveOptionsValues values = saveOptionsOf(settings_);
-    ui_->Figure->setText(values.FigurePath);
-    ui_->chkSaveFigure45->setChecked(values.Savefigure);
-    ui_->chkLaunchFigure45->setChecked(values.LaunchFigure);
-    ui_->SixTests->setText(values.Sixtestspath);
-    ui_->chkSaveSixtests->setChecked(values.SaveSixtests);
-    ui_->chkLaunchSixtests->setChecked(values.LaunchSixtests);
-    ui_->ChkLaunch3d->setChecked(values.Launch3d);
-    ui_->textpath->setText(values.textpath);
-    ui_->chktext->setChecked(values.Savetext);
+    controls_.figure45FolderText->setText(values.FigurePath);
+    controls_.saveFigure45Check->setChecked(values.Savefigure);
+    controls_.launchFigure45Check->setChecked(values.LaunchFigure);
+    controls_.sixtestsFolderText->setText(values.Sixtestspath);
+    controls_.saveSixtestsCheck->setChecked(values.SaveSixtests);
+    controls_.launchSixtestsCheck->setChecked(values.LaunchSixtests);
+    controls_.launch3dCheck->setChecked(values.Launch3d);
+    controls_.dataFolderText->setText(values.textpath);
+    controls_.saveTextCheck->setChecked(values.Savetext);
 }
 
 void SaveOptions::storeValues() {
-    applySaveOptions({ui_->Figure->text(), ui_->chkSaveFigure45->isChecked(),
-                      ui_->chkLaunchFigure45->isChecked(), ui_->SixTests->text(),
-                      ui_->chkSaveSixtests->isChecked(), ui_->chkLaunchSixtests->isChecked(),
-                      ui_->ChkLaunch3d->isChecked(), ui_->textpath->text(),
-                      ui_->chktext->isChecked()},
-                     settings_);
+    applySaveOptions(
+        {controls_.figure45FolderText->text(), controls_.saveFigure45Check->isChecked(),
+         controls_.launchFigure45Check->isChecked(), controls_.sixtestsFolderText->text(),
+         controls_.saveSixtestsCheck->isChecked(), controls_.launchSixtestsCheck->isChecked(),
+         controls_.launch3dCheck->isChecked(), controls_.dataFolderText->text(),
+         controls_.saveTextCheck->isChecked()},
+        settings_);
 }
 
 } // namespace orvane

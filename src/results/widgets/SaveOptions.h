@@ -7,6 +7,10 @@
 #include <QDialog>
 #include <memory>
 
+class QCheckBox;
+class QLineEdit;
+class QPushButton;
+
 namespace Ui {
 class SaveOptions;
 }
@@ -23,10 +27,28 @@ class SaveOptions : public QDialog {
     ~SaveOptions() override;
 
   private:
+    // The controls under the names the code uses; the form keeps the documented names (in the
+    // comments), listed in docs/NAMES.md.
+    struct Controls {
+        QLineEdit* figure45FolderText = nullptr;       // Figure
+        QPushButton* figure45BrowseButton = nullptr;   // Command1
+        QCheckBox* saveFigure45Check = nullptr;        // chkSaveFigure45
+        QCheckBox* launchFigure45Check = nullptr;      // chkLaunchFigure45
+        QLineEdit* sixtestsFolderText = nullptr;       // SixTests
+        QPushButton* sixtestsBrowseButton = nullptr;   // Command2
+        QCheckBox* saveSixtestsCheck = nullptr;        // chkSaveSixtests
+        QCheckBox* launchSixtestsCheck = nullptr;      // chkLaunchSixtests
+        QCheckBox* launch3dCheck = nullptr;            // ChkLaunch3d
+        QLineEdit* dataFolderText = nullptr;           // textpath
+        QPushButton* dataFolderBrowseButton = nullptr; // Command3
+        QCheckBox* saveTextCheck = nullptr;            // chktext
+    };
+
     void showValues();
     void storeValues();
 
     std::unique_ptr<Ui::SaveOptions> ui_;
+    Controls controls_;
     Settings& settings_;
     FileChooser& chooser_;
     MessageBoxes& boxes_;

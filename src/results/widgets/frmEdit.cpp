@@ -8,13 +8,24 @@ frmEdit::frmEdit(MirrorEditorContext context, FileChooser& chooser, QWidget* par
     : QDialog(parent), ui_(std::make_unique<Ui::frmEdit>()), session_(std::move(context)),
       chooser_(chooser) {
     ui_->setupUi(this);
-    connect(ui_->Command1, &QPushButton::clicked, this, &frmEdit::openExistingFile);
-    connect(ui_->Apply, &QPushButton::clicked, this, [this] { session_.save(texts()); });
-    connect(ui_->Command2, &QPushButton::clicked, this, [this] {
+    controls_ = {.nameText = ui_->NName,
+                 .diameterText = ui_->Ndiam,
+                 .rocText = ui_->NRoc,
+                 .conicText = ui_->NCC,
+                 .obstructionText = ui_->Nobst,
+                 .zonesText = ui_->NNZ,
+                 .testsRunText = ui_->NSeries,
+                 .openFileButton = ui_->Command1,
+                 .okButton = ui_->Command2,
+                 .applyButton = ui_->Apply,
+                 .cancelButton = ui_->CancelButton};
+    connect(controls_.openFileButton, &QPushButton::clicked, this, &frmEdit::openExistingFile);
+    connect(controls_.applyButton, &QPushButton::clicked, this, [this] { session_.save(texts()); });
+    connect(controls_.okButton, &QPushButton::clicked, this, [this] {
         session_.save(texts());
         accept();
     });
-    connect(ui_->CancelButton, &QPushButton::clicked, this, [this] {
+    connect(controls_.cancelButton, &QPushButton::clicked, this, [this] {
         session_.cancel(texts());
         reject();
     });
@@ -23,18 +34,20 @@ frmEdit::frmEdit(MirrorEditorContext context, FileChooser& chooser, QWidget* par
 frmEdit::~frmEdit() = default;
 
 MirrorEntryTexts frmEdit::texts() const {
-    return {ui_->NName->text(), ui_->Ndiam->text(), ui_->NRoc->text(),   ui_->NCC->text(),
-            ui_->Nobst->text(), ui_->NNZ->text(),   ui_->NSeries->text()};
+    return {controls_.nameText->text(),        controls_.diameterText->text(),
+            controls_.rocText->text(),         controls_.conicText->text(),
+            controls_.obstructionText->text(), controls_.zonesText->text(),
+            controls_.testsRunText->text()};
 }
 
 void frmEdit::setTexts(const MirrorEntryTexts& texts) {
-    ui_->NName->setText(texts.name);
-    ui_->Ndiam->setText(texts.diameter);
-    ui_->NRoc->setText(texts.roc);
-    ui_->NCC->setText(texts.cc);
-    ui_->Nobst->setText(texts.obstruction);
-    ui_->NNZ->setText(texts.zones);
-    ui_->NSeries->setText(texts.testsRun);
+    controls_.nameText->setText(texts.name);
+    controls_.diameterText->setText(texts.diameter);
+    controls_.rocText->setText(texts.roc);
+    controls_.conicText->setText(texts.cc);
+    controls_.obstructionText->setText(texts.obstruction);
+    controls_.zonesText->setText(texts.zones);
+    controls_.testsRunText->setText(texts.testsRun);
 }
 
 void frmEdit::openExistingFile() {

@@ -6,6 +6,9 @@
 #include <QDialog>
 #include <memory>
 
+class QLineEdit;
+class QPushButton;
+
 namespace Ui {
 class frmEdit;
 }
@@ -24,9 +27,26 @@ class frmEdit : public QDialog {
     void setTexts(const MirrorEntryTexts& texts);
 
   private:
+    // The controls under the names the code uses; the form keeps the documented names (in the
+    // comments), listed in docs/NAMES.md.
+    struct Controls {
+        QLineEdit* nameText = nullptr;         // NName
+        QLineEdit* diameterText = nullptr;     // Ndiam
+        QLineEdit* rocText = nullptr;          // NRoc
+        QLineEdit* conicText = nullptr;        // NCC
+        QLineEdit* obstructionText = nullptr;  // Nobst
+        QLineEdit* zonesText = nullptr;        // NNZ
+        QLineEdit* testsRunText = nullptr;     // NSeries
+        QPushButton* openFileButton = nullptr; // Command1
+        QPushButton* okButton = nullptr;       // Command2
+        QPushButton* applyButton = nullptr;    // Apply
+        QPushButton* cancelButton = nullptr;   // CancelButton
+    };
+
     void openExistingFile();
 
     std::unique_ptr<Ui::frmEdit> ui_;
+    Controls controls_;
     MirrorEditorSession session_;
     FileChooser& chooser_;
 };

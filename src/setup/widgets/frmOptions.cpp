@@ -15,8 +15,11 @@ const QSize PictureSize(220, 150);
 frmOptions::frmOptions(Settings& settings, QWidget* parent)
     : QDialog(parent), settings_(settings), ui_(std::make_unique<Ui::frmOptions>()) {
     ui_->setupUi(this);
-    for (QToolButton* option : {ui_->Option1_0, ui_->Option1_1}) {
-        const bool right = option == ui_->Option1_1;
+    controls_ = {.knifeLeftButton = ui_->Option1_0,
+                 .knifeRightButton = ui_->Option1_1,
+                 .choiceLabel = ui_->Label2};
+    for (QToolButton* option : {controls_.knifeLeftButton, controls_.knifeRightButton}) {
+        const bool right = option == controls_.knifeRightButton;
         option->setIcon(QPixmap::fromImage(knifeSidePicture(right, PictureSize)));
         option->setIconSize(PictureSize);
         connect(option, &QToolButton::toggled, this, [this, right](bool selected) {
@@ -24,9 +27,10 @@ frmOptions::frmOptions(Settings& settings, QWidget* parent)
                 showChoice(right);
         });
     }
-    (settings_.KnifeRight ? ui_->Option1_1 : ui_->Option1_0)->setChecked(true);
+    (settings_.KnifeRight ? controls_.knifeRightButton : controls_.knifeLeftButton)
+        ->setChecked(true);
     connect(ui_->cmdOK, &QPushButton::clicked, this, [this] {
-        settings_.KnifeRight = ui_->Option1_1->isChecked();
+        settings_.KnifeRight = controls_.knifeRightButton->isChecked();
         accept();
     });
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &frmOptions::reject);
@@ -37,7 +41,7 @@ frmOptions::frmOptions(Settings& settings, QWidget* parent)
 frmOptions::~frmOptions() = default;
 
 void frmOptions::showChoice(bool knifeRight) {
-    ui_->Label2->setText(knifeSelectionText(knifeRight));
+    controls_.choiceLabel->setText(knifeSelectionText(knifeRight));
 }
 
 } // namespace orvane

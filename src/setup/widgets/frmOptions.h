@@ -5,6 +5,9 @@
 #include <QDialog>
 #include <memory>
 
+class QLabel;
+class QToolButton;
+
 namespace Ui {
 class frmOptions;
 }
@@ -19,10 +22,19 @@ class frmOptions : public QDialog {
     ~frmOptions() override;
 
   private:
+    // The controls under the names the code uses; the form keeps the documented names (in the
+    // comments), listed in docs/NAMES.md.
+    struct Controls {
+        QToolButton* knifeLeftButton = nullptr;  // Option1_0
+        QToolButton* knifeRightButton = nullptr; // Option1_1
+        QLabel* choiceLabel = nullptr;           // Label2
+    };
+
     void showChoice(bool knifeRight);
 
     Settings& settings_;
     std::unique_ptr<Ui::frmOptions> ui_;
+    Controls controls_;
 };
 
 } // namespace orvane

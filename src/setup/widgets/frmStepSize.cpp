@@ -8,11 +8,16 @@ namespace orvane {
 frmStepSize::frmStepSize(Settings& settings, MessageBoxes& messages, QWidget* parent)
     : QDialog(parent), editor_(settings, messages), ui_(std::make_unique<Ui::frmStepSize>()) {
     ui_->setupUi(this);
-    ui_->Label1->setText(stepSizeHelpText());
+    controls_ = {.helpLabel = ui_->Label1,
+                 .toFromStepText = ui_->Text1,
+                 .leftRightStepText = ui_->Text2,
+                 .millimetresOption = ui_->OptMil,
+                 .inchesOption = ui_->OptInch};
+    controls_.helpLabel->setText(stepSizeHelpText());
     const StepSizeEntry entry = editor_.current();
-    ui_->Text1->setText(entry.toFrom);
-    ui_->Text2->setText(entry.leftRight);
-    (entry.millimetres ? ui_->OptMil : ui_->OptInch)->setChecked(true);
+    controls_.toFromStepText->setText(entry.toFrom);
+    controls_.leftRightStepText->setText(entry.leftRight);
+    (entry.millimetres ? controls_.millimetresOption : controls_.inchesOption)->setChecked(true);
     connect(ui_->cmdOK, &QPushButton::clicked, this, &frmStepSize::tryAccept);
     connect(ui_->cmdCancel, &QPushButton::clicked, this, &frmStepSize::reject);
     adjustSize();
@@ -22,7 +27,8 @@ frmStepSize::frmStepSize(Settings& settings, MessageBoxes& messages, QWidget* pa
 frmStepSize::~frmStepSize() = default;
 
 void frmStepSize::tryAccept() {
-    if (editor_.accept({ui_->Text1->text(), ui_->Text2->text(), ui_->OptMil->isChecked()}))
+    if (editor_.accept({controls_.toFromStepText->text(), controls_.leftRightStepText->text(),
+                        controls_.millimetresOption->isChecked()}))
         accept();
 }
 

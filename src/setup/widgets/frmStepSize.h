@@ -5,6 +5,10 @@
 #include <QDialog>
 #include <memory>
 
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
 namespace Ui {
 class frmStepSize;
 }
@@ -22,10 +26,21 @@ class frmStepSize : public QDialog {
     void reject() override;
 
   private:
+    // The controls under the names the code uses; the form keeps the documented names (in the
+    // comments), listed in docs/NAMES.md.
+    struct Controls {
+        QLabel* helpLabel = nullptr;               // Label1
+        QLineEdit* toFromStepText = nullptr;       // Text1
+        QLineEdit* leftRightStepText = nullptr;    // Text2
+        QRadioButton* millimetresOption = nullptr; // OptMil
+        QRadioButton* inchesOption = nullptr;      // OptInch
+    };
+
     void tryAccept();
 
     StepSizeEditor editor_;
     std::unique_ptr<Ui::frmStepSize> ui_;
+    Controls controls_;
 };
 
 } // namespace orvane

@@ -21,6 +21,23 @@ frmsetup::frmsetup(Settings& settings, const bool& waitForIt, MessageBoxes& mess
     : QDialog(parent), settings_(settings), waitForIt_(waitForIt), messages_(messages),
       hooks_(std::move(hooks)), ui_(std::make_unique<Ui::frmsetup>()), timer_(this) {
     ui_->setupUi(this);
+    controls_ = {.invertOutputCheck = ui_->Check1,
+                 .swapMotorsCheck = ui_->Check2,
+                 .reverseLeftRightCheck = ui_->Check3,
+                 .reverseToFromCheck = ui_->Check4,
+                 .movingSourceOption = ui_->Option1,
+                 .fixedSourceOption = ui_->Option2,
+                 .startingSpeedSlider = ui_->Slider1,
+                 .topSpeedSlider = ui_->Slider2,
+                 .accelerationSlider = ui_->Slider3,
+                 .stepSizeButton = ui_->Command1,
+                 .knifeSideButton = ui_->Command2,
+                 .saveOptionsButton = ui_->Command3,
+                 .repetitionButton = ui_->Command4,
+                 .maxIntensityFrame = ui_->Frame3,
+                 .minIntensityFrame = ui_->Frame4,
+                 .maxIntensitySlider = ui_->sldMax,
+                 .minIntensitySlider = ui_->sldmin};
     timer_.setObjectName(QStringLiteral("Timer1"));
     timer_.setInterval(TimerIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &frmsetup::copyControlsToSettings);
@@ -34,35 +51,37 @@ frmsetup::frmsetup(Settings& settings, const bool& waitForIt, MessageBoxes& mess
 frmsetup::~frmsetup() = default;
 
 void frmsetup::connectControls() {
-    connect(ui_->Check1, &QCheckBox::toggled, this,
+    connect(controls_.invertOutputCheck, &QCheckBox::toggled, this,
             [this](bool ticked) { setMenu(&PlatformMenus::invert, ticked); });
-    connect(ui_->Check3, &QCheckBox::toggled, this, [this](bool ticked) {
+    connect(controls_.reverseLeftRightCheck, &QCheckBox::toggled, this, [this](bool ticked) {
         if (!busy_)
             setMenu(&PlatformMenus::lrSwap, ticked);
     });
-    connect(ui_->Check4, &QCheckBox::toggled, this, [this](bool ticked) {
+    connect(controls_.reverseToFromCheck, &QCheckBox::toggled, this, [this](bool ticked) {
         if (!busy_)
             setMenu(&PlatformMenus::tfSwap, ticked);
     });
-    connect(ui_->Check2, &QCheckBox::toggled, this, &frmsetup::swapMotorsToggled);
-    connect(ui_->Option1, &QRadioButton::toggled, this,
+    connect(controls_.swapMotorsCheck, &QCheckBox::toggled, this, &frmsetup::swapMotorsToggled);
+    connect(controls_.movingSourceOption, &QRadioButton::toggled, this,
             [this](bool selected) { setMenu(&PlatformMenus::fixedSource, !selected); });
-    connect(ui_->Option2, &QRadioButton::toggled, this,
+    connect(controls_.fixedSourceOption, &QRadioButton::toggled, this,
             [this](bool selected) { setMenu(&PlatformMenus::fixedSource, selected); });
-    connect(ui_->sldMax, &QSlider::valueChanged, this, [this] { maxMovedLast_ = true; });
-    connect(ui_->sldmin, &QSlider::valueChanged, this, [this] { maxMovedLast_ = false; });
+    connect(controls_.maxIntensitySlider, &QSlider::valueChanged, this,
+            [this] { maxMovedLast_ = true; });
+    connect(controls_.minIntensitySlider, &QSlider::valueChanged, this,
+            [this] { maxMovedLast_ = false; });
 
-    connect(ui_->Command1, &QPushButton::clicked, this, [this] {
+    connect(controls_.stepSizeButton, &QPushButton::clicked, this, [this] {
         frmStepSize(settings_, messages_, this).exec();
         emit settingsChanged();
     });
-    connect(ui_->Command2, &QPushButton::clicked, this,
+    connect(controls_.knifeSideButton, &QPushButton::clicked, this,
             [this] { frmOptions(settings_, this).exec(); });
-    connect(ui_->Command3, &QPushButton::clicked, this, [this] {
+    connect(controls_.saveOptionsButton, &QPushButton::clicked, this, [this] {
         if (hooks_.openSaveOptions)
             hooks_.openSaveOptions(this);
     });
-    connect(ui_->Command4, &QPushButton::clicked, this, [this] {
+    connect(controls_.repetitionButton, &QPushButton::clicked, this, [this] {
         if (hooks_.openRepetitionOptions)
             hooks_.openRepetitionOptions(this);
     });
@@ -93,22 +112,23 @@ void frmsetup::testMotorBoard() {
 
 void frmsetup::load() {
     const PlatformMenus& menus = settings_.menus;
-    ui_->Slider1->setValue(settings_.Maxdelay);
-    ui_->Slider2->setValue(settings_.Mindelay);
-    ui_->Slider3->setValue(settings_.sldAcell);
-    ui_->Check1->setChecked(menus.invert);
-    ui_->Check3->setChecked(menus.lrSwap);
-    ui_->Check4->setChecked(menus.tfSwap);
-    ui_->Check3->setText(menus.lrSwapCaption);
-    ui_->Check4->setText(menus.tfSwapCaption);
-    (menus.fixedSource ? ui_->Option2 : ui_->Option1)->setChecked(true);
+    controls_.startingSpeedSlider->setValue(settings_.Maxdelay);
+    controls_.topSpeedSlider->setValue(settings_.Mindelay);
+    controls_.accelerationSlider->setValue(settings_.sldAcell);
+    controls_.invertOutputCheck->setChecked(menus.invert);
+    controls_.reverseLeftRightCheck->setChecked(menus.lrSwap);
+    controls_.reverseToFromCheck->setChecked(menus.tfSwap);
+    controls_.reverseLeftRightCheck->setText(menus.lrSwapCaption);
+    controls_.reverseToFromCheck->setText(menus.tfSwapCaption);
+    (menus.fixedSource ? controls_.fixedSourceOption : controls_.movingSourceOption)
+        ->setChecked(true);
     // Ticking the swap box runs its action, so with swapped motors the dialog opens with the
     // reverse boxes exchanged.
-    ui_->Check2->setChecked(menus.swapMotors);
+    controls_.swapMotorsCheck->setChecked(menus.swapMotors);
     const AutoTestVariables& vars = settings_.autoTest;
     if (vars.Max != 0 && vars.Min != 0) {
-        ui_->sldMax->setValue(vars.Max);
-        ui_->sldmin->setValue(vars.Min);
+        controls_.maxIntensitySlider->setValue(vars.Max);
+        controls_.minIntensitySlider->setValue(vars.Min);
     }
     showIntensityCaptions();
 }
@@ -125,39 +145,44 @@ void frmsetup::swapMotorsToggled(bool ticked) {
         return;
     busy_ = true;
     setMenu(&PlatformMenus::swapMotors, ticked);
-    const bool lrTicked = ui_->Check3->isChecked();
-    const QString lrCaption = ui_->Check3->text();
-    ui_->Check3->setChecked(ui_->Check4->isChecked());
-    ui_->Check3->setText(ui_->Check4->text());
-    ui_->Check4->setChecked(lrTicked);
-    ui_->Check4->setText(lrCaption);
+    const bool lrTicked = controls_.reverseLeftRightCheck->isChecked();
+    const QString lrCaption = controls_.reverseLeftRightCheck->text();
+    controls_.reverseLeftRightCheck->setChecked(controls_.reverseToFromCheck->isChecked());
+    controls_.reverseLeftRightCheck->setText(controls_.reverseToFromCheck->text());
+    controls_.reverseToFromCheck->setChecked(lrTicked);
+    controls_.reverseToFromCheck->setText(lrCaption);
     busy_ = false;
 }
 
 void frmsetup::copyControlsToSettings() {
-    const IntensityLimits limits =
-        keepIntensityGap({ui_->sldMax->value(), ui_->sldmin->value()}, maxMovedLast_);
-    ui_->sldMax->setValue(limits.max);
-    ui_->sldmin->setValue(limits.min);
+    const IntensityLimits limits = keepIntensityGap(
+        {controls_.maxIntensitySlider->value(), controls_.minIntensitySlider->value()},
+        maxMovedLast_);
+    controls_.maxIntensitySlider->setValue(limits.max);
+    controls_.minIntensitySlider->setValue(limits.min);
 
     AutoTestVariables& vars = settings_.autoTest;
-    const int speeds[] = {ui_->Slider1->value(), ui_->Slider2->value(), ui_->Slider3->value()};
+    const int speeds[] = {controls_.startingSpeedSlider->value(), controls_.topSpeedSlider->value(),
+                          controls_.accelerationSlider->value()};
     const bool changed = settings_.Maxdelay != speeds[0] || settings_.Mindelay != speeds[1] ||
-                         settings_.sldAcell != speeds[2] || vars.Max != ui_->sldMax->value() ||
-                         vars.Min != ui_->sldmin->value();
+                         settings_.sldAcell != speeds[2] ||
+                         vars.Max != controls_.maxIntensitySlider->value() ||
+                         vars.Min != controls_.minIntensitySlider->value();
     settings_.Maxdelay = speeds[0];
     settings_.Mindelay = speeds[1];
     settings_.sldAcell = speeds[2];
-    vars.Max = ui_->sldMax->value();
-    vars.Min = ui_->sldmin->value();
+    vars.Max = controls_.maxIntensitySlider->value();
+    vars.Min = controls_.minIntensitySlider->value();
     showIntensityCaptions();
     if (changed)
         emit settingsChanged();
 }
 
 void frmsetup::showIntensityCaptions() {
-    ui_->Frame3->setTitle(QStringLiteral("Max Intensity = ") + numberText(ui_->sldMax->value()));
-    ui_->Frame4->setTitle(QStringLiteral("Min Intensity = ") + numberText(ui_->sldmin->value()));
+    controls_.maxIntensityFrame->setTitle(QStringLiteral("Max Intensity = ") +
+                                          numberText(controls_.maxIntensitySlider->value()));
+    controls_.minIntensityFrame->setTitle(QStringLiteral("Min Intensity = ") +
+                                          numberText(controls_.minIntensitySlider->value()));
 }
 
 void frmsetup::done(int result) {

@@ -8,6 +8,12 @@
 #include <functional>
 #include <memory>
 
+class QCheckBox;
+class QGroupBox;
+class QPushButton;
+class QRadioButton;
+class QSlider;
+
 namespace Ui {
 class frmsetup;
 }
@@ -48,6 +54,28 @@ class frmsetup : public QDialog {
     void hideEvent(QHideEvent* event) override;
 
   private:
+    // The controls under the names the code uses; the form keeps the documented names (in the
+    // comments), listed in docs/NAMES.md.
+    struct Controls {
+        QCheckBox* invertOutputCheck = nullptr;     // Check1
+        QCheckBox* swapMotorsCheck = nullptr;       // Check2
+        QCheckBox* reverseLeftRightCheck = nullptr; // Check3
+        QCheckBox* reverseToFromCheck = nullptr;    // Check4
+        QRadioButton* movingSourceOption = nullptr; // Option1
+        QRadioButton* fixedSourceOption = nullptr;  // Option2
+        QSlider* startingSpeedSlider = nullptr;     // Slider1
+        QSlider* topSpeedSlider = nullptr;          // Slider2
+        QSlider* accelerationSlider = nullptr;      // Slider3
+        QPushButton* stepSizeButton = nullptr;      // Command1
+        QPushButton* knifeSideButton = nullptr;     // Command2
+        QPushButton* saveOptionsButton = nullptr;   // Command3
+        QPushButton* repetitionButton = nullptr;    // Command4
+        QGroupBox* maxIntensityFrame = nullptr;     // Frame3
+        QGroupBox* minIntensityFrame = nullptr;     // Frame4
+        QSlider* maxIntensitySlider = nullptr;      // sldMax
+        QSlider* minIntensitySlider = nullptr;      // sldmin
+    };
+
     void connectControls();
     // The Motor Board tab: the serial ports found and their connection test.
     void listSerialPorts();
@@ -62,6 +90,7 @@ class frmsetup : public QDialog {
     MessageBoxes& messages_;
     SetupDialogHooks hooks_;
     std::unique_ptr<Ui::frmsetup> ui_;
+    Controls controls_;
     QTimer timer_;
     // Set while the dialog exchanges the reverse boxes, so they do not write the menus.
     bool busy_ = false;
