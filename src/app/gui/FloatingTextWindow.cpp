@@ -68,12 +68,12 @@ void FloatingTextWindow::resizeEvent(QResizeEvent* event) {
         if (v)
             w->resize(w->width(), *v);
     };
-    setWidth(controls_.debugFrame, sizes.frame1Width);
-    setWidth(controls_.debugText, sizes.text1Width);
-    setWidth(controls_.testDataFrame, sizes.frame2Width);
-    setHeight(controls_.testDataFrame, sizes.frame2Height);
-    setWidth(controls_.testDataText, sizes.text2Width);
-    setHeight(controls_.testDataText, sizes.text2Height);
+    setWidth(controls_.debugFrame, sizes.debugFrameWidth);
+    setWidth(controls_.debugText, sizes.debugTextWidth);
+    setWidth(controls_.testDataFrame, sizes.testDataFrameWidth);
+    setHeight(controls_.testDataFrame, sizes.testDataFrameHeight);
+    setWidth(controls_.testDataText, sizes.testDataTextWidth);
+    setHeight(controls_.testDataText, sizes.testDataTextHeight);
 }
 
 } // namespace orvane

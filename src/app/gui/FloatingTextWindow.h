@@ -24,7 +24,6 @@ class FloatingTextWindow : public QWidget {
                        QWidget* owner);
     ~FloatingTextWindow() override;
 
-    Ui::frmText& ui() { return *ui_; }
     const QTimer& refreshTimer() const { return timer_; }
     // Copies both texts now (the timer's tick).
     void copyTexts();

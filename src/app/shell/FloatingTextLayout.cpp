@@ -21,18 +21,18 @@ std::optional<int> pixels(int twips) {
 
 } // namespace
 
-FloatingTextSizes floatingTextLayout(QSize window, int frame2Top) {
+FloatingTextSizes floatingTextLayout(QSize window, int testDataFrameTop) {
     const int width = window.width() * TwipsPerPixel;
     const int height = window.height() * TwipsPerPixel;
     const int frameWidth = width - FrameMargin;
-    const int frame2Height = height - frame2Top * TwipsPerPixel - Frame2BottomMargin;
+    const int testDataFrameHeight = height - testDataFrameTop * TwipsPerPixel - Frame2BottomMargin;
     FloatingTextSizes sizes;
-    sizes.frame1Width = pixels(frameWidth);
-    sizes.text1Width = pixels(frameWidth - TextMargin);
-    sizes.frame2Width = pixels(frameWidth);
-    sizes.frame2Height = pixels(frame2Height);
-    sizes.text2Width = pixels(frameWidth - TextMargin);
-    sizes.text2Height = pixels(frame2Height - Text2BottomMargin);
+    sizes.debugFrameWidth = pixels(frameWidth);
+    sizes.debugTextWidth = pixels(frameWidth - TextMargin);
+    sizes.testDataFrameWidth = pixels(frameWidth);
+    sizes.testDataFrameHeight = pixels(testDataFrameHeight);
+    sizes.testDataTextWidth = pixels(frameWidth - TextMargin);
+    sizes.testDataTextHeight = pixels(testDataFrameHeight - Text2BottomMargin);
     return sizes;
 }
 
