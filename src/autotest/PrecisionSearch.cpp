@@ -18,6 +18,8 @@ void PrecisionSearch::start(const AutoTestVariables& vars, const PrecisionOption
     maxReach_ = std::max(minReach_, 4 * vars.TFFinalMoves);
     reach_ = minReach_;
     longest_ = std::max(maxReach_, 4 * vars.TFOblateMove);
+    // Whole half-steps covering the distance; the tolerance keeps an exact multiple from
+    // rounding up past itself.
     takeUp_ = std::max(vars.TFFinalMoves,
                        stepSize > 0 ? int(std::ceil(options.takeUp / stepSize - 1e-9)) : 0);
     position_ = 0;

@@ -45,6 +45,11 @@ std::optional<int> wholeNumber(const QString& text, int min, int max) {
     return ok && value >= min && value <= max ? std::optional(value) : std::nullopt;
 }
 
+std::optional<double> numberWithin(const QString& text, double min, double max) {
+    const auto value = parseNumber(text);
+    return value && *value >= min && *value <= max ? value : std::nullopt;
+}
+
 QString trueOrFalse(bool on) {
     return on ? QStringLiteral("true") : QStringLiteral("false");
 }
@@ -62,16 +67,10 @@ TestOptionsLoad loadTestOptions(const QString& programFolder) {
             [](const QString& text) { return parseBool(text); });
     in.read("precision/limit", o.precision.limit, "a number of inches from 0.000001 to 0.01",
             [](const QString& text) {
-                const auto value = parseNumber(text);
-                return value && *value >= SmallestPrecisionLimit && *value <= LargestPrecisionLimit
-                           ? value
-                           : std::nullopt;
+                return numberWithin(text, SmallestPrecisionLimit, LargestPrecisionLimit);
             });
     in.read("precision/takeup", o.precision.takeUp, "a number of inches from 0 to 0.1",
-            [](const QString& text) {
-                const auto value = parseNumber(text);
-                return value && *value >= 0 && *value <= LargestTakeUp ? value : std::nullopt;
-            });
+            [](const QString& text) { return numberWithin(text, 0, LargestTakeUp); });
     in.read("repeat/every", o.repeat.everyMinutes, "once or minutes from 0 to 1440",
             [](const QString& text) -> std::optional<std::optional<int>> {
                 if (text.compare(QLatin1String("once"), Qt::CaseInsensitive) == 0)

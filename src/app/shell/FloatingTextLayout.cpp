@@ -10,8 +10,8 @@ namespace {
 constexpr int TwipsPerPixel = 15;
 constexpr int FrameMargin = 175;
 constexpr int TextMargin = 245;
-constexpr int Frame2BottomMargin = 475;
-constexpr int Text2BottomMargin = 425;
+constexpr int TestDataFrameBottomMargin = 475;
+constexpr int TestDataTextBottomMargin = 425;
 
 std::optional<int> pixels(int twips) {
     if (twips < 0)
@@ -25,14 +25,15 @@ FloatingTextSizes floatingTextLayout(QSize window, int testDataFrameTop) {
     const int width = window.width() * TwipsPerPixel;
     const int height = window.height() * TwipsPerPixel;
     const int frameWidth = width - FrameMargin;
-    const int testDataFrameHeight = height - testDataFrameTop * TwipsPerPixel - Frame2BottomMargin;
+    const int testDataFrameHeight =
+        height - testDataFrameTop * TwipsPerPixel - TestDataFrameBottomMargin;
     FloatingTextSizes sizes;
     sizes.debugFrameWidth = pixels(frameWidth);
     sizes.debugTextWidth = pixels(frameWidth - TextMargin);
     sizes.testDataFrameWidth = pixels(frameWidth);
     sizes.testDataFrameHeight = pixels(testDataFrameHeight);
     sizes.testDataTextWidth = pixels(frameWidth - TextMargin);
-    sizes.testDataTextHeight = pixels(testDataFrameHeight - Text2BottomMargin);
+    sizes.testDataTextHeight = pixels(testDataFrameHeight - TestDataTextBottomMargin);
     return sizes;
 }
 
